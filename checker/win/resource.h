@@ -1,0 +1,3 @@
+#pragma once
+// Resource ids of pruvo.exe.
+#define IDI_PRUVO 128

@@ -1,0 +1,9 @@
+# Shared settings of the project's scripts: one Wine prefix inside the project,
+# a Japanese locale (ANSI code page 932), no Mono/Gecko installers.
+PIMMO_ROOT=${PIMMO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${WINEPREFIX:-$PIMMO_ROOT/.wine}
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8

@@ -1,0 +1,1 @@
+// placeholder so the core library is never empty
