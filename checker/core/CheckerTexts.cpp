@@ -1,0 +1,27 @@
+#include "CheckerTexts.h"
+
+#include <cstdio>
+
+namespace pruvo {
+
+std::string MissingRuntimeMessage(std::string_view appName) {
+    std::string text(appName);
+    text += "の実行に必要なランタイムがインストールされていません\nインストールを中止します";
+    return text;
+}
+
+std::string HelpFileMessage(std::string_view message, std::string_view helpPath) {
+    std::string text(message);
+    text += '\n';
+    text += helpPath;
+    return text;
+}
+
+std::string FileVersionQuery(unsigned language, unsigned codePage) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "\\StringFileInfo\\%04X%04X\\FileVersion", language & 0xFFFFu,
+                  codePage & 0xFFFFu);
+    return buffer;
+}
+
+}  // namespace pruvo

@@ -1,0 +1,20 @@
+#include "ExecuteLink.h"
+
+#include "DllList.h"
+
+namespace pruvo {
+
+ExecuteLink ParseExecuteLink(std::string_view value) {
+    ExecuteLink link;
+    const size_t comma = value.find(',');
+    if (comma == std::string_view::npos) {
+        link.target = value;
+        return link;
+    }
+    link.copyFirst = true;
+    link.source = value.substr(0, comma);
+    link.target = TrimLeftBlanks(value.substr(comma + 1));
+    return link;
+}
+
+}  // namespace pruvo

@@ -1,0 +1,24 @@
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+
+#include "CalendarDate.h"
+
+CalendarDate Today() {
+    SYSTEMTIME local{};
+    GetLocalTime(&local);
+    return {local.wYear, local.wMonth, local.wDay};
+}
+
+// The user's own date forms (the system's short date format and its relatives).
+std::optional<CalendarDate> PlatformParseDate(std::string_view text) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    DATE value = 0;
+    if (wide.empty() || FAILED(VarDateFromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &value))) return std::nullopt;
+    SYSTEMTIME parsed{};
+    if (!VariantTimeToSystemTime(value, &parsed)) return std::nullopt;
+    return CalendarDate{parsed.wYear, parsed.wMonth, parsed.wDay};
+}

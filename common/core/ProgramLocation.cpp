@@ -1,0 +1,6 @@
+#include "ProgramLocation.h"
+
+std::string ChooseProfileFolder(const std::string& programFolder, bool canCreateFiles, const std::string& appDataFolder) {
+    if (canCreateFiles || appDataFolder.empty()) return programFolder;
+    return JoinPath(appDataFolder, "Pimmo");
+}

@@ -1,0 +1,153 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "E2e.h"
+
+namespace e2e {
+
+namespace {
+
+// The build passes its output folder as a path of the build machine; under Wine a Unix
+// path is reached through the Z: drive.
+std::wstring HostPathToWindows(std::string path) {
+    if (!path.empty() && path.front() == '/') {
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        path = "Z:" + path;
+    }
+    return std::wstring(path.begin(), path.end());
+}
+
+void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy a program into the test folder");
+}
+
+}  // namespace
+
+std::wstring BinDir() { return HostPathToWindows(PIMMO_BIN_DIR); }
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        m_path = std::wstring(base) + L"pimmo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(++counter);
+        if (CreateDirectoryW(m_path.c_str(), nullptr)) break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temporary folder");
+    }
+}
+
+TempFolder::~TempFolder() {
+    // Read-only files (tests make some) would stop the removal.
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring child = m_path + L"\\" + found.cFileName;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::wstring from = m_path + L'\0';
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+ProgramFolder::ProgramFolder() {
+    const std::wstring bin = BinDir();
+    CopyOrThrow(bin + L"\\widget\\pimmo.exe", Exe(L"pimmo.exe"));
+    CopyOrThrow(bin + L"\\manager\\house.exe", Exe(L"house.exe"));
+    CopyOrThrow(bin + L"\\checker\\pruvo.exe", Exe(L"pruvo.exe"));
+}
+
+std::wstring ProgramFolder::ProfilePath() const {
+    wchar_t user[256];
+    DWORD size = 256;
+    if (!GetUserNameW(user, &size)) return File(L"pimmo.ini");
+    return File(std::wstring(user) + L".ini");
+}
+
+Process Process::Start(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingDir) {
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info))
+        throw std::runtime_error("cannot start a program under test");
+    CloseHandle(info.hThread);
+    return Process(info.hProcess, info.dwProcessId);
+}
+
+Process::Process(Process&& other) noexcept : m_process(other.m_process), m_pid(other.m_pid) {
+    other.m_process = nullptr;
+}
+
+Process::~Process() {
+    Kill();
+    if (m_process) CloseHandle(m_process);
+}
+
+std::optional<DWORD> Process::WaitExit(DWORD timeoutMs) const {
+    if (WaitForSingleObject(m_process, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(m_process, &code);
+    return code;
+}
+
+bool Process::IsRunning() const { return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+
+void Process::Kill() {
+    if (!IsRunning()) return;
+    TerminateProcess(m_process, 9);
+    WaitForSingleObject(m_process, 10000);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(50);
+    }
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a test file");
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::wstring ReadProfileString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+                               const std::wstring& fallback) {
+    wchar_t value[1024];
+    GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(), value, 1024, file.c_str());
+    return value;
+}
+
+}  // namespace e2e

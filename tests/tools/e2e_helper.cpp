@@ -1,2 +1,0 @@
-#include <windows.h>
-int wmain() { return 0; }

@@ -1,0 +1,60 @@
+// Test tool: writes keys into one section of a profile file through the profile engine, as
+// one of several processes that share the file.
+//   profile_writer <file> <section> <first> <count> [<log file>]
+// Writes Key<i>=value<i> for i = first .. first+count-1. After each write has returned, the
+// index is appended to the log file, so that a test that kills this process knows which
+// writes returned before the kill. Exit status 0 when every write succeeded, 2 otherwise.
+#include <windows.h>
+
+#include <string>
+
+#include "ProfileAccess.h"
+#include "Utf16.h"
+
+namespace {
+
+std::string ToUtf8(const wchar_t* text) {
+    const std::wstring_view view(text);
+    return Utf16ToUtf8(std::u16string(view.begin(), view.end()));
+}
+
+class Log {
+public:
+    explicit Log(const wchar_t* path)
+        : m_file(path == nullptr ? INVALID_HANDLE_VALUE
+                                 : CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~Log() {
+        if (m_file != INVALID_HANDLE_VALUE) CloseHandle(m_file);
+    }
+    void Line(const std::string& text) {
+        if (m_file == INVALID_HANDLE_VALUE) return;
+        const std::string line = text + "\r\n";
+        DWORD written = 0;
+        WriteFile(m_file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+
+private:
+    HANDLE m_file;
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 5) return 1;
+    const std::string file = ToUtf8(argv[1]);
+    const std::string section = ToUtf8(argv[2]);
+    const long first = wcstol(argv[3], nullptr, 10);
+    const long count = wcstol(argv[4], nullptr, 10);
+    Log log(argc > 5 ? argv[5] : nullptr);
+    bool ok = true;
+    for (long i = first; i < first + count; ++i) {
+        const std::string index = std::to_string(i);
+        if (WriteProfileEntry(file, section, "Key" + index, "value" + index)) {
+            log.Line(index);
+        } else {
+            ok = false;
+        }
+    }
+    return ok ? 0 : 2;
+}

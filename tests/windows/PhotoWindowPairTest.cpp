@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include "../e2e/support/PhotoPictures.h"
+#include "../e2e/support/PhotoTempFolder.h"
+#include "PhotoWindow.h"
+#include "PhotoWindowPair.h"
+#include "PimmoModule.h"
+#include "Unicode.h"
+
+namespace {
+
+using namespace photo_test;
+
+HWND FindOwn(const wchar_t* className) {
+    struct Search {
+        const wchar_t* name;
+        HWND found;
+    } search{className, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t name[64];
+            GetClassNameW(window, name, 64);
+            if (wcscmp(name, s->name) == 0) s->found = window;
+            return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT Outer(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT InnerOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string Text(const RECT& r) {
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+
+int Twips(int pixels) { return pixels * 1440 / static_cast<int>(GetDpiForSystem()); }
+
+class PhotoWindowPair : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        LoadPhotoWindows(GetModuleHandleW(nullptr));
+        s_borderless = FindOwn(kBorderlessClass);
+        s_bordered = FindOwn(kBorderedClass);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(s_borderless && s_bordered);
+        SettingRecord& setting = Setting();
+        setting = SettingRecord{};
+        setting.PimmoName = "X";
+        setting.PimmoBirthDay = Today();
+        LoadPhoto(Narrow(Picture(120, 90)));
+    }
+    std::wstring Picture(int w, int h) {
+        std::wstring path = m_folder.File(L"p" + std::to_wstring(w) + L"x" + std::to_wstring(h) + L".bmp");
+        WriteFileBytes(path, QuadrantBmp(w, h));
+        return path;
+    }
+
+    static HWND s_borderless, s_bordered;
+    PhotoTempFolder m_folder;
+};
+
+HWND PhotoWindowPair::s_borderless = nullptr;
+HWND PhotoWindowPair::s_bordered = nullptr;
+
+TEST_F(PhotoWindowPair, BothWindowsTakeThePictureSize) {
+    LoadPhoto(Narrow(Picture(213, 160)));
+    RECT inner{};
+    GetClientRect(s_borderless, &inner);
+    EXPECT_EQ(inner.right, 213);
+    EXPECT_EQ(inner.bottom, 160);
+    RECT outer = Outer(s_borderless);
+    EXPECT_EQ(outer.right - outer.left, 213) << "the borderless window has no frame";
+    GetClientRect(s_bordered, &inner);
+    EXPECT_EQ(inner.right, 213);
+    EXPECT_EQ(inner.bottom, 160);
+    outer = Outer(s_bordered);
+    int border = (outer.right - outer.left - 213) / 2;
+    EXPECT_GT(border, 0);
+    EXPECT_GT(outer.bottom - outer.top - 160 - border, border) << "a caption bar above the photo";
+}
+
+TEST_F(PhotoWindowPair, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
+    LoadPhoto(Narrow(m_folder.File(L"missing.jpg")));
+    int side = 1500 * static_cast<int>(GetDpiForSystem()) / 1440;
+    for (HWND window : {s_borderless, s_bordered}) {
+        RECT outer = Outer(window);
+        EXPECT_EQ(outer.right - outer.left, side);
+        EXPECT_EQ(outer.bottom - outer.top, side);
+    }
+}
+
+TEST_F(PhotoWindowPair, PlacesTheCurrentWindowAndAlignsTheOther) {
+    PlacePhotoWindow(1, Twips(133), Twips(67));
+    EXPECT_EQ(Setting().CurrentBorder, 1);
+    RECT bordered = Outer(s_bordered);
+    EXPECT_EQ(bordered.left, 67);
+    EXPECT_EQ(bordered.top, 133);
+    EXPECT_TRUE(SameRect(Outer(s_borderless), InnerOnScreen(s_bordered)))
+        << Text(Outer(s_borderless)) << " vs " << Text(InnerOnScreen(s_bordered));
+    EXPECT_EQ(AgeCaption(), "Xが生まれてから今日で1日");
+    wchar_t caption[100];
+    GetWindowTextW(s_bordered, caption, 100);
+    EXPECT_EQ(Narrow(caption), AgeCaption());
+    GetWindowTextW(s_borderless, caption, 100);
+    EXPECT_EQ(Narrow(caption), AgeCaption());
+    WindowPlace place = CurrentWindowPlace();
+    EXPECT_EQ(place.top, Twips(133));
+    EXPECT_EQ(place.left, Twips(67));
+}
+
+TEST_F(PhotoWindowPair, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
+    PlacePhotoWindow(0, 0, 0);
+    EXPECT_EQ(Setting().CurrentBorder, 0);
+    RECT borderless = Outer(s_borderless), bordered = Outer(s_bordered);
+    EXPECT_EQ(borderless.left, 0);
+    EXPECT_EQ(borderless.top, 0);
+    EXPECT_EQ(bordered.left, 0);
+    EXPECT_EQ(bordered.top, 0);
+    // Toggled there, the photo moves by the frame; toggled back it stays where it went.
+    ShowPhotoWindow(0, 0);
+    ToggleBorder();
+    ToggleBorder();
+    RECT inner = InnerOnScreen(s_bordered);
+    borderless = Outer(s_borderless);
+    EXPECT_EQ(borderless.left, inner.left);
+    EXPECT_EQ(borderless.top, inner.top);
+    EXPECT_GT(borderless.top, 0);
+}
+
+TEST_F(PhotoWindowPair, ToggleKeepsThePhotoInPlace) {
+    PlacePhotoWindow(0, Twips(300), Twips(400));
+    ShowPhotoWindow(0, 0);
+    ASSERT_TRUE(IsWindowVisible(s_borderless));
+    ASSERT_FALSE(IsWindowVisible(s_bordered));
+    ToggleBorder();
+    EXPECT_EQ(Setting().CurrentBorder, 1);
+    EXPECT_TRUE(IsWindowVisible(s_bordered));
+    EXPECT_FALSE(IsWindowVisible(s_borderless));
+    RECT inner = InnerOnScreen(s_bordered);
+    EXPECT_EQ(inner.left, 400);
+    EXPECT_EQ(inner.top, 300);
+    ToggleBorder();
+    EXPECT_EQ(Setting().CurrentBorder, 0);
+    EXPECT_TRUE(IsWindowVisible(s_borderless));
+    EXPECT_FALSE(IsWindowVisible(s_bordered));
+    RECT outer = Outer(s_borderless);
+    EXPECT_EQ(outer.left, 400);
+    EXPECT_EQ(outer.top, 300);
+}
+
+TEST_F(PhotoWindowPair, APlaceOnNoMonitorComesOntoTheScreen) {
+    for (auto [border, top, left] : {std::tuple{0, 450000, 450000}, {1, -600000, -600000}, {0, 100, 40000000}}) {
+        PlacePhotoWindow(static_cast<int16_t>(border), top, left);
+        RECT outer = Outer(border ? s_bordered : s_borderless);
+        HMONITOR monitor = MonitorFromRect(&outer, MONITOR_DEFAULTTONULL);
+        ASSERT_TRUE(monitor) << Text(outer);
+        MONITORINFO info{sizeof info};
+        GetMonitorInfoW(monitor, &info);
+        EXPECT_GE(outer.left, info.rcWork.left);
+        EXPECT_GE(outer.top, info.rcWork.top);
+        EXPECT_LE(outer.right, info.rcWork.right);
+        EXPECT_LE(outer.bottom, info.rcWork.bottom);
+    }
+    // A place partly on the screen is kept as it is.
+    PlacePhotoWindow(0, Twips(-20), Twips(-30));
+    RECT outer = Outer(s_borderless);
+    EXPECT_EQ(outer.left, -30);
+    EXPECT_EQ(outer.top, -20);
+}
+
+TEST_F(PhotoWindowPair, ShowsTheChosenWindowWithItsStackingOrder) {
+    PlacePhotoWindow(1, Twips(100), Twips(100));
+    ShowPhotoWindow(1, 1);
+    EXPECT_TRUE(IsWindowVisible(s_bordered));
+    EXPECT_FALSE(IsWindowVisible(s_borderless));
+    EXPECT_TRUE(GetWindowLongPtrW(s_bordered, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ShowPhotoWindow(1, 0);
+    EXPECT_FALSE(GetWindowLongPtrW(s_bordered, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ShowPhotoWindow(0, 2);
+    EXPECT_TRUE(IsWindowVisible(s_borderless));
+    EXPECT_FALSE(IsWindowVisible(s_bordered));
+    EXPECT_EQ(GetWindow(s_borderless, GW_HWNDLAST), s_borderless) << "at the bottom of the stack";
+    EXPECT_EQ(CurrentPhotoWindow(), s_bordered) << "current follows CurrentBorder, set by placing";
+}
+
+TEST_F(PhotoWindowPair, WindowsAreTheFrameTwins) {
+    LONG_PTR style = GetWindowLongPtrW(s_bordered, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(GetWindowLongPtrW(s_bordered, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    style = GetWindowLongPtrW(s_borderless, GWL_STYLE);
+    EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME | WS_SYSMENU));
+    EXPECT_TRUE(GetWindowLongPtrW(s_borderless, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
+    for (HWND window : {s_borderless, s_bordered}) {
+        HWND photo = FindWindowExW(window, nullptr, kPhotoClass, nullptr);
+        ASSERT_TRUE(photo);
+        EXPECT_TRUE(GetWindowLongPtrW(photo, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+        RECT inner{}, control{};
+        GetClientRect(window, &inner);
+        GetClientRect(photo, &control);
+        EXPECT_TRUE(SameRect(inner, control)) << "the photo fills the window";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+// Where the profile file lives under Windows: program folder, user name, default selection.
+#include <gtest/gtest.h>
+
+#include <lmcons.h>
+
+#include "IniFileRelatedLibrary.h"
+#include "ProfileWinSupport.h"
+#include "ProgramLocation.h"
+
+namespace {
+
+std::string PlatformUserName() {
+    wchar_t name[UNLEN + 1];
+    DWORD size = UNLEN + 1;
+    if (!GetUserNameW(name, &size)) return {};
+    return Narrow(name);
+}
+
+TEST(ProfileLocation, ProgramFolderAndName) {
+    EXPECT_EQ(ProgramFolder(), Narrow(TestProgramFolder()));
+    EXPECT_EQ(ProgramBaseName(), "windows_tests");
+}
+
+TEST(ProfileLocation, WritableProgramFolderHoldsTheProfileAndNoProbeIsLeft) {
+    EXPECT_EQ(ProfileFolder(), ProgramFolder());
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((TestProgramFolder() + L"\\~pimmo-probe-*").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+TEST(ProfileLocation, ProfileFilePathNamesTheLoggedOnUser) {
+    const std::string user = PlatformUserName();
+    ASSERT_FALSE(user.empty());
+    EXPECT_EQ(IniFileRelatedLibrary::ProfileFilePath("Pimmo", "ini"), ProgramFolder() + "\\" + user + ".ini");
+}
+
+TEST(ProfileLocation, EmptySelectionIsTheProgramFileAndSection) {
+    const std::string file = ProgramFolder() + "\\windows_tests.ini";
+    DeleteFileW(Widen(file).c_str());
+    IniFileRelatedLibrary::SelectProfile("", "");
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("k", "v"), 1);
+    EXPECT_EQ(ReadFileBytes(file), "[windows_tests]\r\nk=v\r\n");
+    EXPECT_EQ(PlatformRead(file, "windows_tests", "k", ""), "v");
+    DeleteFileW(Widen(file).c_str());
+    DeleteFileW(Widen(file + ".lock").c_str());
+}
+
+TEST(ProfileLocation, ModuleReadsAndWritesThroughTheSelection) {
+    ProfileTempFolder folder;
+    const std::string file = folder.File("user1.ini");
+    IniFileRelatedLibrary::SelectProfile(file, "PIMMO3");
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("PimmoName", "0"), "0");
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("PimmoName", "花子"), 1);
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("LockSetting", ""), 1);
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("PimmoName", ""), "花子");
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("LockSetting", "locked"), "");
+    EXPECT_EQ(ReadFileBytes(file), "[PIMMO3]\r\nPimmoName=\x89\xd4\x8e\x71\r\nLockSetting=\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#include "PictureChoice.h"
+
+#include "FileRelatedLibrary.h"
+
+using namespace std::string_literals;
+
+PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
+    return {"Pimmoの写真\0*.bmp;*.jpg"s,
+            pictureFile.empty() ? std::string() : FileRelatedLibrary::GetFolder(pictureFile),
+            "Pimmoの写真を選択してください"};
+}
+
+void TakePicture(SettingRecord& record, const std::string& path) {
+    if (path.empty() || path == record.PictureFile) return;
+    record.PictureFile = path;
+    record.IsStretchBmpCashed = 0;
+}
+
+bool IsDroppablePicture(const std::string& path) {
+    std::string extension = FileRelatedLibrary::GetExtension(path);
+    for (char& c : extension)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return extension == "BMP" || extension == "JPG";
+}

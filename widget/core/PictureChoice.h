@@ -1,0 +1,22 @@
+#pragma once
+// Taking a new picture into the setting: from the open-file dialog or dropped on the photo.
+#include <string>
+
+#include "SettingRecord.h"
+
+// What the open-file dialog of the picture chooser shows.
+struct PictureDialogRequest {
+    std::string filter;         // description, NUL, pattern (the dialog's own filter form)
+    std::string initialFolder;  // empty: the dialog chooses its own
+    std::string title;
+};
+
+PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile);
+
+// Stores a chosen or dropped picture; a path other than the current one (compared exactly)
+// makes the cached scaled picture stale. An empty path (nothing chosen) changes nothing.
+void TakePicture(SettingRecord& record, const std::string& path);
+
+// A dropped file is taken only with the extension BMP or JPG, in any case.
+bool IsDroppablePicture(const std::string& path);
+inline constexpr char kDropRefusal[] = "BMPないしはJPGファイルをドロップしてください";

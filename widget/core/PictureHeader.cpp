@@ -1,0 +1,144 @@
+#include "PictureHeader.h"
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+constexpr uint16_t kOrientationTag = 0x0112;
+constexpr uint16_t kShortType = 3;
+
+// A bounds-checked view of the TIFF structure inside an Exif segment.
+class TiffReader {
+public:
+    TiffReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+
+    bool ReadByteOrder() {
+        if (m_size < 8) return false;
+        if (m_data[0] == 'I' && m_data[1] == 'I') m_bigEndian = false;
+        else if (m_data[0] == 'M' && m_data[1] == 'M') m_bigEndian = true;
+        else return false;
+        return U16(2) == 42;
+    }
+    std::optional<uint16_t> U16(size_t at) const {
+        if (at > m_size || m_size - at < 2) return std::nullopt;
+        uint16_t a = m_data[at], b = m_data[at + 1];
+        return static_cast<uint16_t>(m_bigEndian ? (a << 8) | b : (b << 8) | a);
+    }
+    std::optional<uint32_t> U32(size_t at) const {
+        auto high = U16(m_bigEndian ? at : at + 2), low = U16(m_bigEndian ? at + 2 : at);
+        if (!high || !low) return std::nullopt;
+        return (static_cast<uint32_t>(*high) << 16) | *low;
+    }
+
+private:
+    const uint8_t* m_data;
+    size_t m_size;
+    bool m_bigEndian = false;
+};
+
+Orientation OrientationFromTiff(const uint8_t* data, size_t size) {
+    TiffReader tiff(data, size);
+    if (!tiff.ReadByteOrder()) return kUpright;
+    auto ifd = tiff.U32(4);
+    auto count = ifd ? tiff.U16(*ifd) : std::nullopt;
+    if (!count) return kUpright;
+    for (uint32_t i = 0; i < *count; ++i) {
+        size_t entry = static_cast<size_t>(*ifd) + 2 + 12 * static_cast<size_t>(i);
+        auto tag = tiff.U16(entry);
+        if (!tag) return kUpright;
+        if (*tag != kOrientationTag) continue;
+        auto type = tiff.U16(entry + 2);
+        auto value = tiff.U16(entry + 8);
+        if (type != kShortType || !value || *value < 1 || *value > 8) return kUpright;
+        return *value;
+    }
+    return kUpright;
+}
+
+uint32_t BigEndian16(const uint8_t* p) { return (uint32_t{p[0]} << 8) | p[1]; }
+uint32_t BigEndian32(const uint8_t* p) { return (BigEndian16(p) << 16) | BigEndian16(p + 2); }
+uint32_t LittleEndian16(const uint8_t* p) { return (uint32_t{p[1]} << 8) | p[0]; }
+uint32_t LittleEndian32(const uint8_t* p) { return (LittleEndian16(p + 2) << 16) | LittleEndian16(p); }
+
+// The frame header markers SOF0..SOF15, without DHT (C4), JPG (C8) and DAC (CC).
+bool IsFrameHeader(uint8_t marker) {
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+std::optional<PixelSize> ValidSize(int64_t width, int64_t height) {
+    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return std::nullopt;
+    return PixelSize{static_cast<int>(width), static_cast<int>(height)};
+}
+
+PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
+    PictureHeader header{PictureFormat::Jpeg, std::nullopt, kUpright, false};
+    bool exifSeen = false;
+    size_t at = 2;
+    while (at + 4 <= size) {
+        if (data[at] != 0xFF) return {PictureFormat::Jpeg, std::nullopt, header.orientation, true};
+        uint8_t marker = data[at + 1];
+        if (marker == 0xFF) {  // fill byte before a marker
+            ++at;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9) break;  // scan data or end before any frame header
+        size_t length = BigEndian16(data + at + 2);
+        if (length < 2) break;
+        if (at + 2 + length > size) return header;  // cut off: read more
+        const uint8_t* payload = data + at + 4;
+        size_t payloadSize = length - 2;
+        if (marker == 0xE1 && !exifSeen && payloadSize >= 6 && std::memcmp(payload, "Exif\0\0", 6) == 0) {
+            exifSeen = true;
+            header.orientation = OrientationFromTiff(payload + 6, payloadSize - 6);
+        }
+        if (IsFrameHeader(marker)) {
+            header.complete = true;
+            if (payloadSize >= 5) header.declared = ValidSize(BigEndian16(payload + 3), BigEndian16(payload + 1));
+            return header;
+        }
+        at += 2 + length;
+    }
+    // Either the data ran out (read more), or scan data or a broken marker came first.
+    header.complete = at + 4 <= size;
+    return header;
+}
+
+PictureHeader ReadBmp(const uint8_t* data, size_t size) {
+    PictureHeader header{PictureFormat::Bmp, std::nullopt, kUpright, true};
+    if (size < 26) return {PictureFormat::Bmp, std::nullopt, kUpright, false};
+    uint32_t infoSize = LittleEndian32(data + 14);
+    if (infoSize == 12) {
+        header.declared = ValidSize(LittleEndian16(data + 18), LittleEndian16(data + 20));
+    } else if (infoSize >= 40) {
+        int64_t width = static_cast<int32_t>(LittleEndian32(data + 18));
+        int64_t height = static_cast<int32_t>(LittleEndian32(data + 22));
+        header.declared = ValidSize(width, height < 0 ? -height : height);  // negative: rows top-down
+    }
+    return header;
+}
+
+PictureHeader ReadPng(const uint8_t* data, size_t size) {
+    if (size < 24) return {PictureFormat::Png, std::nullopt, kUpright, false};
+    if (std::memcmp(data + 12, "IHDR", 4) != 0) return {PictureFormat::Png, std::nullopt, kUpright, true};
+    return {PictureFormat::Png, ValidSize(BigEndian32(data + 16), BigEndian32(data + 20)), kUpright, true};
+}
+
+PictureHeader ReadGif(const uint8_t* data, size_t size) {
+    if (size < 10) return {PictureFormat::Gif, std::nullopt, kUpright, false};
+    return {PictureFormat::Gif, ValidSize(LittleEndian16(data + 6), LittleEndian16(data + 8)), kUpright, true};
+}
+
+bool StartsWith(const uint8_t* data, size_t size, const char* prefix, size_t length) {
+    return size >= length && std::memcmp(data, prefix, length) == 0;
+}
+
+}  // namespace
+
+PictureHeader ReadPictureHeader(const uint8_t* data, size_t size) {
+    if (StartsWith(data, size, "\xFF\xD8", 2)) return ReadJpeg(data, size);
+    if (StartsWith(data, size, "BM", 2)) return ReadBmp(data, size);
+    if (StartsWith(data, size, "\x89PNG\r\n\x1A\n", 8)) return ReadPng(data, size);
+    if (StartsWith(data, size, "GIF87a", 6) || StartsWith(data, size, "GIF89a", 6)) return ReadGif(data, size);
+    return {};
+}

@@ -1,0 +1,23 @@
+#include "SettingRecord.h"
+
+const char* const kSettingKeys[11] = {
+    "WindowPosition", "PictureFile",   "LastWindowTop", "LastWindowLeft", "LastWindowBorder",  "PimmoName",
+    "PimmoBirthDay",  "IsStretched",   "PictureSize",   "StretchMode",    "IsStretchBmpCashed"};
+const char* const kLockKey = "LockSetting";
+
+SettingRecord NewSettingRecord(const CalendarDate& today) {
+    SettingRecord record;
+    record.IsStretched = 0;
+    record.PimmoBirthDay = today;
+    record.PimmoName = "Pimmo";
+    record.PictureFile.clear();
+    record.WindowPosition = 0;
+    record.LastWindowBorder = 1;
+    record.CurrentBorder = 1;
+    record.LastWindowLeft = 0;
+    record.LastWindowTop = 0;
+    record.PictureSize = 160;
+    record.StretchMode = 2;
+    record.IsStretchBmpCashed = 0;
+    return record;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// One setting of the widget as it lives in memory, and the operations that move it between
+// memory and its section of the per-user profile file.
+#include <cstdint>
+#include <string>
+
+#include "CalendarDate.h"
+
+struct SettingRecord {
+    int16_t WindowPosition = 0;    // 0 normal, 1 always on top, other values at the bottom
+    std::string PictureFile;       // full path of the picture, empty when none is chosen
+    int32_t LastWindowTop = 0;     // twips, screen coordinates of the current window's outer rectangle
+    int32_t LastWindowLeft = 0;
+    int16_t LastWindowBorder = 0;  // 0 borderless window, other values the bordered one
+    std::string PimmoName;
+    CalendarDate PimmoBirthDay;
+    int16_t IsStretched = 0;
+    int16_t PictureSize = 0;       // pixels
+    int16_t StretchMode = 0;       // 0 width, 1 height, 2 the longer side
+    int16_t IsStretchBmpCashed = 0;
+    int16_t CurrentBorder = 0;     // which window is current now; not stored under its own key
+};
+
+// The record of a setting created anew: a bordered window at the screen origin, the picture
+// at its natural size, born today.
+SettingRecord NewSettingRecord(const CalendarDate& today);
+
+// The eleven keys of a setting's section, in the order they are read, written and emptied.
+extern const char* const kSettingKeys[11];
+extern const char* const kLockKey;

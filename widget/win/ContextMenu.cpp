@@ -1,0 +1,3 @@
+#include "ContextMenu.h"
+
+void ShowContextMenu(int16_t) {}

@@ -1,0 +1,36 @@
+#pragma once
+// Which picture the photo windows show: the picture file at its natural size, the scaled
+// picture from the cache, or the picture file scaled now and stored in the cache.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "PixelImage.h"
+
+struct PhotoLoadRequest {
+    std::string picturePath;
+    int16_t isStretched = 0;
+    int16_t isStretchBmpCashed = 0;
+    int16_t pictureSize = 0;
+    int16_t stretchMode = 0;
+    std::string cachePath;
+};
+
+struct PhotoLoadResult {
+    // Empty on a load failure: the windows then show an empty photo.
+    std::shared_ptr<const PixelImage> picture;
+    // The cache flag afterwards: 1 once a scaled picture was written to the cache, 0 when
+    // writing it failed; unchanged by the other paths and by a load failure.
+    int16_t isStretchBmpCashed = 0;
+};
+
+// Never throws: any failure to read, decode, size or allocate is a load failure.
+PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request);
+
+// The picture file at its natural size, upright.
+std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path);
+// The picture file scaled by the setting's size and mode (the sides of the upright picture).
+std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, int16_t stretchMode);
+// Writes the cache file as a whole: a new file in the same folder, then put in place of the old.
+bool WriteCacheFile(const std::string& path, const PixelImage& picture);

@@ -1,0 +1,128 @@
+#include "WicPicture.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "PictureHeader.h"
+#include "PictureResampler.h"
+#include "Unicode.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+// Enough for the segments before most JPEGs' frame header (an Exif segment is at most 64 KiB);
+// more is read when large segments come first.
+constexpr ULONG kFirstHeadBytes = 128 * 1024;
+constexpr ULONG kLastHeadBytes = 16 * 1024 * 1024;
+
+bool Rewind(IStream* stream) {
+    LARGE_INTEGER start{};
+    return SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr));
+}
+
+// Reads the header from the start of the stream, longer as needed, and rewinds it.
+std::optional<PictureHeader> ReadHeader(IStream* stream) {
+    for (ULONG wanted = kFirstHeadBytes;; wanted *= 4) {
+        std::vector<uint8_t> head(wanted);
+        ULONG read = 0;
+        if (!Rewind(stream) || FAILED(stream->Read(head.data(), wanted, &read)) || !Rewind(stream)) return std::nullopt;
+        PictureHeader header = ReadPictureHeader(head.data(), read);
+        if (header.complete || read < wanted || wanted >= kLastHeadBytes) return header;
+    }
+}
+
+// Pixels the resampler takes as they are (3 or 4 bytes, blue first); others are converted.
+int DirectBytesPerPixel(IWICBitmapSource* source) {
+    WICPixelFormatGUID format{};
+    if (FAILED(source->GetPixelFormat(&format))) return 0;
+    if (format == GUID_WICPixelFormat24bppBGR) return 3;
+    if (format == GUID_WICPixelFormat32bppBGR || format == GUID_WICPixelFormat32bppBGRA) return 4;
+    return 0;
+}
+
+ComPtr<IWICBitmapSource> As32bppBgr(IWICBitmapSource* source) {
+    ComPtr<IWICFormatConverter> converter;
+    if (FAILED(WicFactory()->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(source, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return nullptr;
+    return converter;
+}
+
+// Feeds the source to the resampler in bands of rows, top to bottom.
+bool StreamRows(IWICBitmapSource* source, int bytesPerPixel, PixelSize size, PictureResampler& resampler) {
+    size_t stride = static_cast<size_t>(size.width) * bytesPerPixel;
+    std::vector<uint8_t> band(stride * PictureResampler::kBandRows);
+    for (int y = 0; y < size.height; y += PictureResampler::kBandRows) {
+        int rows = std::min(PictureResampler::kBandRows, size.height - y);
+        WICRect rect{0, y, size.width, rows};
+        if (FAILED(source->CopyPixels(&rect, static_cast<UINT>(stride), static_cast<UINT>(stride * rows), band.data())))
+            return false;
+        resampler.AddRows(band.data(), rows, stride, bytesPerPixel);
+    }
+    return true;
+}
+
+}  // namespace
+
+IWICImagingFactory* WicFactory() {
+    // Kept for the life of the thread: every load of this widget runs on its one UI thread.
+    thread_local IWICImagingFactory* factory = [] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        IWICImagingFactory* created = nullptr;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&created));
+        return created;
+    }();
+    return factory;
+}
+
+// The declared size is checked before any decoder runs: decoders allocate for it at once, and
+// a damaged or hostile header must not exhaust the memory or overflow a decoder's arithmetic.
+std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPixels) {
+    IWICImagingFactory* factory = WicFactory();
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    if (!factory || path.empty() || FAILED(factory->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromFilename(Widen(path).c_str(), GENERIC_READ)))
+        return std::nullopt;
+    std::optional<PictureHeader> header = ReadHeader(stream.Get());
+    if (!header || !header->declared ||
+        !IsAcceptedPictureSize(header->declared->width, header->declared->height, maxPixels))
+        return std::nullopt;
+    WicPicture picture;
+    picture.orientation = header->orientation;
+    UINT width = 0, height = 0;
+    if (FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &picture.frame)) || FAILED(picture.frame->GetSize(&width, &height)) ||
+        !IsAcceptedPictureSize(width, height, maxPixels))
+        return std::nullopt;
+    picture.stored = {static_cast<int>(width), static_cast<int>(height)};
+    return picture;
+}
+
+std::optional<PixelImage> ReadNaturalSize(const WicPicture& picture) {
+    ComPtr<IWICBitmapSource> source = As32bppBgr(picture.frame.Get());
+    if (!source) return std::nullopt;
+    PixelImage image = MakePixelImage(picture.stored.width, picture.stored.height);
+    if (FAILED(source->CopyPixels(nullptr, static_cast<UINT>(image.Stride()), static_cast<UINT>(image.pixels.size()),
+                                  image.pixels.data())))
+        return std::nullopt;
+    return Orient(std::move(image), picture.orientation);
+}
+
+// Scales first and turns the small result, so the large source is read once, in bands.
+std::optional<PixelImage> ReadScaled(const WicPicture& picture, PixelSize target) {
+    if (!IsAcceptedPictureSize(target.width, target.height, kMaxShownPixels)) return std::nullopt;
+    PixelSize storedTarget = OrientedSize(target, picture.orientation);  // the swap undoes itself
+    ComPtr<IWICBitmapSource> source = picture.frame;
+    int bytesPerPixel = DirectBytesPerPixel(source.Get());
+    if (bytesPerPixel == 0) {
+        source = As32bppBgr(source.Get());
+        bytesPerPixel = 4;
+        if (!source) return std::nullopt;
+    }
+    PictureResampler resampler(picture.stored.width, picture.stored.height, storedTarget.width, storedTarget.height);
+    if (!StreamRows(source.Get(), bytesPerPixel, picture.stored, resampler)) return std::nullopt;
+    return Orient(resampler.Finish(), picture.orientation);
+}

@@ -1,0 +1,3 @@
+#include "WizardDialog.h"
+
+void RunSettingWizard() {}
