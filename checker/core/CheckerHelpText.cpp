@@ -10,10 +10,14 @@ constexpr std::string_view kWinHelpMagic{"\x3F\x5F\x03\x00", 4};
 
 // Length of the UTF-8 sequence starting with lead byte c, 0 for a byte that cannot lead.
 size_t SequenceLength(unsigned char c) {
-    if (c < 0x80) return 1;
-    if (c >= 0xC2 && c <= 0xDF) return 2;
-    if (c >= 0xE0 && c <= 0xEF) return 3;
-    if (c >= 0xF0 && c <= 0xF4) return 4;
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
+    if (c >= 0xE0 && c <= 0xEF)
+        return 3;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
     return 0;
 }
 
@@ -24,11 +28,16 @@ bool IsContinuation(unsigned char c) {
 // The second byte's tighter range rules out overlong forms, surrogates and values above U+10FFFF.
 bool SecondByteAllowed(unsigned char lead, unsigned char second) {
     switch (lead) {
-        case 0xE0: return second >= 0xA0;
-        case 0xED: return second <= 0x9F;
-        case 0xF0: return second >= 0x90;
-        case 0xF4: return second <= 0x8F;
-        default: return true;
+        case 0xE0:
+            return second >= 0xA0;
+        case 0xED:
+            return second <= 0x9F;
+        case 0xF0:
+            return second >= 0x90;
+        case 0xF4:
+            return second <= 0x8F;
+        default:
+            return true;
     }
 }
 

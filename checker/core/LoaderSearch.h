@@ -12,7 +12,7 @@ struct LoaderFolders {
     std::string legacySystemFolder;  // <Windows>\System
     std::string windowsFolder;
     std::string currentFolder;
-    std::string pathVariable;        // the PATH environment variable as it stands
+    std::string pathVariable;  // the PATH environment variable as it stands
 };
 
 // The standard order for desktop programs in safe search mode: program folder, system folder,

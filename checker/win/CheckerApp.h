@@ -8,7 +8,8 @@ namespace pruvo {
 
 class CheckerApp {
 public:
-    CheckerApp(HINSTANCE instance, std::wstring profilePath) : m_instance(instance), m_profile(std::move(profilePath)) {}
+    CheckerApp(HINSTANCE instance, std::wstring profilePath)
+        : m_instance(instance), m_profile(std::move(profilePath)) {}
 
     // Shows the main dialog and, when the user continues after a complete check, starts what
     // the profile names. The exit status carries no result.

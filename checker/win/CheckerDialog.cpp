@@ -31,12 +31,23 @@ BOOL CheckerDialog::OnInitDialog() {
 bool CheckerDialog::OnCommand(int id) {
     switch (id) {
         case IDC_HELP_BUTTON:
-        case IDHELP: OnHelp(); return true;
-        case IDC_DOWNLOAD: OnDownload(); return true;
-        case IDC_DETAILS: OnDetails(); return true;
-        case IDOK: End(IDOK); return true;
-        case IDCANCEL: End(IDCANCEL); return true;
-        default: return false;
+        case IDHELP:
+            OnHelp();
+            return true;
+        case IDC_DOWNLOAD:
+            OnDownload();
+            return true;
+        case IDC_DETAILS:
+            OnDetails();
+            return true;
+        case IDOK:
+            End(IDOK);
+            return true;
+        case IDCANCEL:
+            End(IDCANCEL);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -56,7 +67,8 @@ int CheckerDialog::FillRuntimeList() {
         m_app.SetAllInstalled(true);
     }
     for (int i = 1; i <= count; ++i) {
-        const RuntimeEntry runtime{profile.ReadListValue(kRuntimesSection, i), profile.ReadListValue(kDllsSection, i), {}};
+        const RuntimeEntry runtime{
+            profile.ReadListValue(kRuntimesSection, i), profile.ReadListValue(kDllsSection, i), {}};
         if (AddRuntimeRow(i - 1, runtime) == kNotInstalledText) {
             m_app.SetAllInstalled(false);
         }

@@ -27,9 +27,12 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: return OnInitDialog();
-        case WM_COMMAND: return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
-        default: return FALSE;
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam)) ? TRUE : FALSE;
+        default:
+            return FALSE;
     }
 }
 

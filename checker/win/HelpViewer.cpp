@@ -47,14 +47,17 @@ FileBytes ReadFileBytes(const std::wstring& path) {
 
 std::string DecodeHelpBytes(const std::string& bytes, HelpFormat format) {
     switch (format) {
-        case HelpFormat::kUtf8: return bytes;
-        case HelpFormat::kAnsi: return AnsiToUtf8(bytes);
+        case HelpFormat::kUtf8:
+            return bytes;
+        case HelpFormat::kAnsi:
+            return AnsiToUtf8(bytes);
         case HelpFormat::kUtf16Le: {
             std::wstring wide((bytes.size() - 2) / 2, L'\0');
             memcpy(wide.data(), bytes.data() + 2, wide.size() * sizeof(wchar_t));
             return Narrow(wide);
         }
-        case HelpFormat::kUnreadable: break;
+        case HelpFormat::kUnreadable:
+            break;
     }
     return {};
 }

@@ -22,10 +22,10 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 class PruvoDetails : public testing::Test {
 protected:
     void SetUp() override {
-        WriteAnsiProfile(m_run.Profile(), {L"[Pruvo]", L"NumbersOfDlls=2", L"ExecuteLink=setup.exe", L"[Dlls]",
-                                           L"1=kernel32.dll, pruvo_missing_4711.dll, local.dll", L"2=user32.dll",
-                                           L"[Runtimes]", L"1=テスト & ランタイム", L"2=ユーザー", L"[Urls]",
-                                           L"1=page.exe"});
+        WriteAnsiProfile(m_run.Profile(),
+                         {L"[Pruvo]", L"NumbersOfDlls=2", L"ExecuteLink=setup.exe", L"[Dlls]",
+                          L"1=kernel32.dll, pruvo_missing_4711.dll, local.dll", L"2=user32.dll", L"[Runtimes]",
+                          L"1=テスト & ランタイム", L"2=ユーザー", L"[Urls]", L"1=page.exe"});
         WriteAnsiProfile(m_run.installerFolder.File(L"local.dll"), {L"a file without version record"});
         PlaceMarkerProgram(m_run.installerFolder.File(L"setup.exe"));
         m_pruvo.emplace(m_run.Start());

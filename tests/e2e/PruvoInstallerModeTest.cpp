@@ -17,10 +17,10 @@ class PruvoInstallerMode : public testing::Test {
 protected:
     // Two runtimes; the second's DLL list is given by the test.
     void WriteProfile(const std::wstring& secondDlls, const std::wstring& count = L"2") {
-        WriteAnsiProfile(m_run.Profile(), {L"[Pruvo]", L"NumbersOfDlls=" + count, L"AppName=テストアプリ",
-                                           L"ExecuteLink=setup.ex_, setup.exe", L"[Dlls]",
-                                           L"1=kernel32.dll, user32.dll", L"2=" + secondDlls, L"[Runtimes]",
-                                           L"1=基本ランタイム", L"2=描画ランタイム"});
+        WriteAnsiProfile(m_run.Profile(),
+                         {L"[Pruvo]", L"NumbersOfDlls=" + count, L"AppName=テストアプリ",
+                          L"ExecuteLink=setup.ex_, setup.exe", L"[Dlls]", L"1=kernel32.dll, user32.dll",
+                          L"2=" + secondDlls, L"[Runtimes]", L"1=基本ランタイム", L"2=描画ランタイム"});
         PlaceMarkerProgram(m_run.installerFolder.File(L"setup.ex_"));
     }
 
@@ -46,7 +46,8 @@ TEST_F(PruvoInstallerMode, AllPresentOffersToContinueAndStartsTheInstaller) {
     EXPECT_FALSE(IsShown(ControlById(dialog, kHelpButton)));
     EXPECT_TRUE(IsShown(ControlById(dialog, kDownloadButton)));
     EXPECT_TRUE(IsShown(ControlById(dialog, kDetailsButton)));
-    const std::vector<std::vector<std::wstring>> expected{{L"基本ランタイム", kInstalled}, {L"描画ランタイム", kInstalled}};
+    const std::vector<std::vector<std::wstring>> expected{{L"基本ランタイム", kInstalled},
+                                                          {L"描画ランタイム", kInstalled}};
     EXPECT_EQ(ListViewRows(ControlById(dialog, kList1), 2), expected);
     EXPECT_FALSE(FileExists(Installer(L"setup.exe")));
 
@@ -76,7 +77,8 @@ TEST_F(PruvoInstallerMode, MissingDllStopsTheInstallationWithTheMessageFirst) {
     EXPECT_EQ(WindowText(dialog), L"ランタイムのチェック");
     EXPECT_EQ(WindowText(ControlById(dialog, IDOK)), L"終了");
     EXPECT_FALSE(IsShown(ControlById(dialog, kHelpButton)));
-    const std::vector<std::vector<std::wstring>> expected{{L"基本ランタイム", kInstalled}, {L"描画ランタイム", kNotInstalled}};
+    const std::vector<std::vector<std::wstring>> expected{{L"基本ランタイム", kInstalled},
+                                                          {L"描画ランタイム", kNotInstalled}};
     EXPECT_EQ(ListViewRows(ControlById(dialog, kList1), 2), expected);
 
     ASSERT_TRUE(PressButtonId(dialog, IDOK));
@@ -91,7 +93,8 @@ TEST_F(PruvoInstallerMode, AppNameDefaultsToApplication) {
     Process pruvo = m_run.Start();
     auto box = WaitForMessageBox(pruvo.Pid());
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, L"アプリケーションの実行に必要なランタイムがインストールされていません\nインストールを中止します");
+    EXPECT_EQ(box->text,
+              L"アプリケーションの実行に必要なランタイムがインストールされていません\nインストールを中止します");
     PressButton(box->window, L"OK");
 }
 
@@ -155,8 +158,8 @@ TEST_F(PruvoInstallerMode, NegativeCountIsInstallerModeWithNothingMissing) {
 }
 
 TEST_F(PruvoInstallerMode, TargetWithoutSourceIsOpenedWithoutCopy) {
-    WriteAnsiProfile(m_run.Profile(), {L"[Pruvo]", L"NumbersOfDlls=1", L"ExecuteLink=インストーラ.exe", L"[Dlls]",
-                                       L"1=kernel32.dll"});
+    WriteAnsiProfile(m_run.Profile(),
+                     {L"[Pruvo]", L"NumbersOfDlls=1", L"ExecuteLink=インストーラ.exe", L"[Dlls]", L"1=kernel32.dll"});
     PlaceMarkerProgram(Installer(L"インストーラ.exe"));
     Process pruvo = m_run.Start();
     HWND dialog = MainDialog(pruvo);

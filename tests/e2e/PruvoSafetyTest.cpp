@@ -42,8 +42,8 @@ std::string Narrow(const std::wstring& text) {
 // sets resolved by the loader's schema, never looked up as files. Other DLLs (version,
 // comctl32, shell32, ole32) are loaded by the program from the system folder explicitly.
 TEST(PruvoSafety, ImportTableNamesOnlyDllsTheSystemTakesFromItsOwnFolder) {
-    const std::vector<std::string> allowed{"ntdll.dll", "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll",
-                                           "msvcrt.dll"};
+    const std::vector<std::string> allowed{"ntdll.dll", "kernel32.dll", "user32.dll",
+                                           "gdi32.dll", "advapi32.dll", "msvcrt.dll"};
     const std::vector<std::string> imported = ImportedDlls(BinDir() + L"\\checker\\pruvo.exe");
     ASSERT_FALSE(imported.empty());
     bool hasKernel = false;

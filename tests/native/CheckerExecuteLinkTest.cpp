@@ -22,11 +22,13 @@ TEST_P(ParseExecuteLinkTest, SplitsSourceAndTargetAtTheFirstComma) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, ParseExecuteLinkTest,
+    Values,
+    ParseExecuteLinkTest,
     ::testing::Values(LinkCase{"setup.exe", false, "", "setup.exe"},
                       LinkCase{"setup.ex_, setup.exe", true, "setup.ex_", "setup.exe"},
                       LinkCase{"setup.ex_,setup.exe", true, "setup.ex_", "setup.exe"},
-                      LinkCase{"setup.ex_ ,  \tsetup.exe ", true, "setup.ex_ ", "setup.exe "},  // source untrimmed, target trimmed at its start only
+                      LinkCase{"setup.ex_ ,  \tsetup.exe ", true, "setup.ex_ ",
+                               "setup.exe "},  // source untrimmed, target trimmed at its start only
                       LinkCase{"a,b,c", true, "a", "b,c"},
                       LinkCase{"setup.ex_,", true, "setup.ex_", ""},
                       LinkCase{",setup.exe", true, "", "setup.exe"},

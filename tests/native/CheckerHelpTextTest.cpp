@@ -22,12 +22,15 @@ TEST_P(DetectHelpFormatTest, TellsTheEncoding) {
 using namespace std::string_literals;
 
 INSTANTIATE_TEST_SUITE_P(
-    Files, DetectHelpFormatTest,
-    ::testing::Values(FormatCase{"", HelpFormat::kUtf8}, FormatCase{"Pruvo help\r\n", HelpFormat::kUtf8},
-                      FormatCase{"ヘルプ", HelpFormat::kUtf8}, FormatCase{"\xEF\xBB\xBFx", HelpFormat::kUtf8},
+    Files,
+    DetectHelpFormatTest,
+    ::testing::Values(FormatCase{"", HelpFormat::kUtf8},
+                      FormatCase{"Pruvo help\r\n", HelpFormat::kUtf8},
+                      FormatCase{"ヘルプ", HelpFormat::kUtf8},
+                      FormatCase{"\xEF\xBB\xBFx", HelpFormat::kUtf8},
                       FormatCase{"\x83w\x83\x8b\x83v", HelpFormat::kAnsi},  // "ヘルプ" in Shift-JIS
                       FormatCase{"\xFF\xFEh\0"s, HelpFormat::kUtf16Le},
-                      FormatCase{"\xFF\xFEh"s, HelpFormat::kUnreadable},  // odd length cannot be UTF-16
+                      FormatCase{"\xFF\xFEh"s, HelpFormat::kUnreadable},                 // odd length cannot be UTF-16
                       FormatCase{"\x3F\x5F\x03\0\x10\0\0\0"s, HelpFormat::kUnreadable},  // compiled WinHelp
                       FormatCase{"text\0more"s, HelpFormat::kUnreadable}));
 
@@ -42,17 +45,23 @@ TEST_P(IsValidUtf8Test, AcceptsOnlyWellFormedSequences) {
     EXPECT_EQ(IsValidUtf8(GetParam().bytes), GetParam().valid);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bytes, IsValidUtf8Test,
-                         ::testing::Values(Utf8Case{"abc", true}, Utf8Case{"\xC3\xA9", true},
-                                           Utf8Case{"\xF0\x9F\x98\x80", true}, Utf8Case{"\xC3", false},
+INSTANTIATE_TEST_SUITE_P(Bytes,
+                         IsValidUtf8Test,
+                         ::testing::Values(Utf8Case{"abc", true},
+                                           Utf8Case{"\xC3\xA9", true},
+                                           Utf8Case{"\xF0\x9F\x98\x80", true},
+                                           Utf8Case{"\xC3", false},
                                            Utf8Case{"\xC0\xAF", false},          // overlong '/'
                                            Utf8Case{"\xE0\x80\xAF", false},      // overlong
                                            Utf8Case{"\xED\xA0\x80", false},      // surrogate
                                            Utf8Case{"\xF4\x90\x80\x80", false},  // above U+10FFFF
-                                           Utf8Case{"\x80", false}, Utf8Case{"\xE3\x81", false}));
+                                           Utf8Case{"\x80", false},
+                                           Utf8Case{"\xE3\x81", false}));
 
 TEST(PrepareHelpText, MakesEveryLineEndCrLfAndDropsTheMark) {
-    EXPECT_EQ(PrepareHelpText("\xEF\xBB\xBF" "a\nb\r\nc\rd\n\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+    EXPECT_EQ(PrepareHelpText("\xEF\xBB\xBF"
+                              "a\nb\r\nc\rd\n\n"),
+              "a\r\nb\r\nc\r\nd\r\n\r\n");
     EXPECT_EQ(PrepareHelpText("\r\r\n"), "\r\n\r\n");
     EXPECT_EQ(PrepareHelpText(""), "");
 }

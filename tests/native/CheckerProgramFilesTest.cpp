@@ -24,7 +24,8 @@ TEST_P(ProgramFilesTest, NamesFollowTheProgramFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Paths, ProgramFilesTest,
+    Paths,
+    ProgramFilesTest,
     ::testing::Values(
         ProgramCase{"D:\\setup", "C:\\tools\\pruvo.exe", "pruvo", "D:\\setup\\pruvo.INI", "C:\\tools\\pruvo.HLP"},
         ProgramCase{"D:\\setup", "C:\\tools\\PRUVO.EXE", "PRUVO", "D:\\setup\\PRUVO.INI", "C:\\tools\\PRUVO.HLP"},

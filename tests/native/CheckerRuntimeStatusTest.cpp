@@ -35,14 +35,17 @@ TEST_P(RuntimeStatusTest, InstalledOnlyWhenEveryNameIsFound) {
         << "list: [" << GetParam().list << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, RuntimeStatusTest,
-    ::testing::Values(StatusCase{"a.dll", kInstalledText}, StatusCase{"a.dll, b.dll, c.dll", kInstalledText},
-                      StatusCase{"a.dll, x.dll", kNotInstalledText}, StatusCase{"x.dll, a.dll", kNotInstalledText},
-                      StatusCase{"", kInstalledText},                 // no DLLs: nothing can be missing
-                      StatusCase{"a.dll,", kInstalledText},           // trailing comma adds no name
-                      StatusCase{"a.dll,,b.dll", kNotInstalledText},  // the empty name is missing
-                      StatusCase{" ", kNotInstalledText}, StatusCase{"A.DLL", kNotInstalledText}));
+INSTANTIATE_TEST_SUITE_P(Lists,
+                         RuntimeStatusTest,
+                         ::testing::Values(StatusCase{"a.dll", kInstalledText},
+                                           StatusCase{"a.dll, b.dll, c.dll", kInstalledText},
+                                           StatusCase{"a.dll, x.dll", kNotInstalledText},
+                                           StatusCase{"x.dll, a.dll", kNotInstalledText},
+                                           StatusCase{"", kInstalledText},        // no DLLs: nothing can be missing
+                                           StatusCase{"a.dll,", kInstalledText},  // trailing comma adds no name
+                                           StatusCase{"a.dll,,b.dll", kNotInstalledText},  // the empty name is missing
+                                           StatusCase{" ", kNotInstalledText},
+                                           StatusCase{"A.DLL", kNotInstalledText}));
 
 TEST(RuntimeStatusProbe, IsAskedAboutTrimmedNamesInListOrder) {
     FakeComputer computer{{"a.dll", "b.dll", "c.dll"}, {}};
@@ -59,8 +62,10 @@ TEST(RuntimeStatusProbe, IsNeverAskedAboutAnEmptyName) {
 }
 
 TEST(RuntimeStatusTexts, AreTheJapaneseWords) {
-    EXPECT_EQ(kInstalledText, "\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB\xE6\xB8\x88\xE3\x81\xBF");
-    EXPECT_EQ(kNotInstalledText, "\xE6\x9C\xAA\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB");
+    EXPECT_EQ(kInstalledText,
+              "\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB\xE6\xB8\x88\xE3\x81\xBF");
+    EXPECT_EQ(kNotInstalledText,
+              "\xE6\x9C\xAA\xE3\x82\xA4\xE3\x83\xB3\xE3\x82\xB9\xE3\x83\x88\xE3\x83\xBC\xE3\x83\xAB");
 }
 
 }  // namespace

@@ -65,15 +65,6 @@ TEST(PhotoGeometry, MovesAWindowIntoAnArea) {
     EXPECT_EQ(MoveIntoArea({0, 0, 10, 10}, {1280, -100, 1024, 768}), (PixelRect{1280, 0, 10, 10}));
 }
 
-TEST(PhotoGeometry, OverlapNeedsOneCommonPixel) {
-    const PixelRect screen{0, 0, 1280, 1024};
-    EXPECT_TRUE(Overlaps({1279, 1023, 10, 10}, screen));
-    EXPECT_FALSE(Overlaps({1280, 0, 10, 10}, screen));
-    EXPECT_FALSE(Overlaps({-10, 0, 10, 10}, screen));
-    EXPECT_TRUE(Overlaps({-10, -10, 11, 11}, screen));
-    EXPECT_FALSE(Overlaps({0, 1024, 10, 10}, screen));
-}
-
 TEST(PhotoGeometry, ConvertsTwipsAndPixelsWithTheSystemDpi) {
     EXPECT_DOUBLE_EQ(TwipsPerPixel(96), 15.0);
     EXPECT_DOUBLE_EQ(TwipsPerPixel(120), 12.0);

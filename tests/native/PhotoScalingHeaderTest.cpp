@@ -105,8 +105,29 @@ TEST(PhotoScalingHeader, BmpPngAndGifDeclareTheirSizes) {
         EXPECT_EQ(header.orientation, 1);
     }
     EXPECT_FALSE(Read("BM"s + Le32(0)).complete);
+    EXPECT_FALSE(Read(bmpInfo + Le32(37)).complete);
     EXPECT_FALSE(Read("GIF89a"s).complete);
     EXPECT_FALSE(Read(png).complete);
+}
+
+// A bitmap's rows are padded to 4 bytes; a file shorter than its rows is cut off.
+TEST(PhotoScalingHeader, UncompressedBitmapNamesTheFileSizeItNeeds) {
+    auto info = [](int32_t w, int32_t h, uint16_t bits, uint32_t compression) {
+        return "BM"s + Le32(0) + Le32(0) + Le32(54) + Le32(40) + Le32(static_cast<uint32_t>(w)) +
+               Le32(static_cast<uint32_t>(h)) + Le16(1) + Le16(bits) + Le32(compression);
+    };
+    const struct {
+        std::string bytes;
+        std::optional<uint64_t> required;
+    } kCases[] = {
+        {info(3, 2, 24, 0), 54 + 2 * 12},   {info(4, 2, 24, 0), 54 + 2 * 12},  {info(3, -2, 32, 3), 54 + 2 * 12},
+        {info(9, 5, 1, 0), 54 + 5 * 4},     {info(33, 1, 1, 0), 54 + 8},       {info(3, 2, 8, 0), 54 + 2 * 4},
+        {info(3, 2, 8, 1), std::nullopt},   // run-length coded: the decoder decides
+        {info(3, 2, 0, 0), std::nullopt},   {info(3, 2, 64, 0), std::nullopt},
+        {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(5) + Le16(3) + Le16(1) + Le16(24), 26 + 3 * 16},
+        {info(30000, 30000, 24, 0), 54 + 30000ull * 90000},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(Read(c.bytes).requiredFileSize, c.required) << c.bytes.size();
 }
 
 TEST(PhotoScalingHeader, SurvivesTruncatedAndDamagedData) {

@@ -37,20 +37,20 @@ TEST_P(CheckerRuntimeStatus, MatchesWhatThisComputerHas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lists, CheckerRuntimeStatus,
-    ::testing::Values(
-        StatusCase{"kernel32.dll, user32.dll", kInstalledText},
-        StatusCase{"KERNEL32.DLL", kInstalledText},                            // names are not case-sensitive
-        StatusCase{"comctl32.dll, version.dll, shell32.dll", kInstalledText},
-        StatusCase{"kernel32", kInstalledText},                                // the loader adds ".dll"
-        StatusCase{"pruvo_copy.dll", kInstalledText},                          // in the current directory
-        StatusCase{"pruvo_copy", kInstalledText},                              // found by the loader's order only
-        StatusCase{"pruvo_text.dll", kInstalledText},      // the path search finds it; not loadable
-        StatusCase{"pruvo_text", kNotInstalledText},       // neither loadable nor found as named
-        StatusCase{"pruvo_no_such_dll_4711.dll", kNotInstalledText},
-        StatusCase{"kernel32.dll, pruvo_no_such_dll_4711.dll", kNotInstalledText},
-        StatusCase{"kernel32.dll,,user32.dll", kNotInstalledText},  // the empty name is missing
-        StatusCase{"", kInstalledText}));
+    Lists,
+    CheckerRuntimeStatus,
+    ::testing::Values(StatusCase{"kernel32.dll, user32.dll", kInstalledText},
+                      StatusCase{"KERNEL32.DLL", kInstalledText},  // names are not case-sensitive
+                      StatusCase{"comctl32.dll, version.dll, shell32.dll", kInstalledText},
+                      StatusCase{"kernel32", kInstalledText},        // the loader adds ".dll"
+                      StatusCase{"pruvo_copy.dll", kInstalledText},  // in the current directory
+                      StatusCase{"pruvo_copy", kInstalledText},      // found by the loader's order only
+                      StatusCase{"pruvo_text.dll", kInstalledText},  // the path search finds it; not loadable
+                      StatusCase{"pruvo_text", kNotInstalledText},   // neither loadable nor found as named
+                      StatusCase{"pruvo_no_such_dll_4711.dll", kNotInstalledText},
+                      StatusCase{"kernel32.dll, pruvo_no_such_dll_4711.dll", kNotInstalledText},
+                      StatusCase{"kernel32.dll,,user32.dll", kNotInstalledText},  // the empty name is missing
+                      StatusCase{"", kInstalledText}));
 
 TEST_F(CheckerDllProbe, LooksAtADllWithoutLoadingItAsCode) {
     // The copy's own name is unknown to the loader; a normal load would leave it in the module

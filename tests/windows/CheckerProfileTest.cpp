@@ -57,10 +57,14 @@ TEST_P(CheckerProfileNumber, ReadsTheRuntimeCountAsThePlatformDoes) {
     EXPECT_EQ(profile.ReadInt("Pruvo", "NumbersOfDlls", 0), GetParam().expected) << GetParam().line;
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, CheckerProfileNumber,
-                         ::testing::Values(IntCase{L"NumbersOfDlls=2", 2}, IntCase{L"NumbersOfDlls= 3 ", 3},
-                                           IntCase{L"NumbersOfDlls=-2", -2}, IntCase{L"NumbersOfDlls=", 0},
-                                           IntCase{L"Other=5", 0}, IntCase{L"NumbersOfDlls=4x", 4}));
+INSTANTIATE_TEST_SUITE_P(Values,
+                         CheckerProfileNumber,
+                         ::testing::Values(IntCase{L"NumbersOfDlls=2", 2},
+                                           IntCase{L"NumbersOfDlls= 3 ", 3},
+                                           IntCase{L"NumbersOfDlls=-2", -2},
+                                           IntCase{L"NumbersOfDlls=", 0},
+                                           IntCase{L"Other=5", 0},
+                                           IntCase{L"NumbersOfDlls=4x", 4}));
 
 TEST_F(CheckerProfileFile, MissingFileGivesTheDefaults) {
     const Profile profile(File(L"PRUVO.INI"));

@@ -1,8 +1,8 @@
 #pragma once
 // A throwaway folder for the checker's tests under Wine, made the current directory while the
 // test runs (the checker looks for DLLs and its profile there).
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 

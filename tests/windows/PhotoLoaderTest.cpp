@@ -193,10 +193,11 @@ TEST_F(PhotoLoader, BrokenFilesAreLoadFailuresWithoutCrashOrHang) {
             auto start = std::chrono::steady_clock::now();
             PhotoLoadResult result = LoadPhotoPicture(Request(path, stretched, 0));
             auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            EXPECT_FALSE(result.picture && result.picture->width > 10000) << Narrow(file.name);
-            if (std::wstring(file.name).starts_with(L"huge") || std::wstring(file.name).starts_with(L"text") ||
-                std::wstring(file.name) == L"empty.jpg")
-                EXPECT_FALSE(result.picture) << Narrow(file.name) << " stretched " << stretched;
+            // A cut-off JPEG may come out in part; nothing else may come out at all.
+            std::wstring name = file.name;
+            if (name != L"truncated.jpg" && name != L"headeronly.jpg") {
+                EXPECT_FALSE(result.picture) << Narrow(name) << " stretched " << stretched;
+            }
             EXPECT_EQ(result.isStretchBmpCashed, result.picture && stretched ? 1 : 0) << Narrow(file.name);
             EXPECT_LT(seconds, 5.0) << Narrow(file.name);
         }

@@ -6,6 +6,7 @@
 
 #include "../e2e/support/PhotoPictures.h"
 #include "../e2e/support/PhotoTempFolder.h"
+#include "ChoosePicture.h"
 #include "Unicode.h"
 #include "modCmOpen.h"
 
@@ -69,8 +70,7 @@ HWND FileNameEdit(HWND dialog) {
 }
 
 // Runs the dialog on this thread while another thread looks at it and answers it.
-std::string RunDialog(const std::string& filter, const std::string& folder, const std::string& title,
-                      const std::function<void(HWND)>& answer) {
+std::string RunDialog(const std::function<std::string()>& show, const std::function<void(HWND)>& answer) {
     std::atomic<bool> done{false};
     std::thread helper([&] {
         HWND dialog = WaitForDialog();
@@ -81,13 +81,24 @@ std::string RunDialog(const std::string& filter, const std::string& folder, cons
             Sleep(100);
         }
     });
-    std::string chosen = modCmOpen::ShowOpenDialog(nullptr, filter, folder, title);
+    std::string chosen = show();
     done = true;
     helper.join();
     return chosen;
 }
 
 const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg"s;
+
+std::string RunDialog(const std::string& filter, const std::string& folder, const std::string& title,
+                      const std::function<void(HWND)>& answer) {
+    return RunDialog([&] { return modCmOpen::ShowOpenDialog(nullptr, filter, folder, title); }, answer);
+}
+
+std::wstring FirstFileType(HWND dialog) {
+    wchar_t item[128] = {};
+    if (HWND types = GetDlgItem(dialog, kFileTypeList)) SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
+    return item;
+}
 
 TEST(PhotoOpenDialog, CancelGivesTheEmptyStringAndAnEmptyTitleIsTheSystemOne) {
     std::wstring title;
@@ -97,10 +108,7 @@ TEST(PhotoOpenDialog, CancelGivesTheEmptyStringAndAnEmptyTitleIsTheSystemOne) {
         title = Text(dialog);
         HWND box = GetDlgItem(dialog, kReadOnlyBox);
         readOnlyVisible = box && IsWindowVisible(box);
-        HWND types = GetDlgItem(dialog, kFileTypeList);
-        wchar_t item[128] = {};
-        if (types) SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
-        firstType = item;
+        firstType = FirstFileType(dialog);
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(chosen, "");
@@ -147,6 +155,26 @@ TEST(PhotoOpenDialog, AFileThatDoesNotExistIsNotAccepted) {
     EXPECT_TRUE(refused) << "no message box about the missing file";
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(chosen, "");
+}
+
+// The picture chooser opens in the current picture's folder, so a bare name is found there.
+TEST(PhotoOpenDialog, PictureChooserStartsInTheCurrentPicturesFolder) {
+    PhotoTempFolder folder;
+    photo_test::WriteFileBytes(folder.File(L"next.bmp"), photo_test::QuadrantBmp(8, 8));
+    std::wstring title, firstType;
+    std::string chosen = RunDialog([&] { return ChoosePictureFile(nullptr, Narrow(folder.File(L"kid.jpg"))); },
+                                   [&](HWND dialog) {
+                                       title = Text(dialog);
+                                       firstType = FirstFileType(dialog);
+                                       SetWindowTextW(FileNameEdit(dialog), L"next.bmp");
+                                       PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                                   });
+    EXPECT_EQ(chosen, Narrow(folder.File(L"next.bmp")));
+    EXPECT_EQ(Narrow(title), "Pimmoの写真を選択してください");
+    EXPECT_EQ(Narrow(firstType).rfind("Pimmoの写真", 0), 0u);
+    EXPECT_EQ(RunDialog([&] { return ChoosePictureFile(nullptr, ""); },
+                        [](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }),
+              "");
 }
 
 }  // namespace

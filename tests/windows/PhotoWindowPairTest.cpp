@@ -173,7 +173,8 @@ TEST_F(PhotoWindowPair, APlaceOnNoMonitorComesOntoTheScreen) {
         RECT outer = Outer(border ? s_bordered : s_borderless);
         HMONITOR monitor = MonitorFromRect(&outer, MONITOR_DEFAULTTONULL);
         ASSERT_TRUE(monitor) << Text(outer);
-        MONITORINFO info{sizeof info};
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
         GetMonitorInfoW(monitor, &info);
         EXPECT_GE(outer.left, info.rcWork.left);
         EXPECT_GE(outer.top, info.rcWork.top);

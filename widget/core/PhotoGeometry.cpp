@@ -1,7 +1,6 @@
 #include "PhotoGeometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "Conversions.h"
 
@@ -28,11 +27,6 @@ PixelRect MoveIntoArea(const PixelRect& window, const PixelRect& area) {
     moved.left = std::max(std::min(window.left, area.left + area.width - window.width), area.left);
     moved.top = std::max(std::min(window.top, area.top + area.height - window.height), area.top);
     return moved;
-}
-
-bool Overlaps(const PixelRect& a, const PixelRect& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
 }
 
 double TwipsPerPixel(int dpi) { return 1440.0 / (dpi > 0 ? dpi : 96); }

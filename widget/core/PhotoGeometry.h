@@ -32,8 +32,6 @@ PixelRect BorderlessInside(const PixelRect& bordered, const FrameMetrics& frame)
 // The window moved (not resized) to lie inside the area; one larger than the area keeps its
 // left and top edges on the area's.
 PixelRect MoveIntoArea(const PixelRect& window, const PixelRect& area);
-// True when the rectangles share at least one pixel.
-bool Overlaps(const PixelRect& a, const PixelRect& b);
 
 double TwipsPerPixel(int dpi);
 // Nearest pixel, halves to even.

@@ -72,11 +72,11 @@ std::optional<PixelSize> ValidSize(int64_t width, int64_t height) {
 }
 
 PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
-    PictureHeader header{PictureFormat::Jpeg, std::nullopt, kUpright, false};
+    PictureHeader header{PictureFormat::Jpeg, std::nullopt, kUpright, std::nullopt, false};
     bool exifSeen = false;
     size_t at = 2;
     while (at + 4 <= size) {
-        if (data[at] != 0xFF) return {PictureFormat::Jpeg, std::nullopt, header.orientation, true};
+        if (data[at] != 0xFF) return {PictureFormat::Jpeg, std::nullopt, header.orientation, std::nullopt, true};
         uint8_t marker = data[at + 1];
         if (marker == 0xFF) {  // fill byte before a marker
             ++at;
@@ -104,29 +104,46 @@ PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
     return header;
 }
 
+// Rows of 1..32 bits per pixel, each padded to 4 bytes, after the pixel data offset.
+std::optional<uint64_t> BmpDataEnd(const PixelSize& size, uint32_t offset, uint32_t bitsPerPixel) {
+    if (bitsPerPixel == 0 || bitsPerPixel > 32) return std::nullopt;
+    uint64_t stride = (static_cast<uint64_t>(size.width) * bitsPerPixel + 31) / 32 * 4;
+    return offset + stride * static_cast<uint64_t>(size.height);
+}
+
 PictureHeader ReadBmp(const uint8_t* data, size_t size) {
-    PictureHeader header{PictureFormat::Bmp, std::nullopt, kUpright, true};
-    if (size < 26) return {PictureFormat::Bmp, std::nullopt, kUpright, false};
+    PictureHeader header{PictureFormat::Bmp, std::nullopt, kUpright, std::nullopt, true};
+    const PictureHeader cutOff{PictureFormat::Bmp, std::nullopt, kUpright, std::nullopt, false};
+    if (size < 18) return cutOff;
+    uint32_t offset = LittleEndian32(data + 10);
     uint32_t infoSize = LittleEndian32(data + 14);
     if (infoSize == 12) {
+        if (size < 26) return cutOff;
         header.declared = ValidSize(LittleEndian16(data + 18), LittleEndian16(data + 20));
+        if (header.declared) header.requiredFileSize = BmpDataEnd(*header.declared, offset, LittleEndian16(data + 24));
     } else if (infoSize >= 40) {
+        if (size < 34) return cutOff;
         int64_t width = static_cast<int32_t>(LittleEndian32(data + 18));
         int64_t height = static_cast<int32_t>(LittleEndian32(data + 22));
         header.declared = ValidSize(width, height < 0 ? -height : height);  // negative: rows top-down
+        uint32_t compression = LittleEndian32(data + 30);
+        bool uncompressed = compression == 0 || compression == 3 || compression == 6;  // RGB, bit fields
+        if (header.declared && uncompressed)
+            header.requiredFileSize = BmpDataEnd(*header.declared, offset, LittleEndian16(data + 28));
     }
     return header;
 }
 
 PictureHeader ReadPng(const uint8_t* data, size_t size) {
-    if (size < 24) return {PictureFormat::Png, std::nullopt, kUpright, false};
-    if (std::memcmp(data + 12, "IHDR", 4) != 0) return {PictureFormat::Png, std::nullopt, kUpright, true};
-    return {PictureFormat::Png, ValidSize(BigEndian32(data + 16), BigEndian32(data + 20)), kUpright, true};
+    if (size < 24) return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, false};
+    if (std::memcmp(data + 12, "IHDR", 4) != 0) return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, true};
+    return {PictureFormat::Png, ValidSize(BigEndian32(data + 16), BigEndian32(data + 20)), kUpright, std::nullopt, true};
 }
 
 PictureHeader ReadGif(const uint8_t* data, size_t size) {
-    if (size < 10) return {PictureFormat::Gif, std::nullopt, kUpright, false};
-    return {PictureFormat::Gif, ValidSize(LittleEndian16(data + 6), LittleEndian16(data + 8)), kUpright, true};
+    if (size < 10) return {PictureFormat::Gif, std::nullopt, kUpright, std::nullopt, false};
+    return {PictureFormat::Gif, ValidSize(LittleEndian16(data + 6), LittleEndian16(data + 8)), kUpright, std::nullopt,
+            true};
 }
 
 bool StartsWith(const uint8_t* data, size_t size, const char* prefix, size_t length) {

@@ -16,6 +16,8 @@ struct PictureHeader {
     // The stored size (before orientation); nullopt when the header holds no valid size.
     std::optional<PixelSize> declared;
     Orientation orientation = kUpright;
+    // An uncompressed bitmap's smallest file size that holds all its rows.
+    std::optional<uint64_t> requiredFileSize;
     // False when the data ended before the size: more of the file is needed.
     bool complete = true;
 };

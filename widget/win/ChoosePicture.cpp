@@ -4,8 +4,12 @@
 #include "PimmoModule.h"
 #include "modCmOpen.h"
 
+std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
+    PictureDialogRequest request = MakePictureDialogRequest(currentPicture);
+    return modCmOpen::ShowOpenDialog(owner, request.filter, request.initialFolder, request.title);
+}
+
 void ChoosePicture(HWND owner) {
-    PictureDialogRequest request = MakePictureDialogRequest(Setting().PictureFile);
-    TakePicture(Setting(), modCmOpen::ShowOpenDialog(owner, request.filter, request.initialFolder, request.title));
+    TakePicture(Setting(), ChoosePictureFile(owner, Setting().PictureFile));
     SaveSetting(true);
 }

@@ -1,7 +1,10 @@
 #include "PhotoWindow.h"
 
+#include <climits>
 
 
+
+#include "MessageBoxes.h"
 #include "PimmoModule.h"
 #include "Unicode.h"
 #include "resource.h"
@@ -36,7 +39,10 @@ bool RegisterOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HB
         ReleaseStartLock();
     } catch (...) {
     }
-    MessageBoxW(nullptr, L"予期しないエラーが発生したため、Pimmoを終了します。", Widen(kAppTitle).c_str(), MB_OK | MB_ICONSTOP);
+    try {
+        ShowMessageBox(nullptr, "予期しないエラーが発生したため、Pimmoを終了します。", kAppTitle, MB_OK | MB_ICONSTOP);
+    } catch (...) {
+    }
     EndProgram(3);
 }
 
@@ -135,7 +141,7 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE: MoveWindow(m_photo, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
         case WM_LBUTTONDBLCLK: m_events->OnDoubleClick(*this); return 0;
-        case WM_GETMINMAXINFO: reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {1, 1}; return 0;
+        case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
         case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_CLOSE: m_events->OnUnload(*this); return 0;
         case WM_QUERYENDSESSION: return TRUE;
@@ -172,6 +178,13 @@ LRESULT PhotoWindow::HandlePhotoMessage(UINT message, WPARAM wParam, LPARAM lPar
         case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
         default: return DefWindowProcW(m_photo, message, wParam, lParam);
     }
+}
+
+// The window takes the photo's size, however small or large: no minimum width for the caption
+// bar, no maximum at the screen's size.
+void PhotoWindow::OnGetMinMaxInfo(MINMAXINFO& limits) {
+    limits.ptMinTrackSize = {1, 1};
+    limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
 }
 
 // Per-monitor DPI: the frame changes with the monitor, the photo must not.

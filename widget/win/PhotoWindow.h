@@ -70,6 +70,7 @@ private:
     static LRESULT CALLBACK PhotoProc(HWND photo, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandlePhotoMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static void OnGetMinMaxInfo(MINMAXINFO& limits);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnDropFiles(HDROP drop);
     void PaintPhoto();

@@ -32,7 +32,8 @@ void WriteAnsiProfile(const std::wstring& path, const std::vector<std::wstring>&
     for (const std::wstring& line : lines) {
         text += line + L"\r\n";
     }
-    const int size = WideCharToMultiByte(932, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size =
+        WideCharToMultiByte(932, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size), '\0');
     WideCharToMultiByte(932, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
     WriteFileBytes(path, bytes);
@@ -51,13 +52,13 @@ void CheckerRun::PlaceHelpFile() const {
 }
 
 HWND WaitForMainDialog(DWORD pid) {
-    return WaitForWindow(pid, [](HWND window) {
-        return ClassName(window) == L"#32770" && GetDlgItem(window, kList1) != nullptr;
-    });
+    return WaitForWindow(
+        pid, [](HWND window) { return ClassName(window) == L"#32770" && GetDlgItem(window, kList1) != nullptr; });
 }
 
 HWND WaitForDialogCaption(DWORD pid, const std::wstring& caption) {
-    return WaitForWindow(pid, [&](HWND window) { return ClassName(window) == L"#32770" && WindowText(window) == caption; });
+    return WaitForWindow(pid,
+                         [&](HWND window) { return ClassName(window) == L"#32770" && WindowText(window) == caption; });
 }
 
 bool IsShown(HWND control) {

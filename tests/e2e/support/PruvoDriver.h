@@ -2,8 +2,8 @@
 // Driving the runtime checker: a program folder holding pruvo.exe, an installer folder (the
 // current directory, where its profile lies), its dialogs, and the marker program that stands
 // in for an installer or a planted DLL.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>

@@ -43,7 +43,10 @@ std::string NameAt(const std::string& image, size_t offset) {
 
 // The name field's offset within an import or delay-load descriptor.
 template <typename Descriptor>
-void CollectNames(const std::string& image, const Sections& sections, DWORD rva, size_t nameField,
+void CollectNames(const std::string& image,
+                  const Sections& sections,
+                  DWORD rva,
+                  size_t nameField,
                   std::vector<std::string>& names) {
     size_t offset = rva == 0 ? 0 : sections.OffsetOf(rva);
     for (Descriptor descriptor{}; offset != 0 && ReadAt(image, offset, descriptor); offset += sizeof descriptor) {
@@ -71,9 +74,9 @@ std::vector<std::string> ImportedDlls(const std::wstring& exe) {
     WORD magic = 0;
     ReadAt(image, optionalOffset, magic);
     // The data directories sit at the end of the optional header, whose size depends on its kind.
-    const size_t directoriesOffset = optionalOffset + (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC
-                                                           ? offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory)
-                                                           : offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory));
+    const size_t directoriesOffset =
+        optionalOffset + (magic == IMAGE_NT_OPTIONAL_HDR64_MAGIC ? offsetof(IMAGE_OPTIONAL_HEADER64, DataDirectory)
+                                                                 : offsetof(IMAGE_OPTIONAL_HEADER32, DataDirectory));
     IMAGE_DATA_DIRECTORY imports{};
     IMAGE_DATA_DIRECTORY delayed{};
     ReadAt(image, directoriesOffset + IMAGE_DIRECTORY_ENTRY_IMPORT * sizeof(IMAGE_DATA_DIRECTORY), imports);

@@ -1,0 +1,134 @@
+// Speed and memory of the photo loader against the bare imaging pipeline on the same picture.
+//   photo_bench make <folder>            writes big.jpg (6000 x 4000) and tall.jpg (4000 x 6000,
+//                                        tagged to be turned a quarter: shown 6000 x 4000)
+//   photo_bench scale <picture> <cache>  the loader's scaling path (decode, resample, cache write)
+//   photo_bench bare <picture>           the system's pipeline: decode, scale, pixels
+//   photo_bench cache <cache>            the loader's cache-hit path
+// Each measuring mode prints one line: mode, median milliseconds of the runs, peak working set
+// in MiB. Run each mode in its own process so that the peaks do not mix.
+#include <windows.h>
+#include <psapi.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../tests/e2e/support/PhotoPictures.h"
+#include "PhotoLoader.h"
+#include "PictureOrientation.h"
+#include "Unicode.h"
+#include "WicPicture.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+constexpr int kRuns = 3;
+constexpr int16_t kLongerSide = 2;
+constexpr int16_t kTargetSize = 160;
+
+// Smooth light with fine grain, so that the JPEG holds about as much detail as a photo.
+photo_test::Colour PhotoLike(int x, int y) {
+    uint32_t grain = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
+    grain = (grain ^ (grain >> 13)) * 1274126177u;
+    int noise = static_cast<int>(grain >> 28) - 8;
+    auto channel = [&](int base) { return static_cast<uint8_t>(std::clamp(base + noise, 0, 255)); };
+    return {channel(x / 24 % 256), channel(y / 16 % 256), channel((x + y) / 40 % 256)};
+}
+
+int Make(const std::wstring& folder) {
+    photo_test::WriteFileBytes(folder + L"\\big.jpg", photo_test::Jpeg(6000, 4000, PhotoLike));
+    std::string tall = photo_test::Jpeg(4000, 6000, PhotoLike);
+    photo_test::WriteFileBytes(folder + L"\\tall.jpg", photo_test::WithExifOrientation(tall, 6));
+    std::printf("made big.jpg and tall.jpg\n");
+    return 0;
+}
+
+// The system's own pipeline: the decoder's frame through its best scaler into a buffer.
+bool BarePipeline(const std::wstring& picture) {
+    IWICImagingFactory* factory = WicFactory();
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICBitmapScaler> scaler;
+    ComPtr<IWICFormatConverter> converter;
+    UINT w = 0, h = 0;
+    if (FAILED(factory->CreateDecoderFromFilename(picture.c_str(), nullptr, GENERIC_READ,
+                                                  WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(frame->GetSize(&w, &h)))
+        return false;
+    UINT tw = w >= h ? kTargetSize : (kTargetSize * w + h / 2) / h;
+    UINT th = w >= h ? (kTargetSize * h + w / 2) / w : kTargetSize;
+    std::vector<BYTE> pixels(static_cast<size_t>(tw) * th * 4);
+    return SUCCEEDED(factory->CreateBitmapScaler(&scaler)) &&
+           SUCCEEDED(scaler->Initialize(frame.Get(), tw, th, WICBitmapInterpolationModeFant)) &&
+           SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+           SUCCEEDED(converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                           0.0, WICBitmapPaletteTypeCustom)) &&
+           SUCCEEDED(converter->CopyPixels(nullptr, tw * 4, static_cast<UINT>(pixels.size()), pixels.data()));
+}
+
+double MedianMilliseconds(const std::function<bool()>& run) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        if (!run()) return -1;
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+double PeakMiB() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// Loads the libraries and creates the factory before anything is timed.
+void WarmUp() {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    std::wstring small = std::wstring(folder) + L"photo_bench_warmup.jpg";
+    photo_test::WriteFileBytes(small, photo_test::QuadrantJpeg(64, 48));
+    ReadPictureScaled(Narrow(small), 16, kLongerSide);
+    DeleteFileW(small.c_str());
+}
+
+int Measure(const std::wstring& mode, const std::function<bool()>& run) {
+    WarmUp();
+    double baseline = PeakMiB();
+    double milliseconds = MedianMilliseconds(run);
+    if (milliseconds < 0) {
+        std::printf("%ls failed\n", mode.c_str());
+        return 1;
+    }
+    std::printf("%ls %.1f ms peak %.1f MiB (before %.1f MiB)\n", mode.c_str(), milliseconds, PeakMiB(), baseline);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == L"make") return Make(args[1]);
+    if (args.size() == 3 && args[0] == L"scale") {
+        PhotoLoadRequest request{Narrow(args[1]), 1, 0, kTargetSize, kLongerSide, Narrow(args[2])};
+        return Measure(L"scale", [&] {
+            PhotoLoadResult result = LoadPhotoPicture(request);
+            return result.picture && result.isStretchBmpCashed == 1;
+        });
+    }
+    if (args.size() == 2 && args[0] == L"bare") return Measure(L"bare", [&] { return BarePipeline(args[1]); });
+    if (args.size() == 2 && args[0] == L"cache") {
+        PhotoLoadRequest request{"", 1, 1, kTargetSize, kLongerSide, Narrow(args[1])};
+        return Measure(L"cache", [&] { return LoadPhotoPicture(request).picture != nullptr; });
+    }
+    std::fprintf(stderr, "usage: photo_bench make <folder> | scale <picture> <cache> | bare <picture> | cache <cache>\n");
+    return 2;
+}
