@@ -84,7 +84,6 @@ TEST_F(PhotoCache, NaturalSizeLeavesTheCacheAlone) {
 
 TEST_F(PhotoCache, BrokenPicturesGiveTheEmptyWindow) {
     for (const BrokenFile& file : BrokenPictureFiles()) {
-        if (std::wstring(file.name) == L"truncated.jpg" || std::wstring(file.name) == L"headeronly.jpg") continue;
         std::wstring path = Picture(file.name, file.bytes);
         for (const char* stretched : {"0", "1"}) {
             SCOPED_TRACE(Utf8(file.name) + " stretched " + stretched);
@@ -93,26 +92,6 @@ TEST_F(PhotoCache, BrokenPicturesGiveTheEmptyWindow) {
             ASSERT_TRUE(window);
             EXPECT_EQ(Size(OuterRect(window)).cx, EmptySide());
             EXPECT_EQ(Size(OuterRect(window)).cy, EmptySide());
-            EXPECT_TRUE(m_process->IsRunning());
-            Close(window);
-        }
-    }
-}
-
-// A cut-off JPEG may be shown in part or not at all, but the widget must come up and stay.
-TEST_F(PhotoCache, TruncatedPicturesNeitherCrashNorHang) {
-    for (const BrokenFile& file : BrokenPictureFiles()) {
-        if (std::wstring(file.name) != L"truncated.jpg" && std::wstring(file.name) != L"headeronly.jpg") continue;
-        std::wstring path = Picture(file.name, file.bytes);
-        for (const char* stretched : {"0", "1"}) {
-            SCOPED_TRACE(Utf8(file.name) + " stretched " + stretched);
-            WriteSetting({{"PictureFile", Utf8(path)}, {"IsStretched", stretched}});
-            HWND window = Start();
-            ASSERT_TRUE(window);
-            SIZE inner = Size(InnerRect(window));
-            EXPECT_TRUE((inner.cx == 64 && inner.cy == 48) || (inner.cx == 160 && inner.cy == 120) ||
-                        Size(OuterRect(window)).cx == EmptySide())
-                << inner.cx << "x" << inner.cy;
             EXPECT_TRUE(m_process->IsRunning());
             Close(window);
         }

@@ -78,16 +78,17 @@ TEST(PhotoScalingHeader, CutOffJpegAsksForMore) {
 
 TEST(PhotoScalingHeader, BmpPngAndGifDeclareTheirSizes) {
     std::string bmpInfo = "BM"s + Le32(0) + Le32(0) + Le32(54) + Le32(40);
+    const std::string kBits = Le16(1) + Le16(24) + Le32(0);  // planes, bits per pixel, no compression
     std::string png = "\x89PNG\r\n\x1A\n\x00\x00\x00\x0DIHDR"s;
     const struct {
         std::string bytes;
         PictureFormat format;
         std::optional<PixelSize> size;
     } kCases[] = {
-        {bmpInfo + Le32(37) + Le32(23), PictureFormat::Bmp, PixelSize{37, 23}},
-        {bmpInfo + Le32(37) + Le32(static_cast<uint32_t>(-23)), PictureFormat::Bmp, PixelSize{37, 23}},
-        {bmpInfo + Le32(static_cast<uint32_t>(-37)) + Le32(23), PictureFormat::Bmp, std::nullopt},
-        {bmpInfo + Le32(0) + Le32(23), PictureFormat::Bmp, std::nullopt},
+        {bmpInfo + Le32(37) + Le32(23) + kBits, PictureFormat::Bmp, PixelSize{37, 23}},
+        {bmpInfo + Le32(37) + Le32(static_cast<uint32_t>(-23)) + kBits, PictureFormat::Bmp, PixelSize{37, 23}},
+        {bmpInfo + Le32(static_cast<uint32_t>(-37)) + Le32(23) + kBits, PictureFormat::Bmp, std::nullopt},
+        {bmpInfo + Le32(0) + Le32(23) + kBits, PictureFormat::Bmp, std::nullopt},
         {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(300) + Le16(200) + Le16(1) + Le16(24), PictureFormat::Bmp,
          PixelSize{300, 200}},
         {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(20) + Le32(1) + Le32(1), PictureFormat::Bmp, std::nullopt},

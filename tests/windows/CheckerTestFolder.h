@@ -1,8 +1,9 @@
 #pragma once
 // A throwaway folder for the checker's tests under Wine, made the current directory while the
 // test runs (the checker looks for DLLs and its profile there).
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "JpegEndScanner.h"
 #include "PictureHeader.h"
 #include "PictureResampler.h"
 #include "Unicode.h"
@@ -30,6 +31,31 @@ std::optional<PictureHeader> ReadHeader(IStream* stream) {
         PictureHeader header = ReadPictureHeader(head.data(), read);
         if (header.complete || read < wanted || wanted >= kLastHeadBytes) return header;
     }
+}
+
+// Reads the JPEG from its start until its end marker; rewinds the stream.
+bool ReachesJpegEnd(IStream* stream) {
+    constexpr ULONG kPiece = 256 * 1024;
+    std::vector<uint8_t> piece(kPiece);
+    JpegEndScanner scanner;
+    ULONG read = 0;
+    if (!Rewind(stream)) return false;
+    do {
+        if (FAILED(stream->Read(piece.data(), kPiece, &read))) return false;
+        scanner.Feed(piece.data(), read);
+    } while (read == kPiece && !scanner.Complete());
+    return Rewind(stream) && scanner.Complete();
+}
+
+bool HoldsAtLeast(IStream* stream, uint64_t bytes) {
+    STATSTG stat{};
+    return SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME)) && stat.cbSize.QuadPart >= bytes;
+}
+
+// A file cut off on its way (an interrupted copy, a full card) would show up half grey.
+bool IsWholeFile(IStream* stream, const PictureHeader& header) {
+    if (header.format == PictureFormat::Jpeg) return ReachesJpegEnd(stream);
+    return !header.requiredFileSize || HoldsAtLeast(stream, *header.requiredFileSize);
 }
 
 // Pixels the resampler takes as they are (3 or 4 bytes, blue first); others are converted.
@@ -88,7 +114,8 @@ std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPix
         return std::nullopt;
     std::optional<PictureHeader> header = ReadHeader(stream.Get());
     if (!header || !header->declared ||
-        !IsAcceptedPictureSize(header->declared->width, header->declared->height, maxPixels))
+        !IsAcceptedPictureSize(header->declared->width, header->declared->height, maxPixels) ||
+        !IsWholeFile(stream.Get(), *header))
         return std::nullopt;
     WicPicture picture;
     picture.orientation = header->orientation;

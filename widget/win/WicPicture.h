@@ -21,8 +21,8 @@ struct WicPicture {
 };
 
 // Opens the file once: reads its header from the first bytes, refuses a declared size beyond
-// 16 bits a side or maxPixels in all, then decodes from the same stream. nullopt when it
-// cannot be read as a picture.
+// 16 bits a side or maxPixels in all and a file cut off before its end, then decodes from the
+// same stream. nullopt when it cannot be read as a picture.
 std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPixels);
 
 // The whole picture, upright.

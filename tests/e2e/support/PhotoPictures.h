@@ -119,6 +119,7 @@ inline std::vector<BrokenFile> BrokenPictureFiles() {
         {L"text.jpg", "This is a text file, not a picture.\r\n"},
         {L"huge.jpg", WithDeclaredJpegSize(jpeg, 30000, 30000)},
         {L"huge16.jpg", WithDeclaredJpegSize(jpeg, 65000, 65000)},
+        {L"truncated.bmp", QuadrantBmp(64, 48).substr(0, 3000)},
         {L"huge.bmp", WithDeclaredBmpSize(QuadrantBmp(16, 16), 30000, 30000)},
         {L"negative.bmp", WithDeclaredBmpSize(QuadrantBmp(16, 16), -16, 16)},
         {L"text.bmp", "BM this is no bitmap"},

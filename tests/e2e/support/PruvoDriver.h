@@ -2,8 +2,9 @@
 // Driving the runtime checker: a program folder holding pruvo.exe, an installer folder (the
 // current directory, where its profile lies), its dialogs, and the marker program that stands
 // in for an installer or a planted DLL.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it builds on.
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
