@@ -7,6 +7,7 @@
 // Each measuring mode prints one line: mode, median milliseconds of the runs, peak working set
 // in MiB. Run each mode in its own process so that the peaks do not mix.
 #include <windows.h>
+
 #include <psapi.h>
 #include <wincodec.h>
 #include <wrl/client.h>
@@ -76,7 +77,8 @@ double MedianMilliseconds(const std::function<bool()>& run) {
     std::vector<double> times;
     for (int i = 0; i < kRuns; ++i) {
         auto start = std::chrono::steady_clock::now();
-        if (!run()) return -1;
+        if (!run())
+            return -1;
         times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
@@ -116,7 +118,8 @@ int Measure(const std::wstring& mode, const std::function<bool()>& run) {
 
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::wstring> args(argv + 1, argv + argc);
-    if (args.size() == 2 && args[0] == L"make") return Make(args[1]);
+    if (args.size() == 2 && args[0] == L"make")
+        return Make(args[1]);
     if (args.size() == 3 && args[0] == L"scale") {
         PhotoLoadRequest request{Narrow(args[1]), 1, 0, kTargetSize, kLongerSide, Narrow(args[2])};
         return Measure(L"scale", [&] {
@@ -124,11 +127,13 @@ int wmain(int argc, wchar_t** argv) {
             return result.picture && result.isStretchBmpCashed == 1;
         });
     }
-    if (args.size() == 2 && args[0] == L"bare") return Measure(L"bare", [&] { return BarePipeline(args[1]); });
+    if (args.size() == 2 && args[0] == L"bare")
+        return Measure(L"bare", [&] { return BarePipeline(args[1]); });
     if (args.size() == 2 && args[0] == L"cache") {
         PhotoLoadRequest request{"", 1, 1, kTargetSize, kLongerSide, Narrow(args[1])};
         return Measure(L"cache", [&] { return LoadPhotoPicture(request).picture != nullptr; });
     }
-    std::fprintf(stderr, "usage: photo_bench make <folder> | scale <picture> <cache> | bare <picture> | cache <cache>\n");
+    std::fprintf(stderr,
+                 "usage: photo_bench make <folder> | scale <picture> <cache> | bare <picture> | cache <cache>\n");
     return 2;
 }

@@ -12,9 +12,13 @@ size_t FolderLength(std::string_view path) {
 
 }  // namespace
 
-std::string GetFileName(std::string_view path) { return std::string(path.substr(FolderLength(path))); }
+std::string GetFileName(std::string_view path) {
+    return std::string(path.substr(FolderLength(path)));
+}
 
-std::string GetFolder(std::string_view path) { return std::string(path.substr(0, FolderLength(path))); }
+std::string GetFolder(std::string_view path) {
+    return std::string(path.substr(0, FolderLength(path)));
+}
 
 std::string GetExtension(std::string_view path) {
     std::string name = GetFileName(path);

@@ -19,13 +19,16 @@ constexpr char kDefaultTitle[] = "ファイルを開く";
 // The dialog reads the filter up to a double NUL.
 std::wstring DialogFilter(std::string_view filter) {
     std::wstring wide = Widen(filter);
-    while (wide.size() < 2 || wide[wide.size() - 1] != L'\0' || wide[wide.size() - 2] != L'\0') wide += L'\0';
+    while (wide.size() < 2 || wide[wide.size() - 1] != L'\0' || wide[wide.size() - 2] != L'\0')
+        wide += L'\0';
     return wide;
 }
 
 }  // namespace
 
-std::string ShowOpenDialog(HWND owner, std::string_view filter, const std::string& initialFolder,
+std::string ShowOpenDialog(HWND owner,
+                           std::string_view filter,
+                           const std::string& initialFolder,
                            const std::string& title) {
     std::wstring filterText = DialogFilter(filter);
     std::wstring folder = Widen(initialFolder);
@@ -46,7 +49,8 @@ std::string ShowOpenDialog(HWND owner, std::string_view filter, const std::strin
     dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.lpstrTitle = titleText.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&dialog)) return {};
+    if (!GetOpenFileNameW(&dialog))
+        return {};
     return Narrow(file.data());
 }
 

@@ -12,7 +12,9 @@ namespace modCmOpen {
 // filter: description, NUL, pattern, pairs one after the other (the closing NULs may be left
 // out); initialFolder: empty lets the dialog choose; title: empty gives "ファイルを開く".
 // The file and its folder must exist; the read-only check box is hidden.
-std::string ShowOpenDialog(HWND owner, std::string_view filter, const std::string& initialFolder,
+std::string ShowOpenDialog(HWND owner,
+                           std::string_view filter,
+                           const std::string& initialFolder,
                            const std::string& title);
 
 }  // namespace modCmOpen

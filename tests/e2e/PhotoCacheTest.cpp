@@ -7,7 +7,8 @@ namespace {
 
 // The width and height in a BMP file's header.
 SIZE BmpSize(const std::string& bytes) {
-    if (bytes.size() < 26) return {};
+    if (bytes.size() < 26)
+        return {};
     auto at = [&](size_t i) { return static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8; };
     return {at(18), at(22)};
 }

@@ -13,7 +13,8 @@ protected:
         m_window = Start();
     }
     void TearDown() override {
-        if (m_process) Close(m_window);
+        if (m_process)
+            Close(m_window);
     }
     void ExpectRefusal() {
         auto box = e2e::WaitForMessageBox(m_process->Pid());
@@ -57,7 +58,8 @@ TEST_F(PhotoDrop, TheSamePictureKeepsTheCacheValid) {
     SetWindowPos(m_window, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(DropFiles(PhotoControl(m_window), {m_folder.File(L"kid.bmp")}));
     // Dropping the picture already shown still saves the setting with the window's place.
-    ASSERT_TRUE(e2e::WaitUntil([&] { return Value("LastWindowLeft") == std::to_string(400 * TwipsPerPixel()); }, 10000));
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return Value("LastWindowLeft") == std::to_string(400 * TwipsPerPixel()); }, 10000));
     EXPECT_EQ(Value("IsStretchBmpCashed"), "1");
     EXPECT_EQ(OuterRect(m_window).left, 400);
 }

@@ -31,7 +31,8 @@ TEST_F(PhotoMessage, HundredthDayIsAnnounced) {
 
 TEST_F(PhotoMessage, FirstBirthdayIsAnnounced) {
     std::string birthday = YearsAgo(1);
-    if (birthday.empty()) GTEST_SKIP() << "no birthday a year ago on 29 February";
+    if (birthday.empty())
+        GTEST_SKIP() << "no birthday a year ago on 29 February";
     ExpectMessage(birthday, "今日はたろうの1歳のお誕生日です");
 }
 

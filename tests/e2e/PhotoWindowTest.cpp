@@ -5,7 +5,9 @@ using namespace photo_test;
 
 namespace {
 
-bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+bool Same(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
 
 // The bordered window's frame around its inner area: side borders B, caption T (with the top
 // border) and the bottom border B.
@@ -32,12 +34,17 @@ TEST_F(PhotoWidget, WindowTakesThePictureSizeInEveryMode) {
         const char* mode;
         SIZE inner;
     } kCases[] = {
-        {L"kid.bmp", "0", "160", "2", {640, 480}}, {L"kid.bmp", "1", "200", "0", {200, 150}},
-        {L"kid.bmp", "1", "200", "1", {267, 200}}, {L"kid.bmp", "1", "160", "2", {160, 120}},
-        {L"kid.jpg", "0", "160", "2", {300, 400}}, {L"kid.jpg", "1", "150", "0", {150, 200}},
-        {L"kid.jpg", "1", "100", "1", {75, 100}},  {L"kid.jpg", "1", "160", "2", {120, 160}},
+        {L"kid.bmp", "0", "160", "2", {640, 480}},
+        {L"kid.bmp", "1", "200", "0", {200, 150}},
+        {L"kid.bmp", "1", "200", "1", {267, 200}},
+        {L"kid.bmp", "1", "160", "2", {160, 120}},
+        {L"kid.jpg", "0", "160", "2", {300, 400}},
+        {L"kid.jpg", "1", "150", "0", {150, 200}},
+        {L"kid.jpg", "1", "100", "1", {75, 100}},
+        {L"kid.jpg", "1", "160", "2", {120, 160}},
         // A phone's sideways-stored photo stands upright: 300 wide, 400 high.
-        {L"phone.jpg", "0", "160", "2", {300, 400}}, {L"phone.jpg", "1", "160", "2", {120, 160}},
+        {L"phone.jpg", "0", "160", "2", {300, 400}},
+        {L"phone.jpg", "1", "160", "2", {120, 160}},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(Utf8(c.picture) + " stretched " + c.stretched + " size " + c.size + " mode " + c.mode);
@@ -80,8 +87,10 @@ TEST_F(PhotoWidget, WindowAppearsAtTheStoredPlaceWithTheAgeCaption) {
 TEST_F(PhotoWidget, BorderlessWindowAtTheStoredPlace) {
     Picture(L"kid.bmp", QuadrantBmp(160, 120));
     int tpp = TwipsPerPixel();
-    WriteSetting({{"LastWindowBorder", "0"}, {"LastWindowTop", std::to_string(50 * tpp)},
-                  {"LastWindowLeft", std::to_string(70 * tpp)}, {"WindowPosition", "1"}});
+    WriteSetting({{"LastWindowBorder", "0"},
+                  {"LastWindowTop", std::to_string(50 * tpp)},
+                  {"LastWindowLeft", std::to_string(70 * tpp)},
+                  {"WindowPosition", "1"}});
     HWND borderless = Start();
     ASSERT_EQ(e2e::ClassName(borderless), kBorderless);
     RECT outer = OuterRect(borderless);
@@ -156,7 +165,8 @@ TEST_F(PhotoWidget, OtherButtonsDoNothingYet) {
     HWND window = Start();
     RECT before = OuterRect(window);
     HWND photo = PhotoControl(window);
-    for (UINT message : {WM_MBUTTONDOWN, WM_RBUTTONDOWN}) SendMessageW(photo, message, 0, MAKELPARAM(10, 10));
+    for (UINT message : {WM_MBUTTONDOWN, WM_RBUTTONDOWN})
+        SendMessageW(photo, message, 0, MAKELPARAM(10, 10));
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(Same(before, OuterRect(window)));
     EXPECT_TRUE(NoMessageBoxFor(500));

@@ -4,19 +4,22 @@
 
 namespace {
 
-CalendarDate D(int y, int m, int d) { return {y, m, d}; }
+CalendarDate D(int y, int m, int d) {
+    return {y, m, d};
+}
 
 TEST(AgeMessages, DayNumberCountsTheBirthdayAsDayOne) {
     const struct {
         CalendarDate birthday, today;
         int64_t day;
     } kCases[] = {
-        {D(2000, 1, 15), D(2000, 1, 15), 1},    {D(2000, 1, 15), D(2000, 4, 23), 100},
-        {D(2000, 1, 15), D(2001, 1, 15), 367},  {D(2000, 1, 15), D(2000, 1, 14), 0},
-        {D(2000, 1, 15), D(2000, 1, 10), -4},   {D(1999, 12, 31), D(2000, 1, 1), 2},
-        {D(2000, 2, 28), D(2000, 3, 1), 3},     {D(1900, 2, 28), D(1900, 3, 1), 2},
+        {D(2000, 1, 15), D(2000, 1, 15), 1},   {D(2000, 1, 15), D(2000, 4, 23), 100},
+        {D(2000, 1, 15), D(2001, 1, 15), 367}, {D(2000, 1, 15), D(2000, 1, 14), 0},
+        {D(2000, 1, 15), D(2000, 1, 10), -4},  {D(1999, 12, 31), D(2000, 1, 1), 2},
+        {D(2000, 2, 28), D(2000, 3, 1), 3},    {D(1900, 2, 28), D(1900, 3, 1), 2},
     };
-    for (const auto& c : kCases) EXPECT_EQ(AgeDayNumber(c.birthday, c.today), c.day);
+    for (const auto& c : kCases)
+        EXPECT_EQ(AgeDayNumber(c.birthday, c.today), c.day);
 }
 
 TEST(AgeMessages, CaptionIsNameAndDayNumber) {
@@ -33,12 +36,13 @@ TEST(AgeMessages, DayCountTableAnnouncesItsMultiplesBelowEachLimit) {
         int64_t day;
         bool announced;
     } kCases[] = {
-        {-10, false}, {0, false},    {1, false},    {10, true},    {90, true},    {95, false},  {100, true},
-        {110, false}, {111, true},   {150, true},   {450, true},   {500, true},   {550, false}, {999, true},
-        {1000, true}, {1100, false}, {1111, true},  {1500, true},  {4500, true},  {5000, true}, {5500, false},
+        {-10, false}, {0, false},    {1, false},     {10, true},     {90, true},     {95, false},  {100, true},
+        {110, false}, {111, true},   {150, true},    {450, true},    {500, true},    {550, false}, {999, true},
+        {1000, true}, {1100, false}, {1111, true},   {1500, true},   {4500, true},   {5000, true}, {5500, false},
         {9000, true}, {9999, true},  {10000, false}, {11110, false}, {20000, false},
     };
-    for (const auto& c : kCases) EXPECT_EQ(IsDayCountAnniversary(c.day), c.announced) << c.day;
+    for (const auto& c : kCases)
+        EXPECT_EQ(IsDayCountAnniversary(c.day), c.announced) << c.day;
 }
 
 TEST(AgeMessages, MessageOfTheDay) {

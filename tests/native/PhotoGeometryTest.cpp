@@ -24,7 +24,8 @@ TEST(PhotoGeometry, BorderedWindowSurroundsTheBorderlessOne) {
         {{100, 5, 160, 120}, {97, 0, 166, 145}},
         {{2, 100, 160, 120}, {0, 78, 166, 145}},
     };
-    for (const auto& c : kCases) EXPECT_EQ(BorderedAround(c.borderless, kFrame, 0, 0), c.bordered);
+    for (const auto& c : kCases)
+        EXPECT_EQ(BorderedAround(c.borderless, kFrame, 0, 0), c.bordered);
 }
 
 TEST(PhotoGeometry, ClampIsAtTheGivenEdgesNotAtZero) {
@@ -55,13 +56,12 @@ TEST(PhotoGeometry, MovesAWindowIntoAnArea) {
         PixelRect window;
         PixelRect moved;
     } kCases[] = {
-        {{100, 100, 160, 120}, {100, 100, 160, 120}},
-        {{20000, 100, 160, 120}, {1120, 100, 160, 120}},
-        {{-5000, -3000, 160, 120}, {0, 0, 160, 120}},
-        {{1200, 990, 160, 120}, {1120, 874, 160, 120}},
+        {{100, 100, 160, 120}, {100, 100, 160, 120}},   {{20000, 100, 160, 120}, {1120, 100, 160, 120}},
+        {{-5000, -3000, 160, 120}, {0, 0, 160, 120}},   {{1200, 990, 160, 120}, {1120, 874, 160, 120}},
         {{3000, 3000, 2000, 1500}, {0, 0, 2000, 1500}},  // larger than the area: top-left on it
     };
-    for (const auto& c : kCases) EXPECT_EQ(MoveIntoArea(c.window, area), c.moved);
+    for (const auto& c : kCases)
+        EXPECT_EQ(MoveIntoArea(c.window, area), c.moved);
     EXPECT_EQ(MoveIntoArea({0, 0, 10, 10}, {1280, -100, 1024, 768}), (PixelRect{1280, 0, 10, 10}));
 }
 
@@ -76,11 +76,12 @@ TEST(PhotoGeometry, ConvertsTwipsAndPixelsWithTheSystemDpi) {
         double tpp;
         int pixels;
     } kCases[] = {
-        {1500, 15, 100}, {1000, 15, 67},   {-1000, 15, -67}, {0, 15, 0},        {1440, 10, 144},
-        {1515, 15, 101}, {1522, 15, 101},  {1523, 15, 102},  {15, 7.5, 2},      {11, 7.5, 1},
-        {3, 2, 2},       {5, 2, 2},        {300000, 15, 20000}, {-300000, 15, -20000},
+        {1500, 15, 100},     {1000, 15, 67},        {-1000, 15, -67}, {0, 15, 0},   {1440, 10, 144}, {1515, 15, 101},
+        {1522, 15, 101},     {1523, 15, 102},       {15, 7.5, 2},     {11, 7.5, 1}, {3, 2, 2},       {5, 2, 2},
+        {300000, 15, 20000}, {-300000, 15, -20000},
     };
-    for (const auto& c : kCases) EXPECT_EQ(TwipsToPixels(c.twips, c.tpp), c.pixels) << c.twips << "/" << c.tpp;
+    for (const auto& c : kCases)
+        EXPECT_EQ(TwipsToPixels(c.twips, c.tpp), c.pixels) << c.twips << "/" << c.tpp;
     EXPECT_EQ(PixelsToTwips(67, 15), 1005);
     EXPECT_EQ(PixelsToTwips(-67, 15), -1005);
     EXPECT_EQ(PixelsToTwips(3, 7.5), 22);  // 22.5: half to even

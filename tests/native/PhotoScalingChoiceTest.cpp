@@ -21,8 +21,7 @@ TEST(PhotoScalingChoice, ANewPathMakesTheCacheStale) {
         const char* stored;
         int16_t flag;
     } kCases[] = {
-        {"C:\\a.jpg", "C:\\b.jpg", "C:\\b.jpg", 0},
-        {"C:\\a.jpg", "C:\\a.jpg", "C:\\a.jpg", 1},
+        {"C:\\a.jpg", "C:\\b.jpg", "C:\\b.jpg", 0}, {"C:\\a.jpg", "C:\\a.jpg", "C:\\a.jpg", 1},
         {"C:\\a.jpg", "C:\\A.JPG", "C:\\A.JPG", 0},  // compared exactly
         {"C:\\a.jpg", "", "C:\\a.jpg", 1},           // nothing chosen
         {"", "C:\\b.bmp", "C:\\b.bmp", 0},
@@ -42,12 +41,13 @@ TEST(PhotoScalingChoice, OnlyBmpAndJpgFilesMayBeDropped) {
         const char* path;
         bool accepted;
     } kCases[] = {
-        {"C:\\p\\photo.JPG", true},  {"C:\\p\\photo.jpg", true},   {"C:\\p\\photo.bmp", true},
-        {"C:\\p\\photo.Bmp", true},  {"C:\\p\\写真.jpg", true},     {"C:\\p.x\\photo.jpeg", false},
-        {"C:\\p\\photo.gif", false}, {"C:\\p\\photo", false},      {"C:\\p.jpg\\photo", false},
-        {"C:\\p\\photo.jpg.txt", false}, {"C:\\p\\photo.", false}, {"C:\\p\\.jpg", true},
+        {"C:\\p\\photo.JPG", true},      {"C:\\p\\photo.jpg", true}, {"C:\\p\\photo.bmp", true},
+        {"C:\\p\\photo.Bmp", true},      {"C:\\p\\写真.jpg", true},  {"C:\\p.x\\photo.jpeg", false},
+        {"C:\\p\\photo.gif", false},     {"C:\\p\\photo", false},    {"C:\\p.jpg\\photo", false},
+        {"C:\\p\\photo.jpg.txt", false}, {"C:\\p\\photo.", false},   {"C:\\p\\.jpg", true},
     };
-    for (const auto& c : kCases) EXPECT_EQ(IsDroppablePicture(c.path), c.accepted) << c.path;
+    for (const auto& c : kCases)
+        EXPECT_EQ(IsDroppablePicture(c.path), c.accepted) << c.path;
     EXPECT_EQ(std::string(kDropRefusal), "BMPないしはJPGファイルをドロップしてください");
 }
 

@@ -14,16 +14,24 @@ const std::string kSoi = "\xFF\xD8"s;
 const std::string kJfif = "\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00"s;
 const std::string kScan = "\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00\x12\x34\x56"s;
 
-std::string Be16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)}; }
-std::string Le16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; }
-std::string Le32(uint32_t v) { return Le16(v & 0xFFFF) + Le16(v >> 16); }
+std::string Be16(unsigned v) {
+    return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
+}
+std::string Le16(unsigned v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+std::string Le32(uint32_t v) {
+    return Le16(v & 0xFFFF) + Le16(v >> 16);
+}
 
 // A frame header (baseline SOF0 unless told) declaring w x h.
 std::string Sof(unsigned w, unsigned h, uint8_t marker = 0xC0) {
     return "\xFF"s + static_cast<char>(marker) + Be16(17) + "\x08"s + Be16(h) + Be16(w) +
            "\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01"s;
 }
-std::string Dht() { return "\xFF\xC4"s + Be16(6) + "\x00\x01\x02\x03"s; }
+std::string Dht() {
+    return "\xFF\xC4"s + Be16(6) + "\x00\x01\x02\x03"s;
+}
 
 PictureHeader Read(const std::string& bytes) {
     return ReadPictureHeader(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
@@ -89,8 +97,8 @@ TEST(PhotoScalingHeader, BmpPngAndGifDeclareTheirSizes) {
         {bmpInfo + Le32(37) + Le32(static_cast<uint32_t>(-23)) + kBits, PictureFormat::Bmp, PixelSize{37, 23}},
         {bmpInfo + Le32(static_cast<uint32_t>(-37)) + Le32(23) + kBits, PictureFormat::Bmp, std::nullopt},
         {bmpInfo + Le32(0) + Le32(23) + kBits, PictureFormat::Bmp, std::nullopt},
-        {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(300) + Le16(200) + Le16(1) + Le16(24), PictureFormat::Bmp,
-         PixelSize{300, 200}},
+        {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(300) + Le16(200) + Le16(1) + Le16(24),
+         PictureFormat::Bmp, PixelSize{300, 200}},
         {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(20) + Le32(1) + Le32(1), PictureFormat::Bmp, std::nullopt},
         {png + "\x00\x00\x02\x80\x00\x00\x01\xE0"s, PictureFormat::Png, PixelSize{640, 480}},
         {"\x89PNG\r\n\x1A\n\x00\x00\x00\x0DXXXX\x00\x00\x02\x80\x00\x00\x01\xE0"s, PictureFormat::Png, std::nullopt},
@@ -121,14 +129,20 @@ TEST(PhotoScalingHeader, UncompressedBitmapNamesTheFileSizeItNeeds) {
         std::string bytes;
         std::optional<uint64_t> required;
     } kCases[] = {
-        {info(3, 2, 24, 0), 54 + 2 * 12},   {info(4, 2, 24, 0), 54 + 2 * 12},  {info(3, -2, 32, 3), 54 + 2 * 12},
-        {info(9, 5, 1, 0), 54 + 5 * 4},     {info(33, 1, 1, 0), 54 + 8},       {info(3, 2, 8, 0), 54 + 2 * 4},
-        {info(3, 2, 8, 1), std::nullopt},   // run-length coded: the decoder decides
-        {info(3, 2, 0, 0), std::nullopt},   {info(3, 2, 64, 0), std::nullopt},
+        {info(3, 2, 24, 0), 54 + 2 * 12},
+        {info(4, 2, 24, 0), 54 + 2 * 12},
+        {info(3, -2, 32, 3), 54 + 2 * 12},
+        {info(9, 5, 1, 0), 54 + 5 * 4},
+        {info(33, 1, 1, 0), 54 + 8},
+        {info(3, 2, 8, 0), 54 + 2 * 4},
+        {info(3, 2, 8, 1), std::nullopt},  // run-length coded: the decoder decides
+        {info(3, 2, 0, 0), std::nullopt},
+        {info(3, 2, 64, 0), std::nullopt},
         {"BM"s + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(5) + Le16(3) + Le16(1) + Le16(24), 26 + 3 * 16},
         {info(30000, 30000, 24, 0), 54 + 30000ull * 90000},
     };
-    for (const auto& c : kCases) EXPECT_EQ(Read(c.bytes).requiredFileSize, c.required) << c.bytes.size();
+    for (const auto& c : kCases)
+        EXPECT_EQ(Read(c.bytes).requiredFileSize, c.required) << c.bytes.size();
 }
 
 TEST(PhotoScalingHeader, SurvivesTruncatedAndDamagedData) {
@@ -140,7 +154,8 @@ TEST(PhotoScalingHeader, SurvivesTruncatedAndDamagedData) {
     std::mt19937 random(11);
     for (int i = 0; i < 20000; ++i) {
         std::string damaged = valid;
-        for (int k = 0; k < 3; ++k) damaged[random() % damaged.size()] = static_cast<char>(random());
+        for (int k = 0; k < 3; ++k)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
         PictureHeader header = Read(damaged);
         ASSERT_TRUE(header.orientation >= 1 && header.orientation <= 8);
         if (header.declared) {

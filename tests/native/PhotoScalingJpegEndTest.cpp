@@ -9,7 +9,9 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string Be16(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)}; }
+std::string Be16(unsigned v) {
+    return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
+}
 std::string Segment(uint8_t marker, const std::string& payload) {
     return "\xFF"s + static_cast<char>(marker) + Be16(static_cast<unsigned>(payload.size() + 2)) + payload;
 }
@@ -49,8 +51,8 @@ TEST(PhotoScalingJpegEnd, EveryCutOffFileIsIncomplete) {
 TEST(PhotoScalingJpegEnd, EndMarkersInsideSegmentsDoNotCount) {
     // An Exif thumbnail is a whole JPEG of its own, end marker included.
     std::string thumbnail = kSoi + "\x01\x02"s + kEoi;
-    std::string file = kSoi + Segment(0xE1, "Exif\0\0"s + thumbnail) + Segment(0xDA, "\x01\x01\x00\x00\x3F\x00"s) +
-                       "\x11\x22"s;
+    std::string file =
+        kSoi + Segment(0xE1, "Exif\0\0"s + thumbnail) + Segment(0xDA, "\x01\x01\x00\x00\x3F\x00"s) + "\x11\x22"s;
     EXPECT_FALSE(Complete(file));
     EXPECT_TRUE(Complete(file + kEoi));
 }

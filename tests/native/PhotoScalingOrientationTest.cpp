@@ -33,17 +33,18 @@ TEST(PhotoScalingOrientation, AnythingElseIsUpright) {
         "",
         "BM\x36\x00\x00\x00",
         kSoi,
-        kSoi + kScan + ExifSegment(6),   // after the scan data nothing counts
-        kSoi + ExifSegment(0) + kScan,   // values outside 1..8
+        kSoi + kScan + ExifSegment(6),  // after the scan data nothing counts
+        kSoi + ExifSegment(0) + kScan,  // values outside 1..8
         kSoi + ExifSegment(9) + kScan,
-        kSoi + ExifSegment(6, false, 4) + kScan,  // not a SHORT
+        kSoi + ExifSegment(6, false, 4) + kScan,                // not a SHORT
         kSoi + std::string("\xFF\xE1\x00\x08Exif", 8) + kScan,  // cut-off Exif header
-        kSoi + std::string("\xFF\xE1\x00\x01", 4),               // length below 2
-        kSoi + std::string("\xFF\xE1\xFF\xFF", 4) + "Exif",       // longer than the data
-        "\xFF\xD8\x00\x00\x00\x00",                                // no marker where one belongs
-        kSoi + kJfif + kScan,                                      // no Exif at all
+        kSoi + std::string("\xFF\xE1\x00\x01", 4),              // length below 2
+        kSoi + std::string("\xFF\xE1\xFF\xFF", 4) + "Exif",     // longer than the data
+        "\xFF\xD8\x00\x00\x00\x00",                             // no marker where one belongs
+        kSoi + kJfif + kScan,                                   // no Exif at all
     };
-    for (const std::string& bytes : kCases) EXPECT_EQ(Read(bytes), kUpright);
+    for (const std::string& bytes : kCases)
+        EXPECT_EQ(Read(bytes), kUpright);
 }
 
 // Every cut-off and every damaged byte of a valid header must give a value 1..8 without
@@ -68,7 +69,8 @@ TEST(PhotoScalingOrientation, SurvivesTruncatedAndDamagedHeaders) {
 PixelImage Numbered() {
     PixelImage image = MakePixelImage(3, 2);
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) image.Pixel(x, y)[0] = static_cast<uint8_t>(y * 3 + x);
+        for (int x = 0; x < 3; ++x)
+            image.Pixel(x, y)[0] = static_cast<uint8_t>(y * 3 + x);
     return image;
 }
 
@@ -80,16 +82,11 @@ TEST(PhotoScalingOrientation, TurnsAndMirrorsThePictureUpright) {
         int width, height;
         std::vector<int> shown;
     } kCases[] = {
-        {1, 3, 2, {0, 1, 2, 3, 4, 5}},
-        {2, 3, 2, {2, 1, 0, 5, 4, 3}},
-        {3, 3, 2, {5, 4, 3, 2, 1, 0}},
-        {4, 3, 2, {3, 4, 5, 0, 1, 2}},
-        {5, 2, 3, {0, 3, 1, 4, 2, 5}},
-        {6, 2, 3, {3, 0, 4, 1, 5, 2}},  // turned a quarter clockwise
-        {7, 2, 3, {5, 2, 4, 1, 3, 0}},
-        {8, 2, 3, {2, 5, 1, 4, 0, 3}},  // turned a quarter anticlockwise
-        {0, 3, 2, {0, 1, 2, 3, 4, 5}},
-        {9, 3, 2, {0, 1, 2, 3, 4, 5}},
+        {1, 3, 2, {0, 1, 2, 3, 4, 5}}, {2, 3, 2, {2, 1, 0, 5, 4, 3}},
+        {3, 3, 2, {5, 4, 3, 2, 1, 0}}, {4, 3, 2, {3, 4, 5, 0, 1, 2}},
+        {5, 2, 3, {0, 3, 1, 4, 2, 5}}, {6, 2, 3, {3, 0, 4, 1, 5, 2}},  // turned a quarter clockwise
+        {7, 2, 3, {5, 2, 4, 1, 3, 0}}, {8, 2, 3, {2, 5, 1, 4, 0, 3}},  // turned a quarter anticlockwise
+        {0, 3, 2, {0, 1, 2, 3, 4, 5}}, {9, 3, 2, {0, 1, 2, 3, 4, 5}},
     };
     for (const auto& c : kCases) {
         PixelImage shown = Orient(Numbered(), c.orientation);
@@ -97,7 +94,8 @@ TEST(PhotoScalingOrientation, TurnsAndMirrorsThePictureUpright) {
         ASSERT_EQ(shown.height, c.height) << c.orientation;
         std::vector<int> values;
         for (int y = 0; y < shown.height; ++y)
-            for (int x = 0; x < shown.width; ++x) values.push_back(shown.Pixel(x, y)[0]);
+            for (int x = 0; x < shown.width; ++x)
+                values.push_back(shown.Pixel(x, y)[0]);
         EXPECT_EQ(values, c.shown) << c.orientation;
         EXPECT_EQ(OrientedSize({3, 2}, c.orientation), (PixelSize{c.width, c.height})) << c.orientation;
     }

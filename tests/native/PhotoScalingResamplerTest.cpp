@@ -12,7 +12,8 @@ std::vector<uint8_t> MakeRows(int w, int h, F value) {
     std::vector<uint8_t> rows(static_cast<size_t>(w) * h * 3);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c) rows[(static_cast<size_t>(y) * w + x) * 3 + c] = value(x, y, c);
+            for (int c = 0; c < 3; ++c)
+                rows[(static_cast<size_t>(y) * w + x) * 3 + c] = value(x, y, c);
     return rows;
 }
 
@@ -25,8 +26,8 @@ PixelImage Resample(const std::vector<uint8_t>& rows, int w, int h, int tw, int 
 }
 
 TEST(PhotoScalingResampler, WeightsOfEveryTargetPixelAddUpToOne) {
-    for (auto [source, target] : {std::pair{6000, 160}, {4000, 107}, {641, 160}, {100, 100}, {3, 2}, {2, 5},
-                                  {107, 160}, {1, 9}, {9, 1}}) {
+    for (auto [source, target] :
+         {std::pair{6000, 160}, {4000, 107}, {641, 160}, {100, 100}, {3, 2}, {2, 5}, {107, 160}, {1, 9}, {9, 1}}) {
         auto taps = PictureResampler::AxisTaps(source, target);
         ASSERT_EQ(taps.size(), static_cast<size_t>(target));
         for (const auto& pixel : taps) {
@@ -47,7 +48,8 @@ TEST(PhotoScalingResampler, SameSizeKeepsEveryPixel) {
     PixelImage image = Resample(rows, 7, 5, 7, 5);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x)
-            for (int c = 0; c < 3; ++c) EXPECT_EQ(image.Pixel(x, y)[c], rows[(y * 7 + x) * 3 + c]);
+            for (int c = 0; c < 3; ++c)
+                EXPECT_EQ(image.Pixel(x, y)[c], rows[(y * 7 + x) * 3 + c]);
 }
 
 // A fine checkerboard must become even grey, not black or white as a nearest-pixel stretch
@@ -59,12 +61,15 @@ TEST(PhotoScalingResampler, ShrinkingAveragesTheCoveredArea) {
         ASSERT_EQ(image.width, tw);
         ASSERT_EQ(image.height, th);
         for (int y = 0; y < th; ++y)
-            for (int x = 0; x < tw; ++x) ASSERT_NEAR(image.Pixel(x, y)[1], 128, 12) << x << "," << y;
+            for (int x = 0; x < tw; ++x)
+                ASSERT_NEAR(image.Pixel(x, y)[1], 128, 12) << x << "," << y;
     }
 }
 
 TEST(PhotoScalingResampler, AUniformPictureStaysExactlyItsColour) {
-    auto rows = MakeRows(601, 401, [](int, int, int c) { return static_cast<uint8_t>(c == 0 ? 37 : c == 1 ? 150 : 201); });
+    auto rows = MakeRows(601, 401, [](int, int, int c) {
+        return static_cast<uint8_t>(c == 0 ? 37 : c == 1 ? 150 : 201);
+    });
     PixelImage image = Resample(rows, 601, 401, 160, 107);
     for (int y = 0; y < 107; ++y) {
         for (int x = 0; x < 160; ++x) {
@@ -92,7 +97,9 @@ TEST(PhotoScalingResampler, KeepsTopAndLeftWhereTheyAre) {
 
 TEST(PhotoScalingResampler, AveragesAlongBothAxes) {
     // Rows 0..3 at 0, 100, 200, 255 and columns alike: two target rows take the means.
-    auto rows = MakeRows(4, 4, [](int, int y, int) { return static_cast<uint8_t>(y == 0 ? 0 : y == 1 ? 100 : y == 2 ? 200 : 255); });
+    auto rows = MakeRows(4, 4, [](int, int y, int) {
+        return static_cast<uint8_t>(y == 0 ? 0 : y == 1 ? 100 : y == 2 ? 200 : 255);
+    });
     PixelImage image = Resample(rows, 4, 4, 2, 2);
     EXPECT_EQ(image.Pixel(0, 0)[0], 50);
     EXPECT_EQ(image.Pixel(1, 1)[0], 228);  // 227.5 rounds up
@@ -103,17 +110,21 @@ TEST(PhotoScalingResampler, EnlargingInterpolatesBetweenNeighbours) {
     PixelImage image = Resample(rows, 2, 1, 4, 3);
     const int kExpected[] = {0, 64, 191, 255};
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) EXPECT_EQ(image.Pixel(x, y)[0], kExpected[x]) << x << "," << y;
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(image.Pixel(x, y)[0], kExpected[x]) << x << "," << y;
 }
 
 TEST(PhotoScalingResampler, BandSizeAndPixelWidthDoNotChangeTheResult) {
-    auto rows = MakeRows(97, 83, [](int x, int y, int c) { return static_cast<uint8_t>((x * 13 + y * 29 + c * 71) % 256); });
+    auto rows =
+        MakeRows(97, 83, [](int x, int y, int c) { return static_cast<uint8_t>((x * 13 + y * 29 + c * 71) % 256); });
     PixelImage reference = Resample(rows, 97, 83, 31, 17, 83);
-    for (int band : {1, 5, 64}) EXPECT_EQ(Resample(rows, 97, 83, 31, 17, band).pixels, reference.pixels) << band;
+    for (int band : {1, 5, 64})
+        EXPECT_EQ(Resample(rows, 97, 83, 31, 17, band).pixels, reference.pixels) << band;
 
     std::vector<uint8_t> wide(97 * 83 * 4, 0xEE);
     for (size_t i = 0; i < 97 * 83; ++i)
-        for (int c = 0; c < 3; ++c) wide[i * 4 + c] = rows[i * 3 + c];
+        for (int c = 0; c < 3; ++c)
+            wide[i * 4 + c] = rows[i * 3 + c];
     PictureResampler resampler(97, 83, 31, 17);
     resampler.AddRows(wide.data(), 83, 97 * 4, 4);
     EXPECT_EQ(resampler.Finish().pixels, reference.pixels);

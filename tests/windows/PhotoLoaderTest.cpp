@@ -18,7 +18,11 @@ bool Near(const uint8_t* pixel, Colour c, int tolerance = 40) {
 }
 
 // The colours seen at the four corners, a few pixels in from the edges.
-void ExpectCorners(const PixelImage& image, Colour topLeft, Colour topRight, Colour bottomLeft, Colour bottomRight,
+void ExpectCorners(const PixelImage& image,
+                   Colour topLeft,
+                   Colour topRight,
+                   Colour bottomLeft,
+                   Colour bottomRight,
                    const std::string& what) {
     int r = image.width - 3, b = image.height - 3;
     EXPECT_TRUE(Near(image.Pixel(2, 2), topLeft)) << what << " top-left";
@@ -33,11 +37,16 @@ protected:
         WriteFileBytes(m_folder.File(name), bytes);
         return Narrow(m_folder.File(name));
     }
-    PhotoLoadRequest Request(const std::string& picture, int16_t stretched, int16_t cached, int16_t size = 160,
+    PhotoLoadRequest Request(const std::string& picture,
+                             int16_t stretched,
+                             int16_t cached,
+                             int16_t size = 160,
                              int16_t mode = 2) {
         return {picture, stretched, cached, size, mode, Narrow(m_folder.File(L"pmCache3.bmp"))};
     }
-    bool CacheExists() const { return GetFileAttributesW(m_folder.File(L"pmCache3.bmp").c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool CacheExists() const {
+        return GetFileAttributesW(m_folder.File(L"pmCache3.bmp").c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 
     PhotoTempFolder m_folder;
 };
@@ -86,13 +95,14 @@ TEST_F(PhotoLoader, OrientationTagTurnsThePictureUpright) {
         uint16_t orientation;
         Colour topLeft, topRight, bottomLeft, bottomRight;
     } kCases[] = {
-        {1, kRed, kGreen, kBlue, kWhite},  {2, kGreen, kRed, kWhite, kBlue}, {3, kWhite, kBlue, kGreen, kRed},
-        {4, kBlue, kWhite, kRed, kGreen},  {5, kRed, kBlue, kGreen, kWhite}, {6, kBlue, kRed, kWhite, kGreen},
-        {7, kWhite, kGreen, kBlue, kRed},  {8, kGreen, kWhite, kRed, kBlue},
+        {1, kRed, kGreen, kBlue, kWhite}, {2, kGreen, kRed, kWhite, kBlue}, {3, kWhite, kBlue, kGreen, kRed},
+        {4, kBlue, kWhite, kRed, kGreen}, {5, kRed, kBlue, kGreen, kWhite}, {6, kBlue, kRed, kWhite, kGreen},
+        {7, kWhite, kGreen, kBlue, kRed}, {8, kGreen, kWhite, kRed, kBlue},
     };
     std::string jpeg = QuadrantJpeg(96, 64);
     for (const auto& c : kCases) {
-        std::string path = Write(L"o" + std::to_wstring(c.orientation) + L".jpg", WithExifOrientation(jpeg, c.orientation));
+        std::string path =
+            Write(L"o" + std::to_wstring(c.orientation) + L".jpg", WithExifOrientation(jpeg, c.orientation));
         bool sideways = c.orientation >= 5;
         std::string what = "orientation " + std::to_string(c.orientation);
 
@@ -116,7 +126,8 @@ TEST_F(PhotoLoader, ShrinkingAveragesInsteadOfPickingPixels) {
     std::optional<PixelImage> scaled = ReadPictureScaled(path, 100, 2);
     ASSERT_TRUE(scaled);
     for (int y = 0; y < 100; y += 7)
-        for (int x = 0; x < 100; x += 7) ASSERT_NEAR(scaled->Pixel(x, y)[1], 128, 12) << x << "," << y;
+        for (int x = 0; x < 100; x += 7)
+            ASSERT_NEAR(scaled->Pixel(x, y)[1], 128, 12) << x << "," << y;
 }
 
 TEST_F(PhotoLoader, CacheIsWrittenAndTakenWithoutThePictureFile) {

@@ -46,7 +46,8 @@ HWND FindDialog() {
 
 HWND WaitForDialog() {
     for (DWORD waited = 0; waited < kDialogTimeoutMs; waited += 50) {
-        if (HWND dialog = FindDialog()) return dialog;
+        if (HWND dialog = FindDialog())
+            return dialog;
         Sleep(50);
     }
     return nullptr;
@@ -61,7 +62,8 @@ HWND FileNameEdit(HWND dialog) {
         [](HWND control, LPARAM data) {
             wchar_t name[32];
             GetClassNameW(control, name, 32);
-            if (wcscmp(name, L"Edit") != 0 || !IsWindowVisible(control)) return TRUE;
+            if (wcscmp(name, L"Edit") != 0 || !IsWindowVisible(control))
+                return TRUE;
             *reinterpret_cast<HWND*>(data) = control;
             return FALSE;
         },
@@ -74,10 +76,12 @@ std::string RunDialog(const std::function<std::string()>& show, const std::funct
     std::atomic<bool> done{false};
     std::thread helper([&] {
         HWND dialog = WaitForDialog();
-        if (dialog) answer(dialog);
+        if (dialog)
+            answer(dialog);
         // Whatever happened, the dialog must not stay open.
         while (!done) {
-            if (HWND left = FindDialog()) PostMessageW(left, WM_COMMAND, IDCANCEL, 0);
+            if (HWND left = FindDialog())
+                PostMessageW(left, WM_COMMAND, IDCANCEL, 0);
             Sleep(100);
         }
     });
@@ -89,14 +93,17 @@ std::string RunDialog(const std::function<std::string()>& show, const std::funct
 
 const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg"s;
 
-std::string RunDialog(const std::string& filter, const std::string& folder, const std::string& title,
+std::string RunDialog(const std::string& filter,
+                      const std::string& folder,
+                      const std::string& title,
                       const std::function<void(HWND)>& answer) {
     return RunDialog([&] { return modCmOpen::ShowOpenDialog(nullptr, filter, folder, title); }, answer);
 }
 
 std::wstring FirstFileType(HWND dialog) {
     wchar_t item[128] = {};
-    if (HWND types = GetDlgItem(dialog, kFileTypeList)) SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
+    if (HWND types = GetDlgItem(dialog, kFileTypeList))
+        SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
     return item;
 }
 
@@ -121,12 +128,12 @@ TEST(PhotoOpenDialog, ReturnsTheFullPathOfAFileInTheInitialFolder) {
     PhotoTempFolder folder;
     photo_test::WriteFileBytes(folder.File(L"子供.jpg"), photo_test::QuadrantJpeg(16, 16));
     std::wstring title;
-    std::string chosen = RunDialog(kFilter, Narrow(folder.Path() + L"\\"), "Pimmoの写真を選択してください",
-                                   [&](HWND dialog) {
-                                       title = Text(dialog);
-                                       SetWindowTextW(FileNameEdit(dialog), L"子供.jpg");
-                                       PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-                                   });
+    std::string chosen =
+        RunDialog(kFilter, Narrow(folder.Path() + L"\\"), "Pimmoの写真を選択してください", [&](HWND dialog) {
+            title = Text(dialog);
+            SetWindowTextW(FileNameEdit(dialog), L"子供.jpg");
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
     EXPECT_EQ(Narrow(title), "Pimmoの写真を選択してください");
     EXPECT_EQ(chosen, Narrow(folder.File(L"子供.jpg")));
 }

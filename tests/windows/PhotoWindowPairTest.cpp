@@ -22,7 +22,8 @@ HWND FindOwn(const wchar_t* className) {
             auto* s = reinterpret_cast<Search*>(data);
             wchar_t name[64];
             GetClassNameW(window, name, 64);
-            if (wcscmp(name, s->name) == 0) s->found = window;
+            if (wcscmp(name, s->name) == 0)
+                s->found = window;
             return s->found ? FALSE : TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -51,7 +52,9 @@ std::string Text(const RECT& r) {
            std::to_string(r.bottom) + ")";
 }
 
-int Twips(int pixels) { return pixels * 1440 / static_cast<int>(GetDpiForSystem()); }
+int Twips(int pixels) {
+    return pixels * 1440 / static_cast<int>(GetDpiForSystem());
+}
 
 class PhotoWindowPair : public testing::Test {
 protected:
@@ -59,6 +62,11 @@ protected:
         LoadPhotoWindows(GetModuleHandleW(nullptr));
         s_borderless = FindOwn(kBorderlessClass);
         s_bordered = FindOwn(kBorderedClass);
+    }
+    // The windows live as long as the process; other tests must not meet them.
+    static void TearDownTestSuite() {
+        ShowWindow(s_borderless, SW_HIDE);
+        ShowWindow(s_bordered, SW_HIDE);
     }
     void SetUp() override {
         ASSERT_TRUE(s_borderless && s_bordered);

@@ -13,11 +13,13 @@ HWND MakeWindow(const wchar_t* title) {
         return RegisterClassW(&windowClass);
     }();
     (void)atom;
-    return CreateWindowExW(0, L"PhotoZOrderTestWindow", title, WS_OVERLAPPEDWINDOW, 50, 50, 200, 150, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, L"PhotoZOrderTestWindow", title, WS_OVERLAPPEDWINDOW, 50, 50, 200, 150, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
-bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+bool IsTopmost(HWND window) {
+    return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
+}
 
 class PhotoZOrder : public testing::Test {
 protected:

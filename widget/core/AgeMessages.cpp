@@ -14,11 +14,14 @@ constexpr DayCountRow kDayCountTable[] = {
 // The birthday part of the message: the Y-th birthday, or the M-th month-birthday for M 1..11.
 // Only the same day of the month counts: no adjustment at month ends or for 29 February.
 std::string BirthdayText(const CalendarDate& birthday, const CalendarDate& today) {
-    if (today.day != birthday.day) return {};
+    if (today.day != birthday.day)
+        return {};
     int years = today.year - birthday.year;
     int months = 12 * years + today.month - birthday.month;
-    if (years > 0 && today.month == birthday.month) return std::to_string(years) + "歳のお誕生日";
-    if (months > 0 && months < 12) return std::to_string(months) + "ヶ月のお誕生日";
+    if (years > 0 && today.month == birthday.month)
+        return std::to_string(years) + "歳のお誕生日";
+    if (months > 0 && months < 12)
+        return std::to_string(months) + "ヶ月のお誕生日";
     return {};
 }
 
@@ -29,9 +32,11 @@ int64_t AgeDayNumber(const CalendarDate& birthday, const CalendarDate& today) {
 }
 
 bool IsDayCountAnniversary(int64_t dayNumber) {
-    if (dayNumber <= 0) return false;
+    if (dayNumber <= 0)
+        return false;
     for (const DayCountRow& row : kDayCountTable)
-        if (dayNumber < row.limit && dayNumber % row.step == 0) return true;
+        if (dayNumber < row.limit && dayNumber % row.step == 0)
+            return true;
     return false;
 }
 
@@ -43,9 +48,11 @@ std::string AnniversaryMessageText(const std::string& name, const CalendarDate& 
     std::string text = BirthdayText(birthday, today);
     int64_t dayNumber = AgeDayNumber(birthday, today);
     if (IsDayCountAnniversary(dayNumber)) {
-        if (!text.empty()) text += "です。しかも";
+        if (!text.empty())
+            text += "です。しかも";
         text += "誕生から" + std::to_string(dayNumber) + "日めの日";
     }
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     return "今日は" + name + "の" + text + "です";
 }

@@ -30,9 +30,9 @@ std::string EncodeBmp24(const PixelImage& image) {
     Put32(out, kInfoHeaderSize);
     Put32(out, static_cast<uint32_t>(image.width));
     Put32(out, static_cast<uint32_t>(image.height));  // positive: bottom-up rows
-    Put16(out, 1);                                     // planes
-    Put16(out, 24);                                    // bits per pixel
-    Put32(out, 0);                                     // BI_RGB
+    Put16(out, 1);                                    // planes
+    Put16(out, 24);                                   // bits per pixel
+    Put32(out, 0);                                    // BI_RGB
     Put32(out, pixelBytes);
     Put32(out, kPixelsPerMeterAt96Dpi);
     Put32(out, kPixelsPerMeterAt96Dpi);
@@ -40,7 +40,8 @@ std::string EncodeBmp24(const PixelImage& image) {
     Put32(out, 0);
     for (int y = image.height - 1; y >= 0; --y) {
         size_t rowStart = out.size();
-        for (int x = 0; x < image.width; ++x) out.append(reinterpret_cast<const char*>(image.Pixel(x, y)), 3);
+        for (int x = 0; x < image.width; ++x)
+            out.append(reinterpret_cast<const char*>(image.Pixel(x, y)), 3);
         out.resize(rowStart + rowSize, '\0');
     }
     return out;

@@ -9,7 +9,9 @@ constexpr uint8_t kEndOfImage = 0xD9;
 constexpr uint8_t kStartOfScan = 0xDA;
 
 // Markers without a length: SOI, RST0..RST7 and TEM.
-bool IsStandalone(uint8_t marker) { return marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7); }
+bool IsStandalone(uint8_t marker) {
+    return marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+}
 
 }  // namespace
 
@@ -20,10 +22,12 @@ void JpegEndScanner::Feed(const uint8_t* data, size_t size) {
             size_t taken = std::min(m_remaining, size - at);
             at += taken;
             m_remaining -= taken;
-            if (m_remaining == 0) m_state = m_marker == kStartOfScan ? State::Scan : State::MarkerStart;
+            if (m_remaining == 0)
+                m_state = m_marker == kStartOfScan ? State::Scan : State::MarkerStart;
         } else if (m_state == State::Scan) {  // scan data: only an 0xFF can start a marker
             const void* mark = std::memchr(data + at, 0xFF, size - at);
-            if (!mark) return;
+            if (!mark)
+                return;
             at = static_cast<size_t>(static_cast<const uint8_t*>(mark) - data) + 1;
             m_state = State::ScanMarker;
         } else {
@@ -35,14 +39,18 @@ void JpegEndScanner::Feed(const uint8_t* data, size_t size) {
 void JpegEndScanner::Step(uint8_t byte) {
     switch (m_state) {
         case State::MarkerStart:  // bytes between segments are skipped, as decoders do
-            if (byte == 0xFF) m_state = State::MarkerCode;
+            if (byte == 0xFF)
+                m_state = State::MarkerCode;
             break;
         case State::MarkerCode:
-            if (byte != 0xFF) OnMarker(byte);  // 0xFF: a fill byte
+            if (byte != 0xFF)
+                OnMarker(byte);  // 0xFF: a fill byte
             break;
         case State::ScanMarker:
-            if (byte == 0x00 || (byte >= 0xD0 && byte <= 0xD7)) m_state = State::Scan;  // stuffed 0xFF, restart
-            else if (byte != 0xFF) OnMarker(byte);
+            if (byte == 0x00 || (byte >= 0xD0 && byte <= 0xD7))
+                m_state = State::Scan;  // stuffed 0xFF, restart
+            else if (byte != 0xFF)
+                OnMarker(byte);
             break;
         case State::LengthHigh:
             m_remaining = static_cast<size_t>(byte) << 8;
@@ -56,15 +64,19 @@ void JpegEndScanner::Step(uint8_t byte) {
             }
             m_remaining -= 2;
             m_state = State::Skip;
-            if (m_remaining == 0) m_state = m_marker == kStartOfScan ? State::Scan : State::MarkerStart;
+            if (m_remaining == 0)
+                m_state = m_marker == kStartOfScan ? State::Scan : State::MarkerStart;
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void JpegEndScanner::OnMarker(uint8_t marker) {
-    if (marker == kEndOfImage) m_state = State::End;
-    else if (IsStandalone(marker)) m_state = State::MarkerStart;
+    if (marker == kEndOfImage)
+        m_state = State::End;
+    else if (IsStandalone(marker))
+        m_state = State::MarkerStart;
     else {
         m_marker = marker;
         m_state = State::LengthHigh;

@@ -29,10 +29,14 @@ PixelRect MoveIntoArea(const PixelRect& window, const PixelRect& area) {
     return moved;
 }
 
-double TwipsPerPixel(int dpi) { return 1440.0 / (dpi > 0 ? dpi : 96); }
+double TwipsPerPixel(int dpi) {
+    return 1440.0 / (dpi > 0 ? dpi : 96);
+}
 
 int TwipsToPixels(int32_t twips, double twipsPerPixel) {
     return RoundToInt32(twips / twipsPerPixel).value_or(twips < 0 ? INT32_MIN : INT32_MAX);
 }
 
-std::optional<int32_t> PixelsToTwips(int pixels, double twipsPerPixel) { return RoundToInt32(pixels * twipsPerPixel); }
+std::optional<int32_t> PixelsToTwips(int pixels, double twipsPerPixel) {
+    return RoundToInt32(pixels * twipsPerPixel);
+}

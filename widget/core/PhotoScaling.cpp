@@ -3,14 +3,16 @@
 #include "Conversions.h"
 
 PhotoSource ChoosePhotoSource(int16_t isStretched, int16_t isStretchBmpCashed) {
-    if (isStretched == 0) return PhotoSource::NaturalSize;
+    if (isStretched == 0)
+        return PhotoSource::NaturalSize;
     return isStretchBmpCashed == 1 ? PhotoSource::Cache : PhotoSource::Scale;
 }
 
 std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, int16_t stretchMode) {
     auto w = RoundToInt16(width);
     auto h = RoundToInt16(height);
-    if (!w || !h) return std::nullopt;
+    if (!w || !h)
+        return std::nullopt;
     bool byHeight = stretchMode == 1 || (stretchMode != 0 && *w < *h);
     std::optional<int16_t> targetWidth, targetHeight;
     if (byHeight) {
@@ -20,7 +22,8 @@ std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, 
         targetWidth = size;
         targetHeight = RoundToInt16(static_cast<double>(size) / *w * *h);
     }
-    if (!targetWidth || !targetHeight || *targetWidth < 1 || *targetHeight < 1) return std::nullopt;
+    if (!targetWidth || !targetHeight || *targetWidth < 1 || *targetHeight < 1)
+        return std::nullopt;
     return PixelSize{*targetWidth, *targetHeight};
 }
 

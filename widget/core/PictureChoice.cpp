@@ -11,7 +11,8 @@ PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
 }
 
 void TakePicture(SettingRecord& record, const std::string& path) {
-    if (path.empty() || path == record.PictureFile) return;
+    if (path.empty() || path == record.PictureFile)
+        return;
     record.PictureFile = path;
     record.IsStretchBmpCashed = 0;
 }
@@ -19,6 +20,7 @@ void TakePicture(SettingRecord& record, const std::string& path) {
 bool IsDroppablePicture(const std::string& path) {
     std::string extension = FileRelatedLibrary::GetExtension(path);
     for (char& c : extension)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return extension == "BMP" || extension == "JPG";
 }

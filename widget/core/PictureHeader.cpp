@@ -14,20 +14,26 @@ public:
     TiffReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
 
     bool ReadByteOrder() {
-        if (m_size < 8) return false;
-        if (m_data[0] == 'I' && m_data[1] == 'I') m_bigEndian = false;
-        else if (m_data[0] == 'M' && m_data[1] == 'M') m_bigEndian = true;
-        else return false;
+        if (m_size < 8)
+            return false;
+        if (m_data[0] == 'I' && m_data[1] == 'I')
+            m_bigEndian = false;
+        else if (m_data[0] == 'M' && m_data[1] == 'M')
+            m_bigEndian = true;
+        else
+            return false;
         return U16(2) == 42;
     }
     std::optional<uint16_t> U16(size_t at) const {
-        if (at > m_size || m_size - at < 2) return std::nullopt;
+        if (at > m_size || m_size - at < 2)
+            return std::nullopt;
         uint16_t a = m_data[at], b = m_data[at + 1];
         return static_cast<uint16_t>(m_bigEndian ? (a << 8) | b : (b << 8) | a);
     }
     std::optional<uint32_t> U32(size_t at) const {
         auto high = U16(m_bigEndian ? at : at + 2), low = U16(m_bigEndian ? at + 2 : at);
-        if (!high || !low) return std::nullopt;
+        if (!high || !low)
+            return std::nullopt;
         return (static_cast<uint32_t>(*high) << 16) | *low;
     }
 
@@ -39,27 +45,40 @@ private:
 
 Orientation OrientationFromTiff(const uint8_t* data, size_t size) {
     TiffReader tiff(data, size);
-    if (!tiff.ReadByteOrder()) return kUpright;
+    if (!tiff.ReadByteOrder())
+        return kUpright;
     auto ifd = tiff.U32(4);
     auto count = ifd ? tiff.U16(*ifd) : std::nullopt;
-    if (!count) return kUpright;
+    if (!count)
+        return kUpright;
     for (uint32_t i = 0; i < *count; ++i) {
         size_t entry = static_cast<size_t>(*ifd) + 2 + 12 * static_cast<size_t>(i);
         auto tag = tiff.U16(entry);
-        if (!tag) return kUpright;
-        if (*tag != kOrientationTag) continue;
+        if (!tag)
+            return kUpright;
+        if (*tag != kOrientationTag)
+            continue;
         auto type = tiff.U16(entry + 2);
         auto value = tiff.U16(entry + 8);
-        if (type != kShortType || !value || *value < 1 || *value > 8) return kUpright;
+        if (type != kShortType || !value || *value < 1 || *value > 8)
+            return kUpright;
         return *value;
     }
     return kUpright;
 }
 
-uint32_t BigEndian16(const uint8_t* p) { return (uint32_t{p[0]} << 8) | p[1]; }
-uint32_t BigEndian32(const uint8_t* p) { return (BigEndian16(p) << 16) | BigEndian16(p + 2); }
-uint32_t LittleEndian16(const uint8_t* p) { return (uint32_t{p[1]} << 8) | p[0]; }
-uint32_t LittleEndian32(const uint8_t* p) { return (LittleEndian16(p + 2) << 16) | LittleEndian16(p); }
+uint32_t BigEndian16(const uint8_t* p) {
+    return (uint32_t{p[0]} << 8) | p[1];
+}
+uint32_t BigEndian32(const uint8_t* p) {
+    return (BigEndian16(p) << 16) | BigEndian16(p + 2);
+}
+uint32_t LittleEndian16(const uint8_t* p) {
+    return (uint32_t{p[1]} << 8) | p[0];
+}
+uint32_t LittleEndian32(const uint8_t* p) {
+    return (LittleEndian16(p + 2) << 16) | LittleEndian16(p);
+}
 
 // The frame header markers SOF0..SOF15, without DHT (C4), JPG (C8) and DAC (CC).
 bool IsFrameHeader(uint8_t marker) {
@@ -67,7 +86,8 @@ bool IsFrameHeader(uint8_t marker) {
 }
 
 std::optional<PixelSize> ValidSize(int64_t width, int64_t height) {
-    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return std::nullopt;
+    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX)
+        return std::nullopt;
     return PixelSize{static_cast<int>(width), static_cast<int>(height)};
 }
 
@@ -76,16 +96,20 @@ PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
     bool exifSeen = false;
     size_t at = 2;
     while (at + 4 <= size) {
-        if (data[at] != 0xFF) return {PictureFormat::Jpeg, std::nullopt, header.orientation, std::nullopt, true};
+        if (data[at] != 0xFF)
+            return {PictureFormat::Jpeg, std::nullopt, header.orientation, std::nullopt, true};
         uint8_t marker = data[at + 1];
         if (marker == 0xFF) {  // fill byte before a marker
             ++at;
             continue;
         }
-        if (marker == 0xDA || marker == 0xD9) break;  // scan data or end before any frame header
+        if (marker == 0xDA || marker == 0xD9)
+            break;  // scan data or end before any frame header
         size_t length = BigEndian16(data + at + 2);
-        if (length < 2) break;
-        if (at + 2 + length > size) return header;  // cut off: read more
+        if (length < 2)
+            break;
+        if (at + 2 + length > size)
+            return header;  // cut off: read more
         const uint8_t* payload = data + at + 4;
         size_t payloadSize = length - 2;
         if (marker == 0xE1 && !exifSeen && payloadSize >= 6 && std::memcmp(payload, "Exif\0\0", 6) == 0) {
@@ -94,7 +118,8 @@ PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
         }
         if (IsFrameHeader(marker)) {
             header.complete = true;
-            if (payloadSize >= 5) header.declared = ValidSize(BigEndian16(payload + 3), BigEndian16(payload + 1));
+            if (payloadSize >= 5)
+                header.declared = ValidSize(BigEndian16(payload + 3), BigEndian16(payload + 1));
             return header;
         }
         at += 2 + length;
@@ -106,7 +131,8 @@ PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
 
 // Rows of 1..32 bits per pixel, each padded to 4 bytes, after the pixel data offset.
 std::optional<uint64_t> BmpDataEnd(const PixelSize& size, uint32_t offset, uint32_t bitsPerPixel) {
-    if (bitsPerPixel == 0 || bitsPerPixel > 32) return std::nullopt;
+    if (bitsPerPixel == 0 || bitsPerPixel > 32)
+        return std::nullopt;
     uint64_t stride = (static_cast<uint64_t>(size.width) * bitsPerPixel + 31) / 32 * 4;
     return offset + stride * static_cast<uint64_t>(size.height);
 }
@@ -114,15 +140,19 @@ std::optional<uint64_t> BmpDataEnd(const PixelSize& size, uint32_t offset, uint3
 PictureHeader ReadBmp(const uint8_t* data, size_t size) {
     PictureHeader header{PictureFormat::Bmp, std::nullopt, kUpright, std::nullopt, true};
     const PictureHeader cutOff{PictureFormat::Bmp, std::nullopt, kUpright, std::nullopt, false};
-    if (size < 18) return cutOff;
+    if (size < 18)
+        return cutOff;
     uint32_t offset = LittleEndian32(data + 10);
     uint32_t infoSize = LittleEndian32(data + 14);
     if (infoSize == 12) {
-        if (size < 26) return cutOff;
+        if (size < 26)
+            return cutOff;
         header.declared = ValidSize(LittleEndian16(data + 18), LittleEndian16(data + 20));
-        if (header.declared) header.requiredFileSize = BmpDataEnd(*header.declared, offset, LittleEndian16(data + 24));
+        if (header.declared)
+            header.requiredFileSize = BmpDataEnd(*header.declared, offset, LittleEndian16(data + 24));
     } else if (infoSize >= 40) {
-        if (size < 34) return cutOff;
+        if (size < 34)
+            return cutOff;
         int64_t width = static_cast<int32_t>(LittleEndian32(data + 18));
         int64_t height = static_cast<int32_t>(LittleEndian32(data + 22));
         header.declared = ValidSize(width, height < 0 ? -height : height);  // negative: rows top-down
@@ -135,13 +165,17 @@ PictureHeader ReadBmp(const uint8_t* data, size_t size) {
 }
 
 PictureHeader ReadPng(const uint8_t* data, size_t size) {
-    if (size < 24) return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, false};
-    if (std::memcmp(data + 12, "IHDR", 4) != 0) return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, true};
-    return {PictureFormat::Png, ValidSize(BigEndian32(data + 16), BigEndian32(data + 20)), kUpright, std::nullopt, true};
+    if (size < 24)
+        return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, false};
+    if (std::memcmp(data + 12, "IHDR", 4) != 0)
+        return {PictureFormat::Png, std::nullopt, kUpright, std::nullopt, true};
+    return {PictureFormat::Png, ValidSize(BigEndian32(data + 16), BigEndian32(data + 20)), kUpright, std::nullopt,
+            true};
 }
 
 PictureHeader ReadGif(const uint8_t* data, size_t size) {
-    if (size < 10) return {PictureFormat::Gif, std::nullopt, kUpright, std::nullopt, false};
+    if (size < 10)
+        return {PictureFormat::Gif, std::nullopt, kUpright, std::nullopt, false};
     return {PictureFormat::Gif, ValidSize(LittleEndian16(data + 6), LittleEndian16(data + 8)), kUpright, std::nullopt,
             true};
 }
@@ -153,9 +187,13 @@ bool StartsWith(const uint8_t* data, size_t size, const char* prefix, size_t len
 }  // namespace
 
 PictureHeader ReadPictureHeader(const uint8_t* data, size_t size) {
-    if (StartsWith(data, size, "\xFF\xD8", 2)) return ReadJpeg(data, size);
-    if (StartsWith(data, size, "BM", 2)) return ReadBmp(data, size);
-    if (StartsWith(data, size, "\x89PNG\r\n\x1A\n", 8)) return ReadPng(data, size);
-    if (StartsWith(data, size, "GIF87a", 6) || StartsWith(data, size, "GIF89a", 6)) return ReadGif(data, size);
+    if (StartsWith(data, size, "\xFF\xD8", 2))
+        return ReadJpeg(data, size);
+    if (StartsWith(data, size, "BM", 2))
+        return ReadBmp(data, size);
+    if (StartsWith(data, size, "\x89PNG\r\n\x1A\n", 8))
+        return ReadPng(data, size);
+    if (StartsWith(data, size, "GIF87a", 6) || StartsWith(data, size, "GIF89a", 6))
+        return ReadGif(data, size);
     return {};
 }

@@ -15,7 +15,8 @@ std::vector<PictureResampler::Tap> AreaTaps(int target, double scale, int source
     double end = std::min((target + 1) * scale, static_cast<double>(sourceLength));
     for (int i = static_cast<int>(std::floor(start)); i < end; ++i) {
         double covered = std::min(i + 1.0, end) - std::max(static_cast<double>(i), start);
-        if (covered > 1e-9) taps.push_back({i, static_cast<float>(covered / scale)});
+        if (covered > 1e-9)
+            taps.push_back({i, static_cast<float>(covered / scale)});
     }
     return taps;
 }
@@ -27,11 +28,14 @@ std::vector<PictureResampler::Tap> LinearTaps(int target, double scale, int sour
     float fraction = static_cast<float>(centre - left);
     int first = std::clamp(left, 0, sourceLength - 1);
     int second = std::clamp(left + 1, 0, sourceLength - 1);
-    if (first == second || fraction == 0.0f) return {{first, 1.0f}};
+    if (first == second || fraction == 0.0f)
+        return {{first, 1.0f}};
     return {{first, 1.0f - fraction}, {second, fraction}};
 }
 
-uint8_t ToByte(float value) { return static_cast<uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f)); }
+uint8_t ToByte(float value) {
+    return static_cast<uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f));
+}
 
 }  // namespace
 
@@ -51,7 +55,8 @@ PictureResampler::PictureResampler(int sourceWidth, int sourceHeight, int target
       m_resampledRow(static_cast<size_t>(targetWidth) * kChannels),
       m_sums(static_cast<size_t>(targetHeight)),
       m_target(MakePixelImage(targetWidth, targetHeight)) {
-    for (const auto& taps : m_rowTaps) m_lastSourceRow.push_back(taps.empty() ? -1 : taps.back().source);
+    for (const auto& taps : m_rowTaps)
+        m_lastSourceRow.push_back(taps.empty() ? -1 : taps.back().source);
 }
 
 void PictureResampler::AddRows(const uint8_t* rows, int rowCount, size_t stride, int bytesPerPixel) {
@@ -88,12 +93,16 @@ void PictureResampler::ResampleRow(const uint8_t* row, int bytesPerPixel) {
 void PictureResampler::AccumulateRow(int sourceRow) {
     for (size_t j = static_cast<size_t>(m_nextTargetRow); j < m_rowTaps.size(); ++j) {
         const auto& taps = m_rowTaps[j];
-        if (taps.empty() || taps.front().source > sourceRow) break;
+        if (taps.empty() || taps.front().source > sourceRow)
+            break;
         for (const Tap& tap : taps) {
-            if (tap.source != sourceRow) continue;
+            if (tap.source != sourceRow)
+                continue;
             auto& sums = m_sums[j];
-            if (sums.empty()) sums.assign(m_resampledRow.size(), 0.0f);
-            for (size_t k = 0; k < sums.size(); ++k) sums[k] += tap.weight * m_resampledRow[k];
+            if (sums.empty())
+                sums.assign(m_resampledRow.size(), 0.0f);
+            for (size_t k = 0; k < sums.size(); ++k)
+                sums[k] += tap.weight * m_resampledRow[k];
         }
     }
 }
@@ -105,7 +114,8 @@ void PictureResampler::CompleteRowsBefore(int sourceRow) {
         sums.resize(m_resampledRow.size(), 0.0f);
         for (int x = 0; x < m_target.width; ++x) {
             uint8_t* pixel = m_target.Pixel(x, m_nextTargetRow);
-            for (int c = 0; c < kChannels; ++c) pixel[c] = ToByte(sums[static_cast<size_t>(x) * kChannels + c]);
+            for (int c = 0; c < kChannels; ++c)
+                pixel[c] = ToByte(sums[static_cast<size_t>(x) * kChannels + c]);
             pixel[3] = 255;
         }
         std::vector<float>().swap(sums);

@@ -43,6 +43,6 @@ private:
     std::vector<float> m_resampledRow;           // one source row at the target width, 3 channels
     std::vector<std::vector<float>> m_sums;      // per target row still open: its running sums
     int m_nextSourceRow = 0;
-    int m_nextTargetRow = 0;                     // first target row not yet written
+    int m_nextTargetRow = 0;  // first target row not yet written
     PixelImage m_target;
 };

@@ -11,16 +11,18 @@ namespace {
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
     DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
+    bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     ok = CloseHandle(file) && ok;
     return ok;
 }
 
 std::shared_ptr<const PixelImage> Shared(std::optional<PixelImage> picture) {
-    if (!picture) return nullptr;
+    if (!picture)
+        return nullptr;
     return std::make_shared<const PixelImage>(std::move(*picture));
 }
 
@@ -35,10 +37,10 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
             result.picture = Shared(ReadPictureAtNaturalSize(request.cachePath));
             break;
         case PhotoSource::Scale:
-            result.picture =
-                Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.stretchMode));
+            result.picture = Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.stretchMode));
             // A cache that cannot be written leaves the flag stale, and the next load scales again.
-            if (result.picture) result.isStretchBmpCashed = WriteCacheFile(request.cachePath, *result.picture) ? 1 : 0;
+            if (result.picture)
+                result.isStretchBmpCashed = WriteCacheFile(request.cachePath, *result.picture) ? 1 : 0;
             break;
     }
     return result;
@@ -48,21 +50,25 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
 
 std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path) {
     std::optional<WicPicture> picture = OpenWicPicture(path, kMaxShownPixels);
-    if (!picture) return std::nullopt;
+    if (!picture)
+        return std::nullopt;
     return ReadNaturalSize(*picture);
 }
 
 std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, int16_t stretchMode) {
     std::optional<WicPicture> picture = OpenWicPicture(path, kMaxScaledSourcePixels);
-    if (!picture) return std::nullopt;
+    if (!picture)
+        return std::nullopt;
     PixelSize shown = picture->Shown();
     std::optional<PixelSize> target = ScaledPictureSize(shown.width, shown.height, pictureSize, stretchMode);
-    if (!target) return std::nullopt;
+    if (!target)
+        return std::nullopt;
     return ReadScaled(*picture, *target);
 }
 
 bool WriteCacheFile(const std::string& path, const PixelImage& picture) {
-    if (path.empty()) return false;
+    if (path.empty())
+        return false;
     std::wstring target = Widen(path);
     std::wstring temporary = target + L".new";
     if (!WriteWholeFile(temporary, EncodeBmp24(picture)) ||

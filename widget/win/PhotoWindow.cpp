@@ -2,8 +2,6 @@
 
 #include <climits>
 
-
-
 #include "MessageBoxes.h"
 #include "PimmoModule.h"
 #include "Unicode.h"
@@ -20,7 +18,8 @@ constexpr int kInitialSize = 100;
 
 bool RegisterOnce(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HBRUSH background) {
     WNDCLASSEXW windowClass{};
-    if (GetClassInfoExW(instance, name, &windowClass)) return true;
+    if (GetClassInfoExW(instance, name, &windowClass))
+        return true;
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
@@ -57,12 +56,15 @@ LRESULT Guarded(Handler handler) {
 
 }  // namespace
 
-PhotoWindow::~PhotoWindow() { Destroy(); }
+PhotoWindow::~PhotoWindow() {
+    Destroy();
+}
 
 bool PhotoWindow::Create(HINSTANCE instance, Frame frame, PhotoWindowEvents* events) {
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     if (!RegisterOnce(instance, kBorderlessClass, WindowProc, face) ||
-        !RegisterOnce(instance, kBorderedClass, WindowProc, face) || !RegisterOnce(instance, kPhotoClass, PhotoProc, face))
+        !RegisterOnce(instance, kBorderedClass, WindowProc, face) ||
+        !RegisterOnce(instance, kPhotoClass, PhotoProc, face))
         return false;
     m_frame = frame;
     m_events = events;
@@ -70,7 +72,8 @@ bool PhotoWindow::Create(HINSTANCE instance, Frame frame, PhotoWindowEvents* eve
     CreateWindowExW(bordered ? kBorderedExStyle : kBorderlessExStyle, bordered ? kBorderedClass : kBorderlessClass,
                     L"Pimmo", bordered ? kBorderedStyle : kBorderlessStyle, 0, 0, kInitialSize, kInitialSize, nullptr,
                     nullptr, instance, this);
-    if (!m_window) return false;
+    if (!m_window)
+        return false;
     RECT inner{};
     GetClientRect(m_window, &inner);
     m_photo = CreateWindowExW(WS_EX_ACCEPTFILES, kPhotoClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
@@ -79,7 +82,8 @@ bool PhotoWindow::Create(HINSTANCE instance, Frame frame, PhotoWindowEvents* eve
 }
 
 void PhotoWindow::Destroy() {
-    if (m_window) DestroyWindow(m_window);
+    if (m_window)
+        DestroyWindow(m_window);
 }
 
 PixelRect PhotoWindow::OuterRect() const {
@@ -106,7 +110,9 @@ void PhotoWindow::SetOuterSize(int width, int height) {
     SetWindowPos(m_window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void PhotoWindow::Hide() { ShowWindow(m_window, SW_HIDE); }
+void PhotoWindow::Hide() {
+    ShowWindow(m_window, SW_HIDE);
+}
 
 std::string PhotoWindow::Caption() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(m_window)) + 1, L'\0');
@@ -114,7 +120,9 @@ std::string PhotoWindow::Caption() const {
     return Narrow(text);
 }
 
-void PhotoWindow::SetCaption(const std::string& caption) { SetWindowTextW(m_window, Widen(caption).c_str()); }
+void PhotoWindow::SetCaption(const std::string& caption) {
+    SetWindowTextW(m_window, Widen(caption).c_str());
+}
 
 void PhotoWindow::SetPicture(std::shared_ptr<const PixelImage> picture) {
     m_picture = std::move(picture);
@@ -133,22 +141,36 @@ LRESULT CALLBACK PhotoWindow::WindowProc(HWND window, UINT message, WPARAM wPara
         self->m_window = nullptr;
         self->m_photo = nullptr;
     }
-    if (!self || !self->m_window) return DefWindowProcW(window, message, wParam, lParam);
+    if (!self || !self->m_window)
+        return DefWindowProcW(window, message, wParam, lParam);
     return Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE: MoveWindow(m_photo, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
-        case WM_LBUTTONDBLCLK: m_events->OnDoubleClick(*this); return 0;
-        case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
-        case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
-        case WM_CLOSE: m_events->OnUnload(*this); return 0;
-        case WM_QUERYENDSESSION: return TRUE;
-        case WM_ENDSESSION:
-            if (wParam) m_events->OnUnload(*this);
+        case WM_SIZE:
+            MoveWindow(m_photo, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
-        default: return DefWindowProcW(m_window, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            m_events->OnDoubleClick(*this);
+            return 0;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            m_events->OnUnload(*this);
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam)
+                m_events->OnUnload(*this);
+            return 0;
+        default:
+            return DefWindowProcW(m_window, message, wParam, lParam);
     }
 }
 
@@ -158,8 +180,10 @@ LRESULT CALLBACK PhotoWindow::PhotoProc(HWND photo, UINT message, WPARAM wParam,
         SetWindowLongPtrW(photo, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<PhotoWindow*>(GetWindowLongPtrW(photo, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(photo, GWLP_USERDATA, 0);
-    if (!self || !self->m_photo || message == WM_NCDESTROY) return DefWindowProcW(photo, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(photo, GWLP_USERDATA, 0);
+    if (!self || !self->m_photo || message == WM_NCDESTROY)
+        return DefWindowProcW(photo, message, wParam, lParam);
     return Guarded([&] { return self->HandlePhotoMessage(message, wParam, lParam); });
 }
 
@@ -167,16 +191,30 @@ LRESULT CALLBACK PhotoWindow::PhotoProc(HWND photo, UINT message, WPARAM wParam,
 // middle click arrives as a double-click message and still counts as a mouse-down.
 LRESULT PhotoWindow::HandlePhotoMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: PaintPhoto(); return 0;
-        case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
-        case WM_LBUTTONDOWN: m_events->OnPhotoMouseDown(*this, 1); return 0;
+        case WM_PAINT:
+            PaintPhoto();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers every pixel
+        case WM_LBUTTONDOWN:
+            m_events->OnPhotoMouseDown(*this, 1);
+            return 0;
         case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: m_events->OnPhotoMouseDown(*this, 2); return 0;
+        case WM_RBUTTONDBLCLK:
+            m_events->OnPhotoMouseDown(*this, 2);
+            return 0;
         case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK: m_events->OnPhotoMouseDown(*this, 4); return 0;
-        case WM_LBUTTONDBLCLK: m_events->OnDoubleClick(*this); return 0;
-        case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
-        default: return DefWindowProcW(m_photo, message, wParam, lParam);
+        case WM_MBUTTONDBLCLK:
+            m_events->OnPhotoMouseDown(*this, 4);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            m_events->OnDoubleClick(*this);
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        default:
+            return DefWindowProcW(m_photo, message, wParam, lParam);
     }
 }
 
@@ -204,7 +242,8 @@ void PhotoWindow::OnDropFiles(HDROP drop) {
         UINT length = DragQueryFileW(drop, i, nullptr, 0);
         std::wstring name(static_cast<size_t>(length) + 1, L'\0');
         name.resize(DragQueryFileW(drop, i, name.data(), length + 1));
-        if (!name.empty()) files.push_back(Narrow(name));  // an empty list may count as one empty name
+        if (!name.empty())
+            files.push_back(Narrow(name));  // an empty list may count as one empty name
     }
     DragFinish(drop);
     m_events->OnFilesDropped(*this, files);

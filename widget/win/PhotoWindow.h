@@ -4,6 +4,7 @@
 // button). Each holds the photo control PimmoPhoto, which fills its inner area, paints the
 // picture at its top-left corner and takes the mouse and dropped files.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <memory>

@@ -32,9 +32,13 @@ PhotoPair g_pair;
 PhotoWindow g_borderless;
 PhotoWindow g_bordered;
 
-PhotoWindow& WindowFor(int16_t border) { return border == 0 ? g_borderless : g_bordered; }
+PhotoWindow& WindowFor(int16_t border) {
+    return border == 0 ? g_borderless : g_bordered;
+}
 
-double SystemTwipsPerPixel() { return TwipsPerPixel(static_cast<int>(GetDpiForSystem())); }
+double SystemTwipsPerPixel() {
+    return TwipsPerPixel(static_cast<int>(GetDpiForSystem()));
+}
 
 FrameMetrics MeasureBorderedFrame() {
     PixelRect outer = g_bordered.OuterRect();
@@ -42,8 +46,12 @@ FrameMetrics MeasureBorderedFrame() {
     return MeasureFrame(outer.width, outer.height, inner.width, inner.height);
 }
 
-RECT ToRECT(const PixelRect& rect) { return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height}; }
-PixelRect ToPixelRect(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
+RECT ToRECT(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.left + rect.width, rect.top + rect.height};
+}
+PixelRect ToPixelRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
 
 MONITORINFO NearestMonitor(const PixelRect& rect) {
     RECT area = ToRECT(rect);
@@ -57,7 +65,8 @@ MONITORINFO NearestMonitor(const PixelRect& rect) {
 // photo unreachable; it comes onto the nearest monitor's work area instead.
 PixelRect KeepOnAMonitor(const PixelRect& rect) {
     RECT area = ToRECT(rect);
-    if (MonitorFromRect(&area, MONITOR_DEFAULTTONULL)) return rect;
+    if (MonitorFromRect(&area, MONITOR_DEFAULTTONULL))
+        return rect;
     return MoveIntoArea(rect, ToPixelRect(NearestMonitor(rect).rcWork));
 }
 
@@ -80,7 +89,8 @@ void PhotoPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
 }
 
 void PhotoPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
-    if (files.empty()) return;
+    if (files.empty())
+        return;
     if (!IsDroppablePicture(files.front())) {
         ShowMessageBox(window.Handle(), kDropRefusal, kAppTitle, MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -96,7 +106,8 @@ void PhotoPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::strin
 // Closing either window, or the end of the session, ends the whole widget: the other window
 // is hidden, and a process left running without a lock could never be reached again.
 void PhotoPair::OnUnload(PhotoWindow&) {
-    if (m_unloaded) return;
+    if (m_unloaded)
+        return;
     m_unloaded = true;
     SaveSetting(true);
     ReleaseStartLock();
@@ -112,7 +123,8 @@ void LoadPhotoWindows(HINSTANCE instance) {
     if (!g_borderless.Create(instance, PhotoWindow::Frame::Borderless, &g_pair) ||
         !g_bordered.Create(instance, PhotoWindow::Frame::Bordered, &g_pair)) {
         ReleaseStartLock();
-        ShowMessageBox(nullptr, "写真のウィンドウを作成できないため、Pimmoを終了します。", kAppTitle, MB_OK | MB_ICONSTOP);
+        ShowMessageBox(nullptr, "写真のウィンドウを作成できないため、Pimmoを終了します。", kAppTitle,
+                       MB_OK | MB_ICONSTOP);
         EndProgram(2);
     }
 }
@@ -185,13 +197,18 @@ WindowPlace CurrentWindowPlace() {
     return {PixelsToTwips(rect.top, twipsPerPixel).value_or(0), PixelsToTwips(rect.left, twipsPerPixel).value_or(0)};
 }
 
-HWND CurrentPhotoWindow() { return WindowFor(Setting().CurrentBorder).Handle(); }
+HWND CurrentPhotoWindow() {
+    return WindowFor(Setting().CurrentBorder).Handle();
+}
 
-std::string AgeCaption() { return AgeCaption(Setting().PimmoName, Setting().PimmoBirthDay, Today()); }
+std::string AgeCaption() {
+    return AgeCaption(Setting().PimmoName, Setting().PimmoBirthDay, Today());
+}
 
 void AnniversaryMessage() {
     std::string text = AnniversaryMessageText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
-    if (!text.empty()) ShowMessageBox(CurrentPhotoWindow(), text, kAppTitle, MB_OK);
+    if (!text.empty())
+        ShowMessageBox(CurrentPhotoWindow(), text, kAppTitle, MB_OK);
 }
 
 int RunMessageLoop() {

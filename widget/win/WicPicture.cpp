@@ -27,9 +27,11 @@ std::optional<PictureHeader> ReadHeader(IStream* stream) {
     for (ULONG wanted = kFirstHeadBytes;; wanted *= 4) {
         std::vector<uint8_t> head(wanted);
         ULONG read = 0;
-        if (!Rewind(stream) || FAILED(stream->Read(head.data(), wanted, &read)) || !Rewind(stream)) return std::nullopt;
+        if (!Rewind(stream) || FAILED(stream->Read(head.data(), wanted, &read)) || !Rewind(stream))
+            return std::nullopt;
         PictureHeader header = ReadPictureHeader(head.data(), read);
-        if (header.complete || read < wanted || wanted >= kLastHeadBytes) return header;
+        if (header.complete || read < wanted || wanted >= kLastHeadBytes)
+            return header;
     }
 }
 
@@ -39,9 +41,11 @@ bool ReachesJpegEnd(IStream* stream) {
     std::vector<uint8_t> piece(kPiece);
     JpegEndScanner scanner;
     ULONG read = 0;
-    if (!Rewind(stream)) return false;
+    if (!Rewind(stream))
+        return false;
     do {
-        if (FAILED(stream->Read(piece.data(), kPiece, &read))) return false;
+        if (FAILED(stream->Read(piece.data(), kPiece, &read)))
+            return false;
         scanner.Feed(piece.data(), read);
     } while (read == kPiece && !scanner.Complete());
     return Rewind(stream) && scanner.Complete();
@@ -54,16 +58,20 @@ bool HoldsAtLeast(IStream* stream, uint64_t bytes) {
 
 // A file cut off on its way (an interrupted copy, a full card) would show up half grey.
 bool IsWholeFile(IStream* stream, const PictureHeader& header) {
-    if (header.format == PictureFormat::Jpeg) return ReachesJpegEnd(stream);
+    if (header.format == PictureFormat::Jpeg)
+        return ReachesJpegEnd(stream);
     return !header.requiredFileSize || HoldsAtLeast(stream, *header.requiredFileSize);
 }
 
 // Pixels the resampler takes as they are (3 or 4 bytes, blue first); others are converted.
 int DirectBytesPerPixel(IWICBitmapSource* source) {
     WICPixelFormatGUID format{};
-    if (FAILED(source->GetPixelFormat(&format))) return 0;
-    if (format == GUID_WICPixelFormat24bppBGR) return 3;
-    if (format == GUID_WICPixelFormat32bppBGR || format == GUID_WICPixelFormat32bppBGRA) return 4;
+    if (FAILED(source->GetPixelFormat(&format)))
+        return 0;
+    if (format == GUID_WICPixelFormat24bppBGR)
+        return 3;
+    if (format == GUID_WICPixelFormat32bppBGR || format == GUID_WICPixelFormat32bppBGRA)
+        return 4;
     return 0;
 }
 
@@ -130,7 +138,8 @@ std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPix
 
 std::optional<PixelImage> ReadNaturalSize(const WicPicture& picture) {
     ComPtr<IWICBitmapSource> source = As32bppBgr(picture.frame.Get());
-    if (!source) return std::nullopt;
+    if (!source)
+        return std::nullopt;
     PixelImage image = MakePixelImage(picture.stored.width, picture.stored.height);
     if (FAILED(source->CopyPixels(nullptr, static_cast<UINT>(image.Stride()), static_cast<UINT>(image.pixels.size()),
                                   image.pixels.data())))
@@ -140,16 +149,19 @@ std::optional<PixelImage> ReadNaturalSize(const WicPicture& picture) {
 
 // Scales first and turns the small result, so the large source is read once, in bands.
 std::optional<PixelImage> ReadScaled(const WicPicture& picture, PixelSize target) {
-    if (!IsAcceptedPictureSize(target.width, target.height, kMaxShownPixels)) return std::nullopt;
+    if (!IsAcceptedPictureSize(target.width, target.height, kMaxShownPixels))
+        return std::nullopt;
     PixelSize storedTarget = OrientedSize(target, picture.orientation);  // the swap undoes itself
     ComPtr<IWICBitmapSource> source = picture.frame;
     int bytesPerPixel = DirectBytesPerPixel(source.Get());
     if (bytesPerPixel == 0) {
         source = As32bppBgr(source.Get());
         bytesPerPixel = 4;
-        if (!source) return std::nullopt;
+        if (!source)
+            return std::nullopt;
     }
     PictureResampler resampler(picture.stored.width, picture.stored.height, storedTarget.width, storedTarget.height);
-    if (!StreamRows(source.Get(), bytesPerPixel, picture.stored, resampler)) return std::nullopt;
+    if (!StreamRows(source.Get(), bytesPerPixel, picture.stored, resampler))
+        return std::nullopt;
     return Orient(resampler.Finish(), picture.orientation);
 }

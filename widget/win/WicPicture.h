@@ -2,6 +2,7 @@
 // Reading pictures through the Windows Imaging Component: one decode of the file, the
 // orientation tag applied, at natural size or streamed through the resampler.
 #include <windows.h>
+
 #include <wincodec.h>
 #include <wrl/client.h>
 

@@ -50,14 +50,16 @@ std::string DaysAgo(int days) {
 std::string YearsAgo(int years) {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    if (now.wMonth == 2 && now.wDay == 29) return {};
+    if (now.wMonth == 2 && now.wDay == 29)
+        return {};
     now.wYear = static_cast<WORD>(now.wYear - years);
     return Format(now);
 }
 
 void WriteSection(const std::wstring& profile, const std::string& section, const SettingValues& values) {
     std::string text = "[" + section + "]\r\n";
-    for (const auto& [key, value] : values) text += key + "=" + value + "\r\n";
+    for (const auto& [key, value] : values)
+        text += key + "=" + value + "\r\n";
     e2e::WriteFileBytes(profile, ToCodePage(text));
 }
 
@@ -74,9 +76,13 @@ RECT InnerRect(HWND window) {
     return rect;
 }
 
-SIZE Size(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
+SIZE Size(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
-HWND PhotoControl(HWND window) { return FindWindowExW(window, nullptr, kPhoto, nullptr); }
+HWND PhotoControl(HWND window) {
+    return FindWindowExW(window, nullptr, kPhoto, nullptr);
+}
 
 HWND WaitForPhotoWindow(DWORD pid, DWORD timeoutMs) {
     return e2e::WaitForWindow(
@@ -86,7 +92,8 @@ HWND WaitForPhotoWindow(DWORD pid, DWORD timeoutMs) {
 
 bool DropFiles(HWND photo, const std::vector<std::wstring>& files) {
     std::wstring list;
-    for (const std::wstring& file : files) list += file + L'\0';
+    for (const std::wstring& file : files)
+        list += file + L'\0';
     list += L'\0';
     std::string block(sizeof(DROPFILES) + list.size() * sizeof(wchar_t), '\0');
     DROPFILES header{};
@@ -98,7 +105,8 @@ bool DropFiles(HWND photo, const std::vector<std::wstring>& files) {
     DWORD pid = 0;
     GetWindowThreadProcessId(photo, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return false;
+    if (!process)
+        return false;
     // A fixed block of the program's memory serves as the drop handle, as GlobalAlloc's fixed
     // blocks do. It stays with the program (which ends with the test).
     void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);

@@ -10,20 +10,27 @@ namespace photo_test {
 inline std::string ExifSegment(uint16_t orientation, bool bigEndian = false, uint16_t type = 3) {
     std::string tiff;
     auto put16 = [&](uint16_t v) {
-        if (bigEndian) tiff += {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
-        else tiff += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+        if (bigEndian)
+            tiff += {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
+        else
+            tiff += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
     };
     auto put32 = [&](uint32_t v) {
-        if (bigEndian) { put16(static_cast<uint16_t>(v >> 16)); put16(static_cast<uint16_t>(v)); }
-        else { put16(static_cast<uint16_t>(v)); put16(static_cast<uint16_t>(v >> 16)); }
+        if (bigEndian) {
+            put16(static_cast<uint16_t>(v >> 16));
+            put16(static_cast<uint16_t>(v));
+        } else {
+            put16(static_cast<uint16_t>(v));
+            put16(static_cast<uint16_t>(v >> 16));
+        }
     };
     tiff += bigEndian ? "MM" : "II";
     put16(42);
-    put32(8);     // IFD0 right behind the header
-    put16(2);     // two entries
-    put16(0x0100), put16(4), put32(1), put32(640);        // ImageWidth, LONG
+    put32(8);                                                            // IFD0 right behind the header
+    put16(2);                                                            // two entries
+    put16(0x0100), put16(4), put32(1), put32(640);                       // ImageWidth, LONG
     put16(0x0112), put16(type), put32(1), put16(orientation), put16(0);  // Orientation, SHORT
-    put32(0);     // no next IFD
+    put32(0);                                                            // no next IFD
     std::string payload = std::string("Exif\0\0", 6) + tiff;
     size_t length = payload.size() + 2;
     return std::string("\xFF\xE1", 2) + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) + payload;

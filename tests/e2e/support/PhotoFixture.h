@@ -20,17 +20,23 @@ protected:
     // window at 3000, 1500 twips and the picture at its natural size; then the changes.
     void WriteSetting(const SettingValues& changes = {}) {
         SettingValues values = {
-            {"LockSetting", ""},        {"WindowPosition", "0"},
+            {"LockSetting", ""},
+            {"WindowPosition", "0"},
             {"PictureFile", Utf8(m_folder.File(L"kid.bmp"))},
-            {"LastWindowTop", "1500"},  {"LastWindowLeft", "3000"},
-            {"LastWindowBorder", "1"},  {"PimmoName", kName},
-            {"PimmoBirthDay", DaysAgo(100)}, {"IsStretched", "0"},
-            {"PictureSize", "160"},     {"StretchMode", "2"},
+            {"LastWindowTop", "1500"},
+            {"LastWindowLeft", "3000"},
+            {"LastWindowBorder", "1"},
+            {"PimmoName", kName},
+            {"PimmoBirthDay", DaysAgo(100)},
+            {"IsStretched", "0"},
+            {"PictureSize", "160"},
+            {"StretchMode", "2"},
             {"IsStretchBmpCashed", "0"},
         };
         for (const auto& [key, value] : changes)
             for (auto& entry : values)
-                if (entry.first == key) entry.second = value;
+                if (entry.first == key)
+                    entry.second = value;
         WriteSection(m_folder.ProfilePath(), kSection, values);
     }
 
@@ -61,7 +67,8 @@ protected:
     bool NoMessageBoxFor(DWORD milliseconds) { return !e2e::WaitForMessageBox(m_process->Pid(), milliseconds); }
 
     static std::string Utf8(const std::wstring& text) {
-        int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        int n =
+            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
         std::string out(static_cast<size_t>(n), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
         return out;

@@ -3,6 +3,7 @@
 // photos): BMP and JPEG files of a given size and pattern, and the broken files a user may
 // still have lying around. Header-only, for the windows and the end-to-end lanes.
 #include <windows.h>
+
 #include <objbase.h>
 #include <wincodec.h>
 
@@ -64,16 +65,23 @@ inline std::string EncodePicture(const GUID& container, int w, int h, const Patt
         }
     }
     for (IUnknown* object : std::initializer_list<IUnknown*>{frame, encoder, stream, factory})
-        if (object) object->Release();
+        if (object)
+            object->Release();
     return bytes;
 }
 
-inline std::string Bmp(int w, int h, const Pattern& pattern) { return EncodePicture(GUID_ContainerFormatBmp, w, h, pattern); }
+inline std::string Bmp(int w, int h, const Pattern& pattern) {
+    return EncodePicture(GUID_ContainerFormatBmp, w, h, pattern);
+}
 inline std::string Jpeg(int w, int h, const Pattern& pattern) {
     return EncodePicture(GUID_ContainerFormatJpeg, w, h, pattern);
 }
-inline std::string QuadrantBmp(int w, int h) { return Bmp(w, h, [=](int x, int y) { return Quadrants(x, y, w, h); }); }
-inline std::string QuadrantJpeg(int w, int h) { return Jpeg(w, h, [=](int x, int y) { return Quadrants(x, y, w, h); }); }
+inline std::string QuadrantBmp(int w, int h) {
+    return Bmp(w, h, [=](int x, int y) { return Quadrants(x, y, w, h); });
+}
+inline std::string QuadrantJpeg(int w, int h) {
+    return Jpeg(w, h, [=](int x, int y) { return Quadrants(x, y, w, h); });
+}
 
 // A JPEG whose frame header declares another size than its data holds.
 inline std::string WithDeclaredJpegSize(std::string jpeg, uint16_t w, uint16_t h) {
@@ -98,7 +106,8 @@ inline std::string WithDeclaredBmpSize(std::string bmp, int32_t w, int32_t h) {
 
 inline void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    if (file == INVALID_HANDLE_VALUE)
+        return;
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);

@@ -29,11 +29,14 @@ public:
         if (search != INVALID_HANDLE_VALUE) {
             do {
                 std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
+                if (name == L"." || name == L"..")
+                    continue;
                 std::wstring child = path + L"\\" + name;
                 SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(child);
-                else DeleteFileW(child.c_str());
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(child);
+                else
+                    DeleteFileW(child.c_str());
             } while (FindNextFileW(search, &found));
             FindClose(search);
         }
