@@ -41,6 +41,9 @@ private:
     Handle m_file;
 };
 
+// How long a lock file that cannot be opened is waited for before a read or write gives up.
+constexpr ULONGLONG kLockDeniedPatienceMs = 1000;
+
 // Errors that pass when another process lets go of the file (a reader, a virus scanner).
 bool IsPassing(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION; }
 
@@ -74,10 +77,20 @@ std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path, ProfileLoc
                                              std::chrono::milliseconds timeout) {
     const std::wstring lockPath = WidePath(path + ".lock");
     HANDLE raw = INVALID_HANDLE_VALUE;
+    // The lock file is never deleted, so a refusal to open it rarely passes: a read-only copy
+    // is opened for reading (enough to lock it), and anything else in its place (a folder)
+    // gives up soon instead of stalling every read and write.
+    const ULONGLONG deniedSince = GetTickCount64();
     Retry([&] {
         raw = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                           FILE_ATTRIBUTE_HIDDEN, nullptr);
+        if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+            raw = CreateFileW(lockPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+        if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED &&
+            GetTickCount64() - deniedSince > kLockDeniedPatienceMs)
+            SetLastError(ERROR_CANNOT_MAKE);
         return raw != INVALID_HANDLE_VALUE;
     }, static_cast<DWORD>(timeout.count()));
     if (raw == INVALID_HANDLE_VALUE) return nullptr;

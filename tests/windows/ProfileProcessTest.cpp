@@ -99,6 +99,22 @@ TEST(ProfileProcesses, WriterWaitsWhileAnotherProcessHoldsTheLock) {
     EXPECT_EQ(ReadFileBytes(file), "[S]\r\nKey0=value0\r\n");
 }
 
+// Something that is no lock file in the lock file's place (here a folder) must not stall
+// every read and write for the whole lock time-out: the widget reads a dozen keys at start.
+TEST(ProfileProcesses, UnopenableLockFileFailsSoonInsteadOfStalling) {
+    ProfileTempFolder folder;
+    const std::string file = folder.File("user1.ini");
+    WriteFileBytes(file, "[S]\r\nk=v\r\n");
+    ASSERT_TRUE(CreateDirectoryW(Widen(file + ".lock").c_str(), nullptr));
+    const ULONGLONG start = GetTickCount64();
+    // Reading needs no lock to be safe (the file is only ever replaced whole), so it still reads.
+    EXPECT_EQ(ReadProfileEntry(file, "S", "k", "default"), "v");
+    EXPECT_FALSE(WriteProfileEntry(file, "S", "k", "w"));
+    EXPECT_LT(GetTickCount64() - start, 5000u) << "a read and a write stalled";
+    RemoveDirectoryW(Widen(file + ".lock").c_str());
+    EXPECT_EQ(ReadFileBytes(file), "[S]\r\nk=v\r\n");
+}
+
 // The indices of the log's complete lines: the writes that returned before the kill.
 std::vector<int> ReportedWrites(const std::string& log) {
     std::vector<int> indices;
