@@ -29,7 +29,7 @@ using Microsoft::WRL::ComPtr;
 
 namespace {
 
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 constexpr int16_t kLongerSide = 2;
 constexpr int16_t kTargetSize = 160;
 
