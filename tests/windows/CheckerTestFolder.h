@@ -2,25 +2,21 @@
 // A throwaway folder for the checker's tests under Wine, made the current directory while the
 // test runs (the checker looks for DLLs and its profile there).
 #include <windows.h>
-// After windows.h, which it builds on.
-#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+
+#include "../support/TempFolder.h"
 
 namespace pruvo::test {
 
 class CheckerTestFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH + 1] = {};
-        GetTempPathW(MAX_PATH + 1, temp);
-        static unsigned counter = 0;
-        do {
-            m_folder = std::wstring(temp) + L"pruvo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                       std::to_wstring(++counter);
-        } while (!CreateDirectoryW(m_folder.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+        m_temp.emplace();
+        m_folder = m_temp->Path();
         wchar_t previous[MAX_PATH + 1] = {};
         GetCurrentDirectoryW(MAX_PATH + 1, previous);
         m_previous = previous;
@@ -29,12 +25,7 @@ protected:
 
     void TearDown() override {
         SetCurrentDirectoryW(m_previous.c_str());
-        std::wstring from = m_folder + L'\0';
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NO_UI;
-        SHFileOperationW(&operation);
+        m_temp.reset();
     }
 
     std::wstring File(const std::wstring& name) const { return m_folder + L"\\" + name; }
@@ -55,6 +46,7 @@ protected:
     }
 
 private:
+    std::optional<test_support::TempFolder> m_temp;
     std::wstring m_folder;
     std::wstring m_previous;
 };

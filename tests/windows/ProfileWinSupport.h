@@ -6,41 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "../support/TempFolder.h"
 #include "Unicode.h"
 
-class ProfileTempFolder {
+class ProfileTempFolder : public test_support::TempFolder {
 public:
-    ProfileTempFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        static LONG counter = 0;
-        m_path = std::wstring(base) + L"pimmo-profile-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(InterlockedIncrement(&counter)) + L"-" + std::to_wstring(GetTickCount64());
-        CreateDirectoryW(m_path.c_str(), nullptr);
-    }
-    ~ProfileTempFolder() {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring name = found.cFileName;
-                if (name != L"." && name != L"..") {
-                    SetFileAttributesW((m_path + L"\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileW((m_path + L"\\" + name).c_str());
-                }
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(m_path.c_str());
-    }
-    ProfileTempFolder(const ProfileTempFolder&) = delete;
-    ProfileTempFolder& operator=(const ProfileTempFolder&) = delete;
-
-    std::wstring WideFile(const std::wstring& name) const { return m_path + L"\\" + name; }
+    std::wstring WideFile(const std::wstring& name) const { return TempFolder::File(name); }
     std::string File(const std::string& name) const { return Narrow(WideFile(Widen(name))); }
-
-private:
-    std::wstring m_path;
 };
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "../../support/TempFolder.h"
+
 namespace e2e {
 
 inline constexpr DWORD kWindowTimeoutMs = 20000;
@@ -17,18 +19,7 @@ inline constexpr DWORD kExitTimeoutMs = 20000;
 std::wstring BinDir();
 
 // A fresh empty folder under the temporary folder, removed with everything in it at the end.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::wstring& Path() const { return m_path; }
-    std::wstring File(const std::wstring& name) const { return m_path + L"\\" + name; }
-
-private:
-    std::wstring m_path;
-};
+using TempFolder = test_support::TempFolder;
 
 // A temporary program folder holding copies of the real programs.
 class ProgramFolder : public TempFolder {

@@ -1,6 +1,3 @@
-#include <windows.h>
-#include <shellapi.h>
-
 #include <cstdlib>
 #include <stdexcept>
 
@@ -28,38 +25,6 @@ void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
 }  // namespace
 
 std::wstring BinDir() { return HostPathToWindows(PIMMO_BIN_DIR); }
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    static unsigned counter = 0;
-    for (;;) {
-        m_path = std::wstring(base) + L"pimmo-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                 std::to_wstring(++counter);
-        if (CreateDirectoryW(m_path.c_str(), nullptr)) break;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temporary folder");
-    }
-}
-
-TempFolder::~TempFolder() {
-    // Read-only files (tests make some) would stop the removal.
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((m_path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring child = m_path + L"\\" + found.cFileName;
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    std::wstring from = m_path + L'\0';
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
-}
 
 ProgramFolder::ProgramFolder() {
     const std::wstring bin = BinDir();
