@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -15,24 +17,31 @@ int DaysInMonth(int year, int month) {
 std::optional<int> ReadField(std::string_view& text) {
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end == text.data()) return std::nullopt;
+    if (error != std::errc() || end == text.data())
+        return std::nullopt;
     text.remove_prefix(static_cast<size_t>(end - text.data()));
     return value;
 }
 
 std::optional<CalendarDate> ParseYearMonthDay(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     auto year = ReadField(text);
-    if (!year || text.empty()) return std::nullopt;
+    if (!year || text.empty())
+        return std::nullopt;
     char separator = text.front();
-    if (separator != '/' && separator != '-' && separator != '.') return std::nullopt;
+    if (separator != '/' && separator != '-' && separator != '.')
+        return std::nullopt;
     text.remove_prefix(1);
     auto month = ReadField(text);
-    if (!month || text.empty() || text.front() != separator) return std::nullopt;
+    if (!month || text.empty() || text.front() != separator)
+        return std::nullopt;
     text.remove_prefix(1);
     auto day = ReadField(text);
-    if (!day || !text.empty() || *year < 100) return std::nullopt;
+    if (!day || !text.empty() || *year < 100)
+        return std::nullopt;
     CalendarDate date{*year, *month, *day};
     return IsValidDate(date) ? std::optional(date) : std::nullopt;
 }
@@ -55,7 +64,9 @@ int64_t DayNumber(const CalendarDate& date) {
     return era * 146097 + doe - 719468;
 }
 
-int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to) { return DayNumber(to) - DayNumber(from); }
+int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to) {
+    return DayNumber(to) - DayNumber(from);
+}
 
 std::string FormatDate(const CalendarDate& date) {
     char text[16];
@@ -64,7 +75,8 @@ std::string FormatDate(const CalendarDate& date) {
 }
 
 std::optional<CalendarDate> ParseDate(std::string_view text) {
-    if (auto date = ParseYearMonthDay(text)) return date;
+    if (auto date = ParseYearMonthDay(text))
+        return date;
     auto date = PlatformParseDate(text);
     return date && IsValidDate(*date) ? date : std::nullopt;
 }

@@ -10,4 +10,6 @@ CalendarDate Today() {
 }
 
 // The native build has no system date conversion beyond y/M/d.
-std::optional<CalendarDate> PlatformParseDate(std::string_view) { return std::nullopt; }
+std::optional<CalendarDate> PlatformParseDate(std::string_view) {
+    return std::nullopt;
+}

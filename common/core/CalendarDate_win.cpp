@@ -17,8 +17,10 @@ std::optional<CalendarDate> PlatformParseDate(std::string_view text) {
     std::wstring wide(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
     DATE value = 0;
-    if (wide.empty() || FAILED(VarDateFromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &value))) return std::nullopt;
+    if (wide.empty() || FAILED(VarDateFromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &value)))
+        return std::nullopt;
     SYSTEMTIME parsed{};
-    if (!VariantTimeToSystemTime(value, &parsed)) return std::nullopt;
+    if (!VariantTimeToSystemTime(value, &parsed))
+        return std::nullopt;
     return CalendarDate{parsed.wYear, parsed.wMonth, parsed.wDay};
 }

@@ -9,8 +9,10 @@ namespace {
 
 std::string_view TrimBlanks(std::string_view text) {
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -18,29 +20,38 @@ std::string_view TrimBlanks(std::string_view text) {
 // no "inf"/"nan", nothing after the number.
 bool IsDecimalNotation(std::string_view text) {
     size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
     size_t digits = 0;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i, ++digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i, ++digits;
     }
-    if (digits == 0) return false;
+    if (digits == 0)
+        return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
         size_t expDigits = 0;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++expDigits;
-        if (expDigits == 0) return false;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i, ++expDigits;
+        if (expDigits == 0)
+            return false;
     }
     return i == text.size();
 }
 
 template <typename T>
 std::optional<T> RoundTo(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     double rounded = std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
-    if (rounded < static_cast<double>(INT32_MIN) || rounded > static_cast<double>(INT32_MAX)) return std::nullopt;
+    if (rounded < static_cast<double>(INT32_MIN) || rounded > static_cast<double>(INT32_MAX))
+        return std::nullopt;
     if (rounded < static_cast<double>(std::numeric_limits<T>::min()) ||
         rounded > static_cast<double>(std::numeric_limits<T>::max()))
         return std::nullopt;
@@ -49,16 +60,23 @@ std::optional<T> RoundTo(double value) {
 
 }  // namespace
 
-std::optional<int16_t> RoundToInt16(double value) { return RoundTo<int16_t>(value); }
-std::optional<int32_t> RoundToInt32(double value) { return RoundTo<int32_t>(value); }
+std::optional<int16_t> RoundToInt16(double value) {
+    return RoundTo<int16_t>(value);
+}
+std::optional<int32_t> RoundToInt32(double value) {
+    return RoundTo<int32_t>(value);
+}
 
 std::optional<double> TextToNumber(std::string_view text) {
     text = TrimBlanks(text);
-    if (!IsDecimalNotation(text)) return std::nullopt;
-    if (text.front() == '+') text.remove_prefix(1);
+    if (!IsDecimalNotation(text))
+        return std::nullopt;
+    if (text.front() == '+')
+        text.remove_prefix(1);
     double value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 

@@ -8,13 +8,18 @@
 #include "TextCodec.h"
 
 // <folder>\<user name>.<extension>, or <defaultName>.<extension> without a user name.
-std::string ComposeProfileFilePath(const std::string& folder, const std::optional<std::string>& userName,
-                                   const std::string& defaultName, const std::string& extension);
+std::string ComposeProfileFilePath(const std::string& folder,
+                                   const std::optional<std::string>& userName,
+                                   const std::string& defaultName,
+                                   const std::string& extension);
 
 // The value of key in section, or the default (see ResolveProfileValue) when the file,
 // section or key is absent or the file cannot be read.
-std::string ReadProfileEntry(const std::string& path, std::string_view section, std::string_view key,
-                              std::string_view defaultValue, const TextCodec& ansi = SystemAnsiCodec());
+std::string ReadProfileEntry(const std::string& path,
+                             std::string_view section,
+                             std::string_view key,
+                             std::string_view defaultValue,
+                             const TextCodec& ansi = SystemAnsiCodec());
 
 // Whether the platform's functions could write these names and this value so that they read
 // back: no line breaks or NULs, no empty names, no '=' in or ';' '[' in front of a key, no
@@ -23,5 +28,8 @@ bool IsWritableProfileEntry(std::string_view section, std::string_view key, std:
 
 // Creates the file, section and key as needed and sets the value verbatim. False when the
 // entry is not writable or the file could not be locked, read or replaced (then unchanged).
-bool WriteProfileEntry(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value, const TextCodec& ansi = SystemAnsiCodec());
+bool WriteProfileEntry(const std::string& path,
+                       std::string_view section,
+                       std::string_view key,
+                       std::string_view value,
+                       const TextCodec& ansi = SystemAnsiCodec());

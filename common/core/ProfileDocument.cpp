@@ -36,7 +36,8 @@ void ProfileDocument::SplitAnsi(std::string_view bytes) {
     while (start < bytes.size()) {
         size_t end = bytes.find_first_of("\r\n", start);
         Line line;
-        line.raw = std::string(bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        line.raw =
+            std::string(bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         line.text = m_ansi.ToUtf8(line.raw);
         if (end == std::string_view::npos) {
             start = bytes.size();
@@ -80,7 +81,8 @@ void ProfileDocument::SplitUtf16(std::string_view bytes) {
 std::optional<size_t> ProfileDocument::FindSection(std::string_view name) const {
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const ProfileLineParts parts = ParseProfileLine(m_lines[i].text);
-        if (parts.kind == ProfileLineKind::Section && SameProfileName(parts.name, name)) return i;
+        if (parts.kind == ProfileLineKind::Section && SameProfileName(parts.name, name))
+            return i;
     }
     return std::nullopt;
 }
@@ -88,7 +90,8 @@ std::optional<size_t> ProfileDocument::FindSection(std::string_view name) const 
 // The index after the last line of the section whose header is at header.
 size_t ProfileDocument::SectionEnd(size_t header) const {
     size_t i = header + 1;
-    while (i < m_lines.size() && ParseProfileLine(m_lines[i].text).kind != ProfileLineKind::Section) ++i;
+    while (i < m_lines.size() && ParseProfileLine(m_lines[i].text).kind != ProfileLineKind::Section)
+        ++i;
     return i;
 }
 
@@ -96,13 +99,16 @@ std::optional<std::string> ProfileDocument::Find(std::string_view section, std::
     section = TrimBlanks(section);
     key = TrimBlanks(key);
     // An empty section name finds nothing, not even a "[]" header.
-    if (section.empty()) return std::nullopt;
+    if (section.empty())
+        return std::nullopt;
     const std::optional<size_t> header = FindSection(section);
-    if (!header) return std::nullopt;
+    if (!header)
+        return std::nullopt;
     const size_t end = SectionEnd(*header);
     for (size_t i = *header + 1; i < end; ++i) {
         const ProfileLineParts parts = ParseProfileLine(m_lines[i].text);
-        if (parts.kind == ProfileLineKind::Entry && SameProfileName(parts.name, key)) return std::string(parts.value);
+        if (parts.kind == ProfileLineKind::Entry && SameProfileName(parts.name, key))
+            return std::string(parts.value);
     }
     return std::nullopt;
 }
@@ -112,14 +118,17 @@ std::vector<std::pair<std::string, std::string>> ProfileDocument::EntryNames() c
     std::optional<std::string> section;
     for (const Line& line : m_lines) {
         const ProfileLineParts parts = ParseProfileLine(line.text);
-        if (parts.kind == ProfileLineKind::Section) section = std::string(parts.name);
-        if (parts.kind == ProfileLineKind::Entry && section) names.emplace_back(*section, parts.name);
+        if (parts.kind == ProfileLineKind::Section)
+            section = std::string(parts.name);
+        if (parts.kind == ProfileLineKind::Entry && section)
+            names.emplace_back(*section, parts.name);
     }
     return names;
 }
 
 std::optional<std::string> ProfileDocument::Encode(std::string_view text) const {
-    if (m_encoding == ProfileEncoding::Utf16Le) return Utf16LeBytes(Utf8ToUtf16(text));
+    if (m_encoding == ProfileEncoding::Utf16Le)
+        return Utf16LeBytes(Utf8ToUtf16(text));
     return m_ansi.FromUtf8(text);
 }
 
@@ -132,7 +141,8 @@ std::string ProfileDocument::EncodeLineBreak(LineBreak lineBreak) const {
 // Every line keeps its text and its line break; only the bytes that spell them change.
 void ProfileDocument::SwitchToUtf16() {
     m_encoding = ProfileEncoding::Utf16Le;
-    for (Line& line : m_lines) line.raw = Utf16LeBytes(Utf8ToUtf16(line.text));
+    for (Line& line : m_lines)
+        line.raw = Utf16LeBytes(Utf8ToUtf16(line.text));
 }
 
 ProfileDocument::Line ProfileDocument::MakeLine(std::string text) {
@@ -146,7 +156,8 @@ ProfileDocument::Line ProfileDocument::MakeLine(std::string text) {
 
 // A line that ends the file without a line break gets one before anything follows it.
 void ProfileDocument::EnsureLineBreakBefore(size_t index) {
-    if (index > 0 && m_lines[index - 1].lineBreak == LineBreak::None) m_lines[index - 1].lineBreak = LineBreak::CrLf;
+    if (index > 0 && m_lines[index - 1].lineBreak == LineBreak::None)
+        m_lines[index - 1].lineBreak = LineBreak::CrLf;
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -156,7 +167,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     if (!header) {
         // A file that holds anything (even only a byte-order mark) and does not end with a
         // line break gets one first.
-        if (m_lines.empty() && !m_emptyFile) m_lines.push_back(Line{"", LineBreak::CrLf, ""});
+        if (m_lines.empty() && !m_emptyFile)
+            m_lines.push_back(Line{"", LineBreak::CrLf, ""});
         EnsureLineBreakBefore(m_lines.size());
         // Each line joins the document before the next is encoded, so that a switch to
         // UTF-16LE re-encodes it too.
@@ -171,7 +183,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     size_t insertAt = *header + 1;
     for (size_t i = *header + 1; i < end; ++i) {
         const ProfileLineParts parts = ParseProfileLine(m_lines[i].text);
-        if (parts.kind != ProfileLineKind::Entry) continue;
+        if (parts.kind != ProfileLineKind::Entry)
+            continue;
         if (SameProfileName(parts.name, key)) {
             // The key keeps its spelling and its place.
             m_lines[i] = MakeLine(std::string(parts.name) + "=" + std::string(value));
@@ -186,7 +199,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
 
 std::string ProfileDocument::Bytes() const {
     std::string out;
-    if (m_encoding == ProfileEncoding::Utf16Le) out += kUtf16Bom;
+    if (m_encoding == ProfileEncoding::Utf16Le)
+        out += kUtf16Bom;
     for (const Line& line : m_lines) {
         out += line.raw;
         out += EncodeLineBreak(line.lineBreak);

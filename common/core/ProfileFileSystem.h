@@ -15,7 +15,8 @@ public:
 enum class ProfileLockMode { Shared, Exclusive };
 
 // The lock, or nullptr when it cannot be had within timeout (or the lock file cannot be made).
-std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path, ProfileLockMode mode,
+std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path,
+                                             ProfileLockMode mode,
                                              std::chrono::milliseconds timeout);
 
 enum class ProfileReadStatus { Read, Missing, Failed };

@@ -17,7 +17,8 @@ class Handle {
 public:
     explicit Handle(HANDLE h) : m_h(h) {}
     ~Handle() {
-        if (Valid()) CloseHandle(m_h);
+        if (Valid())
+            CloseHandle(m_h);
     }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
@@ -45,7 +46,9 @@ private:
 constexpr ULONGLONG kLockDeniedPatienceMs = 1000;
 
 // Errors that pass when another process lets go of the file (a reader, a virus scanner).
-bool IsPassing(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION; }
+bool IsPassing(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+}
 
 // Retries action while it fails with a passing error, up to timeout.
 template <typename Action>
@@ -53,8 +56,10 @@ bool Retry(Action action, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     DWORD pause = 1;
     for (;;) {
-        if (action()) return true;
-        if (!IsPassing(GetLastError()) || GetTickCount64() >= deadline) return false;
+        if (action())
+            return true;
+        if (!IsPassing(GetLastError()) || GetTickCount64() >= deadline)
+            return false;
         Sleep(pause);
         pause = pause < 16 ? pause * 2 : 16;
     }
@@ -65,7 +70,8 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
         done += written;
     }
     return true;
@@ -73,7 +79,8 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path, ProfileLockMode mode,
+std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path,
+                                             ProfileLockMode mode,
                                              std::chrono::milliseconds timeout) {
     const std::wstring lockPath = WidePath(path + ".lock");
     HANDLE raw = INVALID_HANDLE_VALUE;
@@ -81,38 +88,47 @@ std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path, ProfileLoc
     // is opened for reading (enough to lock it), and anything else in its place (a folder)
     // gives up soon instead of stalling every read and write.
     const ULONGLONG deniedSince = GetTickCount64();
-    Retry([&] {
-        raw = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
-                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                          FILE_ATTRIBUTE_HIDDEN, nullptr);
-        if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
-            raw = CreateFileW(lockPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-        if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED &&
-            GetTickCount64() - deniedSince > kLockDeniedPatienceMs)
-            SetLastError(ERROR_CANNOT_MAKE);
-        return raw != INVALID_HANDLE_VALUE;
-    }, static_cast<DWORD>(timeout.count()));
-    if (raw == INVALID_HANDLE_VALUE) return nullptr;
+    Retry(
+        [&] {
+            raw = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN, nullptr);
+            if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
+                raw =
+                    CreateFileW(lockPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+            if (raw == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED &&
+                GetTickCount64() - deniedSince > kLockDeniedPatienceMs)
+                SetLastError(ERROR_CANNOT_MAKE);
+            return raw != INVALID_HANDLE_VALUE;
+        },
+        static_cast<DWORD>(timeout.count()));
+    if (raw == INVALID_HANDLE_VALUE)
+        return nullptr;
     Handle file(raw);
     // Polled rather than waited on: a blocking LockFileEx has no time-out.
     const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (mode == ProfileLockMode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
-    const bool locked = Retry([&] {
-        OVERLAPPED at{};
-        return LockFileEx(file.Get(), flags, 0, 1, 0, &at) != FALSE;
-    }, static_cast<DWORD>(timeout.count()));
-    if (!locked) return nullptr;
+    const bool locked = Retry(
+        [&] {
+            OVERLAPPED at{};
+            return LockFileEx(file.Get(), flags, 0, 1, 0, &at) != FALSE;
+        },
+        static_cast<DWORD>(timeout.count()));
+    if (!locked)
+        return nullptr;
     return std::make_unique<WinProfileLock>(file.Release());
 }
 
 ProfileFileContent ReadWholeProfileFile(const std::string& path) {
     const std::wstring widePath = WidePath(path);
     HANDLE raw = INVALID_HANDLE_VALUE;
-    Retry([&] {
-        raw = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        return raw != INVALID_HANDLE_VALUE;
-    }, 2000);
+    Retry(
+        [&] {
+            raw = CreateFileW(widePath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            return raw != INVALID_HANDLE_VALUE;
+        },
+        2000);
     if (raw == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -123,8 +139,10 @@ ProfileFileContent ReadWholeProfileFile(const std::string& path) {
     char buffer[65536];
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return {ProfileReadStatus::Failed, {}};
-        if (got == 0) break;
+        if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr))
+            return {ProfileReadStatus::Failed, {}};
+        if (got == 0)
+            break;
         content.bytes.append(buffer, got);
     }
     return content;
@@ -136,19 +154,25 @@ bool ReplaceProfileFile(const std::string& path, const std::string& bytes) {
     const std::wstring temporary = WidePath(path + ".tmp");
     // A read-only profile stays as it is, as with the platform's own functions.
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
     {
-        Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-        if (!file.Valid()) return false;
+        Handle file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid())
+            return false;
         if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
             DeleteFileW(temporary.c_str());
             return false;
         }
     }
-    const bool moved = Retry([&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-    }, 5000);
-    if (!moved) DeleteFileW(temporary.c_str());
+    const bool moved = Retry(
+        [&] {
+            return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+                   FALSE;
+        },
+        5000);
+    if (!moved)
+        DeleteFileW(temporary.c_str());
     return moved;
 }

@@ -16,11 +16,14 @@ ProfileFileContent ReadProfileFile(const std::string& path) {
 
 bool UpdateProfileFile(const std::string& path, const std::function<std::string(const std::string&)>& edit) {
     const std::unique_ptr<ProfileLock> lock = LockProfileFile(path, ProfileLockMode::Exclusive, kWriteLockTimeout);
-    if (!lock) return false;
+    if (!lock)
+        return false;
     const ProfileFileContent current = ReadWholeProfileFile(path);
     // A file that is there but unreadable must not be replaced by one built from nothing.
-    if (current.status == ProfileReadStatus::Failed) return false;
+    if (current.status == ProfileReadStatus::Failed)
+        return false;
     const std::string bytes = edit(current.bytes);
-    if (current.status == ProfileReadStatus::Read && bytes == current.bytes) return true;
+    if (current.status == ProfileReadStatus::Read && bytes == current.bytes)
+        return true;
     return ReplaceProfileFile(path, bytes);
 }

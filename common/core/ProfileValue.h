@@ -12,7 +12,8 @@ inline constexpr size_t kMaxProfileValueBytes = 1023;
 // found: the value as the file holds it (trimmed, quotes kept), or std::nullopt when the file,
 // section or key is absent. The result is the value without its outer quotes, or the default
 // without its trailing spaces, cut to kMaxProfileValueBytes.
-std::string ResolveProfileValue(const std::optional<std::string>& found, std::string_view defaultValue,
+std::string ResolveProfileValue(const std::optional<std::string>& found,
+                                std::string_view defaultValue,
                                 const TextCodec& ansi);
 
 // The longest prefix of utf8 whose spelling in the code page takes at most maxBytes; whole

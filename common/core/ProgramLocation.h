@@ -15,7 +15,9 @@ std::string ProfileFolder();
 
 // The rule behind ProfileFolder(): the program folder when files can be created there (or no
 // per-user folder is known), otherwise <appDataFolder>\Pimmo.
-std::string ChooseProfileFolder(const std::string& programFolder, bool canCreateFiles, const std::string& appDataFolder);
+std::string ChooseProfileFolder(const std::string& programFolder,
+                                bool canCreateFiles,
+                                const std::string& appDataFolder);
 
 // folder + the platform's separator + name.
 std::string JoinPath(const std::string& folder, const std::string& name);

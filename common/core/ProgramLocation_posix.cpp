@@ -19,15 +19,20 @@ std::string FindProfileFolder() {
     const std::string appData = home == nullptr ? "" : JoinPath(home, ".config");
     const std::string folder = ChooseProfileFolder(programFolder, canCreateFiles, appData);
     std::error_code error;
-    if (folder != programFolder) std::filesystem::create_directories(folder, error);
+    if (folder != programFolder)
+        std::filesystem::create_directories(folder, error);
     return folder;
 }
 
 }  // namespace
 
-std::string ProgramFolder() { return ModulePath().parent_path().string(); }
+std::string ProgramFolder() {
+    return ModulePath().parent_path().string();
+}
 
-std::string ProgramBaseName() { return ModulePath().stem().string(); }
+std::string ProgramBaseName() {
+    return ModulePath().stem().string();
+}
 
 std::string ProfileFolder() {
     static const std::string folder = FindProfileFolder();
@@ -35,6 +40,7 @@ std::string ProfileFolder() {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder.back() == '/') return folder + name;
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
     return folder + "/" + name;
 }

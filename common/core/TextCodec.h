@@ -18,7 +18,8 @@ public:
 // ASCII is spelled alike in UTF-8 and in every ANSI code page.
 inline bool IsAscii(std::string_view text) {
     for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
     }
     return true;
 }

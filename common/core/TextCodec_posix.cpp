@@ -16,7 +16,8 @@ public:
     explicit IconvCodec(const char* codePage) : m_codePage(codePage) {}
 
     std::string ToUtf8(std::string_view ansi) const override {
-        if (IsAscii(ansi)) return std::string(ansi);
+        if (IsAscii(ansi))
+            return std::string(ansi);
         std::string out;
         size_t pos = 0;
         while (pos < ansi.size()) {
@@ -32,12 +33,15 @@ public:
     }
 
     std::optional<std::string> FromUtf8(std::string_view utf8) const override {
-        if (IsAscii(utf8)) return std::string(utf8);
+        if (IsAscii(utf8))
+            return std::string(utf8);
         std::string out;
         size_t used = 0;
-        if (!Convert("UTF-8", m_codePage, utf8, out, used)) return std::nullopt;
+        if (!Convert("UTF-8", m_codePage, utf8, out, used))
+            return std::nullopt;
         // Ill-formed UTF-8 has no spelling either (iconv may accept some of it).
-        if (Utf16ToUtf8(Utf8ToUtf16(utf8)) != utf8) return std::nullopt;
+        if (Utf16ToUtf8(Utf8ToUtf16(utf8)) != utf8)
+            return std::nullopt;
         return out;
     }
 
@@ -45,7 +49,8 @@ private:
     // Appends the conversion of as much of input as converts cleanly; used = bytes consumed.
     static bool Convert(const char* from, const char* to, std::string_view input, std::string& out, size_t& used) {
         iconv_t cd = iconv_open(to, from);
-        if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("iconv_open failed");
         char* in = const_cast<char*>(input.data());
         size_t inLeft = input.size();
         bool ok = true;

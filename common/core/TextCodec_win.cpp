@@ -6,14 +6,20 @@
 
 namespace {
 
-std::wstring ToWide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
-std::u16string ToU16(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
+std::wstring ToWide(std::u16string_view s) {
+    return std::wstring(s.begin(), s.end());
+}
+std::u16string ToU16(std::wstring_view s) {
+    return std::u16string(s.begin(), s.end());
+}
 
 class AcpCodec final : public TextCodec {
 public:
     std::string ToUtf8(std::string_view ansi) const override {
-        if (IsAscii(ansi)) return std::string(ansi);
-        if (ansi.empty()) return {};
+        if (IsAscii(ansi))
+            return std::string(ansi);
+        if (ansi.empty())
+            return {};
         const int size = static_cast<int>(ansi.size());
         const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
         std::wstring wide(static_cast<size_t>(n), L'\0');
@@ -22,10 +28,13 @@ public:
     }
 
     std::optional<std::string> FromUtf8(std::string_view utf8) const override {
-        if (IsAscii(utf8)) return std::string(utf8);
-        if (utf8.empty()) return std::string();
+        if (IsAscii(utf8))
+            return std::string(utf8);
+        if (utf8.empty())
+            return std::string();
         const std::u16string utf16 = Utf8ToUtf16(utf8);
-        if (Utf16ToUtf8(utf16) != utf8) return std::nullopt;  // ill-formed UTF-8
+        if (Utf16ToUtf8(utf16) != utf8)
+            return std::nullopt;  // ill-formed UTF-8
         const std::wstring wide = ToWide(utf16);
         const int size = static_cast<int>(wide.size());
         // The UTF-8 code page takes no best-fit flag and no default-character report.
@@ -34,12 +43,15 @@ public:
         BOOL usedDefault = FALSE;
         BOOL* usedDefaultPtr = utf8Acp ? nullptr : &usedDefault;
         const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, usedDefaultPtr);
-        if (n <= 0 || usedDefault) return std::nullopt;
+        if (n <= 0 || usedDefault)
+            return std::nullopt;
         std::string out(static_cast<size_t>(n), '\0');
         WideCharToMultiByte(CP_ACP, flags, wide.data(), size, out.data(), n, nullptr, usedDefaultPtr);
-        if (usedDefault) return std::nullopt;
+        if (usedDefault)
+            return std::nullopt;
         // A code page may still map a character to a different one: only exact round trips count.
-        if (ToUtf8(out) != utf8) return std::nullopt;
+        if (ToUtf8(out) != utf8)
+            return std::nullopt;
         return out;
     }
 };

@@ -22,13 +22,16 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 }  // namespace
 
 Utf8Char DecodeUtf8At(std::string_view utf8, size_t pos) {
     const auto lead = static_cast<unsigned char>(utf8[pos]);
-    if (lead < 0x80) return {lead, 1};
+    if (lead < 0x80)
+        return {lead, 1};
     size_t length = 0;
     char32_t cp = 0;
     char32_t minimum = 0;
@@ -41,14 +44,17 @@ Utf8Char DecodeUtf8At(std::string_view utf8, size_t pos) {
     } else {
         return {kReplacement, 1};
     }
-    if (pos + length > utf8.size()) return {kReplacement, 1};
+    if (pos + length > utf8.size())
+        return {kReplacement, 1};
     for (size_t i = 1; i < length; ++i) {
         const auto c = static_cast<unsigned char>(utf8[pos + i]);
-        if (!IsContinuation(c)) return {kReplacement, 1};
+        if (!IsContinuation(c))
+            return {kReplacement, 1};
         cp = (cp << 6) | (c & 0x3F);
     }
     // Overlong forms, surrogates and values beyond Unicode are not characters.
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {kReplacement, 1};
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return {kReplacement, 1};
     return {cp, length};
 }
 

@@ -11,23 +11,28 @@ namespace {
 std::wstring FileVersion(const std::wstring& exe) {
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
-    if (size == 0) return {};
+    if (size == 0)
+        return {};
     std::string record(size, '\0');
-    if (!GetFileVersionInfoW(exe.c_str(), 0, size, record.data())) return {};
+    if (!GetFileVersionInfoW(exe.c_str(), 0, size, record.data()))
+        return {};
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&info), &length)) return {};
+    if (!VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&info), &length))
+        return {};
     return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) +
            L"." + std::to_wstring(HIWORD(info->dwFileVersionLS));
 }
 
 std::string Manifest(const std::wstring& exe) {
     HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    if (!module) return {};
+    if (!module)
+        return {};
     std::string text;
     if (HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
         auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
-        if (data) text.assign(data, SizeofResource(module, found));
+        if (data)
+            text.assign(data, SizeofResource(module, found));
     }
     FreeLibrary(module);
     return text;

@@ -31,7 +31,8 @@ protected:
     void RunToEnd(const std::wstring& arguments) {
         Process pimmo = Pimmo(arguments);
         bool ended = WaitUntil([&] {
-            if (!pimmo.IsRunning()) return true;
+            if (!pimmo.IsRunning())
+                return true;
             for (HWND window : TopLevelWindows(pimmo.Pid()))
                 if (ClassName(window) == L"PimmoFormBd" || ClassName(window) == L"PimmoFormBl")
                     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -94,8 +95,8 @@ TEST_F(WidgetStartup, ArgumentFormsServeTheirSetting) {
     const struct {
         const wchar_t* arguments;
         const wchar_t* section;
-    } kCases[] = {{L"/s3", L"PIMMO3"}, {L"/S 3", L"PIMMO3"}, {L"/S", L"PIMMO"},  {L"/S0", L"PIMMO"},
-                  {L"abc", L"PIMMO"},  {L"/X5", L"PIMMO"},   {L"", L"PIMMO"},    {L"/I", L"PIMMO"},
+    } kCases[] = {{L"/s3", L"PIMMO3"}, {L"/S 3", L"PIMMO3"}, {L"/S", L"PIMMO"}, {L"/S0", L"PIMMO"},
+                  {L"abc", L"PIMMO"},  {L"/X5", L"PIMMO"},   {L"", L"PIMMO"},   {L"/I", L"PIMMO"},
                   {L"/D", L"PIMMO"},   {L"/s-2", L"PIMMO-2"}};
     for (const auto& c : kCases) {
         DeleteFileW(m_folder.ProfilePath().c_str());
@@ -126,8 +127,8 @@ TEST_F(WidgetStartup, HandEditedSectionThatCannotBeReadIsNamedAndLeftUnlocked) {
     auto box = WaitForMessageBox(pimmo.Pid());
     ASSERT_TRUE(box);
     EXPECT_EQ(box->caption, kTitle);
-    for (const std::wstring& part : {m_folder.ProfilePath(), std::wstring(L"[PIMMO4]"), std::wstring(L"PictureSize"),
-                                     std::wstring(L"big")})
+    for (const std::wstring& part :
+         {m_folder.ProfilePath(), std::wstring(L"[PIMMO4]"), std::wstring(L"PictureSize"), std::wstring(L"big")})
         EXPECT_NE(box->text.find(part), std::wstring::npos) << "message lacks the key facts";
     PressButton(box->window, L"OK");
     EXPECT_TRUE(pimmo.WaitExit());

@@ -12,13 +12,13 @@ TEST(WidgetCommandLine, ChoosesModeAndSettingFromTheArgumentText) {
         int16_t number;
         const char* switchText;
     } kCases[] = {
-        {"/s3", WidgetMode::Show, 3, "/S"},     {"/S3", WidgetMode::Show, 3, "/S"},
-        {"/S 3", WidgetMode::Show, 3, "/S"},    {"/S", WidgetMode::Show, 0, "/S"},
-        {"/S0", WidgetMode::Show, 0, "/S"},     {"abc", WidgetMode::Show, 0, "AB"},
-        {"/X5", WidgetMode::Show, 0, "/X"},     {"", WidgetMode::Show, 0, ""},
-        {"/I", WidgetMode::Show, 0, "/I"},      {"/D", WidgetMode::Show, 0, "/D"},
-        {"/i7", WidgetMode::Edit, 7, "/I"},     {"/D7", WidgetMode::Delete, 7, "/D"},
-        {"/S-2", WidgetMode::Show, -2, "/S"},   {"/s2.5", WidgetMode::Show, 2, "/S"},
+        {"/s3", WidgetMode::Show, 3, "/S"},         {"/S3", WidgetMode::Show, 3, "/S"},
+        {"/S 3", WidgetMode::Show, 3, "/S"},        {"/S", WidgetMode::Show, 0, "/S"},
+        {"/S0", WidgetMode::Show, 0, "/S"},         {"abc", WidgetMode::Show, 0, "AB"},
+        {"/X5", WidgetMode::Show, 0, "/X"},         {"", WidgetMode::Show, 0, ""},
+        {"/I", WidgetMode::Show, 0, "/I"},          {"/D", WidgetMode::Show, 0, "/D"},
+        {"/i7", WidgetMode::Edit, 7, "/I"},         {"/D7", WidgetMode::Delete, 7, "/D"},
+        {"/S-2", WidgetMode::Show, -2, "/S"},       {"/s2.5", WidgetMode::Show, 2, "/S"},
         {"/S32767", WidgetMode::Show, 32767, "/S"},
     };
     for (const auto& c : kCases) {

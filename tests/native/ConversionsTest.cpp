@@ -10,14 +10,14 @@ TEST(TextToInt16, ReadsNumbersTheWayTheSystemConversionDoes) {
         const char* text;
         std::optional<int16_t> expected;
     } kCases[] = {
-        {"3", 3},          {" 3 ", 3},        {"\t-2", -2},      {"+7", 7},         {"0", 0},
-        {"2.5", 2},        {"3.5", 4},        {"-2.5", -2},      {"1234.5", 1234},  {"1235.5", 1236},
-        {"160.0", 160},    {"1e2", 100},      {"32767", 32767},  {"-32768", -32768}, {"32767.4", 32767},
-        {"32768", {}},     {"-32769", {}},    {"32767.5", {}},   {"", {}},          {" ", {}},
-        {"abc", {}},       {"3a", {}},        {"0x10", {}},      {"inf", {}},       {"nan", {}},
-        {"1,000", {}},     {".", {}},         {"-", {}},         {"1e", {}},        {"3 3", {}},
+        {"3", 3},         {" 3 ", 3},         {"\t-2", -2},       {"+7", 7},        {"0", 0},       {"2.5", 2},
+        {"3.5", 4},       {"-2.5", -2},       {"1234.5", 1234},   {"1235.5", 1236}, {"160.0", 160}, {"1e2", 100},
+        {"32767", 32767}, {"-32768", -32768}, {"32767.4", 32767}, {"32768", {}},    {"-32769", {}}, {"32767.5", {}},
+        {"", {}},         {" ", {}},          {"abc", {}},        {"3a", {}},       {"0x10", {}},   {"inf", {}},
+        {"nan", {}},      {"1,000", {}},      {".", {}},          {"-", {}},        {"1e", {}},     {"3 3", {}},
     };
-    for (const auto& c : kCases) EXPECT_EQ(TextToInt16(c.text), c.expected) << '"' << c.text << '"';
+    for (const auto& c : kCases)
+        EXPECT_EQ(TextToInt16(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(TextToInt32, HoldsWindowPositionsBeyondSixteenBits) {
@@ -50,14 +50,21 @@ TEST(CalendarDate, StoresDatesAsYearMonthDayAndReadsThemBack) {
         const char* text;
         std::optional<CalendarDate> expected;
     } kCases[] = {
-        {"2000/03/15", CalendarDate{2000, 3, 15}}, {"1998/4/7", CalendarDate{1998, 4, 7}},
-        {"2000-3-15", CalendarDate{2000, 3, 15}},  {" 2000/03/15 ", CalendarDate{2000, 3, 15}},
-        {"2000/02/30", {}},                        {"2001/02/29", {}},
-        {"2000/13/01", {}},                        {"2000/03", {}},
-        {"", {}},                                  {"yesterday", {}},
-        {"2000/03-15", {}},                        {"15/03/2000", {}},
+        {"2000/03/15", CalendarDate{2000, 3, 15}},
+        {"1998/4/7", CalendarDate{1998, 4, 7}},
+        {"2000-3-15", CalendarDate{2000, 3, 15}},
+        {" 2000/03/15 ", CalendarDate{2000, 3, 15}},
+        {"2000/02/30", {}},
+        {"2001/02/29", {}},
+        {"2000/13/01", {}},
+        {"2000/03", {}},
+        {"", {}},
+        {"yesterday", {}},
+        {"2000/03-15", {}},
+        {"15/03/2000", {}},
     };
-    for (const auto& c : kCases) EXPECT_EQ(ParseDate(c.text), c.expected) << '"' << c.text << '"';
+    for (const auto& c : kCases)
+        EXPECT_EQ(ParseDate(c.text), c.expected) << '"' << c.text << '"';
 }
 
 }  // namespace

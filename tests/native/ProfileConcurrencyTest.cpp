@@ -29,7 +29,8 @@ constexpr int kWritesEach = 100;
 template <typename Work>
 pid_t Spawn(Work work) {
     const pid_t pid = fork();
-    if (pid == 0) _exit(work() ? 0 : 1);
+    if (pid == 0)
+        _exit(work() ? 0 : 1);
     return pid;
 }
 
@@ -60,12 +61,15 @@ TEST(ProfileConcurrency, ProcessesWritingTheirOwnSectionsLoseNoWrite) {
         children.push_back(Spawn([&] {
             bool ok = true;
             for (int i = 0; i < kWritesEach; ++i) {
-                ok = WriteProfileEntry(file, "PIMMO" + std::to_string(w), "Key" + std::to_string(i), std::to_string(i * w)) && ok;
+                ok = WriteProfileEntry(file, "PIMMO" + std::to_string(w), "Key" + std::to_string(i),
+                                       std::to_string(i * w)) &&
+                     ok;
             }
             return ok;
         }));
     }
-    for (int status : WaitAll(children, std::chrono::seconds(240))) EXPECT_EQ(status, 0);
+    for (int status : WaitAll(children, std::chrono::seconds(240)))
+        EXPECT_EQ(status, 0);
     for (int w = 0; w < kWriters; ++w) {
         for (int i = 0; i < kWritesEach; ++i) {
             ASSERT_EQ(ReadProfileEntry(file, "pimmo" + std::to_string(w), "key" + std::to_string(i), "lost"),
@@ -82,7 +86,8 @@ class GatedChild {
 public:
     template <typename Work>
     explicit GatedChild(Work work) {
-        if (pipe(m_pipe) != 0) throw std::runtime_error("pipe failed");
+        if (pipe(m_pipe) != 0)
+            throw std::runtime_error("pipe failed");
         m_pid = fork();
         if (m_pid == 0) {
             close(m_pipe[1]);
@@ -143,28 +148,34 @@ TEST_P(ProfileLockModes, OtherProcessGetsTheLockOnlyWhenCompatible) {
     EXPECT_EQ(child.Wait(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileLockModes, testing::ValuesIn(kLockCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileLockModes,
+                         testing::ValuesIn(kLockCases),
                          [](const testing::TestParamInfo<LockCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileConcurrency, ReadersNeverSeeAPartialFile) {
     ProfileTestFolder folder;
     const std::string file = folder.File("user1.ini");
     // A long first section makes a partly written file likely to miss the last section.
-    for (int i = 0; i < 300; ++i) ASSERT_TRUE(WriteProfileEntry(file, "Bulk", "Key" + std::to_string(i), std::string(40, 'x')));
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(WriteProfileEntry(file, "Bulk", "Key" + std::to_string(i), std::string(40, 'x')));
     ASSERT_TRUE(WriteProfileEntry(file, "Last", "Sentinel", "here"));
     std::vector<pid_t> children;
     children.push_back(Spawn([&] {
         bool ok = true;
-        for (int i = 0; i < 300; ++i) ok = WriteProfileEntry(file, "Bulk", "Key" + std::to_string(i), std::to_string(i)) && ok;
+        for (int i = 0; i < 300; ++i)
+            ok = WriteProfileEntry(file, "Bulk", "Key" + std::to_string(i), std::to_string(i)) && ok;
         return ok;
     }));
     children.push_back(Spawn([&] {
         for (int i = 0; i < 300; ++i) {
-            if (ReadBytes(file).size() < 1000 || ReadProfileEntry(file, "Last", "Sentinel", "") != "here") return false;
+            if (ReadBytes(file).size() < 1000 || ReadProfileEntry(file, "Last", "Sentinel", "") != "here")
+                return false;
         }
         return true;
     }));
-    for (int status : WaitAll(children, std::chrono::seconds(120))) EXPECT_EQ(status, 0);
+    for (int status : WaitAll(children, std::chrono::seconds(120)))
+        EXPECT_EQ(status, 0);
 }
 
 }  // namespace

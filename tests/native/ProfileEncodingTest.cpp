@@ -20,14 +20,18 @@ std::string Utf16Le(const std::string& utf8) {
     return out;
 }
 
-std::string WithBom(const std::string& utf8) { return "\xFF\xFE" + Utf16Le(utf8); }
+std::string WithBom(const std::string& utf8) {
+    return "\xFF\xFE" + Utf16Le(utf8);
+}
 
 std::string Read(const std::string& bytes, const std::string& section, const std::string& key) {
     return ResolveProfileValue(ProfileDocument(bytes, SystemAnsiCodec()).Find(section, key), "<default>",
                                SystemAnsiCodec());
 }
 
-std::string Write(const std::string& bytes, const std::string& section, const std::string& key,
+std::string Write(const std::string& bytes,
+                  const std::string& section,
+                  const std::string& key,
                   const std::string& value) {
     ProfileDocument document(bytes, SystemAnsiCodec());
     document.Set(section, key, value);
@@ -35,8 +39,11 @@ std::string Write(const std::string& bytes, const std::string& section, const st
 }
 
 TEST(ProfileCodec, SpellsJapaneseInCodePage932) {
-    EXPECT_EQ(SystemAnsiCodec().FromUtf8("日本ｱa"), std::optional<std::string>("\x93\xfa\x96\x7b\xb1" "a"));
-    EXPECT_EQ(SystemAnsiCodec().ToUtf8("\x93\xfa\x96\x7b\xb1" "a"), "日本ｱa");
+    EXPECT_EQ(SystemAnsiCodec().FromUtf8("日本ｱa"), std::optional<std::string>("\x93\xfa\x96\x7b\xb1"
+                                                                               "a"));
+    EXPECT_EQ(SystemAnsiCodec().ToUtf8("\x93\xfa\x96\x7b\xb1"
+                                       "a"),
+              "日本ｱa");
 }
 
 TEST(ProfileCodec, RefusesWhatCodePage932CannotSpell) {
@@ -120,7 +127,9 @@ TEST_P(ProfileEncodingSwitch, TurnsFileIntoUtf16KeepingEverything) {
     EXPECT_EQ(Read(after, "t", "m"), "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileEncodingSwitch, testing::ValuesIn(kSwitchCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileEncodingSwitch,
+                         testing::ValuesIn(kSwitchCases),
                          [](const testing::TestParamInfo<SwitchCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileEncoding, NewFileWithUnrepresentableValueStartsAsUtf16) {

@@ -80,7 +80,9 @@ TEST_P(ProfileGoldenRead, ReadsAsThePlatform) {
     EXPECT_EQ(Read(c.file, c.section, c.key), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileGoldenRead, testing::ValuesIn(kReadCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileGoldenRead,
+                         testing::ValuesIn(kReadCases),
                          [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 struct Write {
@@ -143,7 +145,10 @@ const WriteCase kWriteCases[] = {
      {{"s", "k", "v"}},
      "[s]\r\nk=v\r\n;only a comment\r\n[t]\r\n"},
     {"HeaderAsLastLineWithoutBreak", "[s]", {{"s", "k", "v"}}, "[s]\r\nk=v\r\n"},
-    {"NewSectionAfterBlankLinesNoExtraBreak", "[a]\r\nx=1\r\n\r\n", {{"b", "y", "2"}}, "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n"},
+    {"NewSectionAfterBlankLinesNoExtraBreak",
+     "[a]\r\nx=1\r\n\r\n",
+     {{"b", "y", "2"}},
+     "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n"},
     {"OnlyFirstDuplicateSectionWritten",
      "[S]\r\na=1\r\n[T]\r\n[S]\r\nm=4\r\n",
      {{"s", "m", "5"}},
@@ -170,7 +175,9 @@ TEST_P(ProfileGoldenWrite, EditsInPlaceAsThePlatform) {
     EXPECT_EQ(bytes, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileGoldenWrite, testing::ValuesIn(kWriteCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileGoldenWrite,
+                         testing::ValuesIn(kWriteCases),
                          [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -37,7 +37,9 @@ TEST_P(ProfilePath, UserNameOrDefaultInTheFolder) {
     EXPECT_EQ(ComposeProfileFilePath("/p", c.user, c.defaultName, "ini"), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfilePath, testing::ValuesIn(kPathCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfilePath,
+                         testing::ValuesIn(kPathCases),
                          [](const testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 struct FolderCase {
@@ -60,7 +62,9 @@ TEST_P(ProfileFolderRule, ProgramFolderWhenWritableElsePerUserFolder) {
     EXPECT_EQ(ChooseProfileFolder("/opt/pimmo", c.canCreateFiles, c.appData), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileFolderRule, testing::ValuesIn(kFolderCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileFolderRule,
+                         testing::ValuesIn(kFolderCases),
                          [](const testing::TestParamInfo<FolderCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileLibrary, ProfileFilePathNamesTheUserInTheProfileFolder) {
@@ -194,7 +198,9 @@ TEST_P(ProfileEntry, OnlyEntriesThatReadBackAreWritten) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileEntry, testing::ValuesIn(kEntryCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileEntry,
+                         testing::ValuesIn(kEntryCases),
                          [](const testing::TestParamInfo<EntryCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -12,7 +12,8 @@ class ProfileTestFolder {
 public:
     ProfileTestFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pimmo-profile-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
         m_path = pattern;
     }
     ~ProfileTestFolder() {

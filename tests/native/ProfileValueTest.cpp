@@ -35,12 +35,15 @@ TEST_P(ProfileResolve, ReturnsValueOrDefault) {
     EXPECT_EQ(ResolveProfileValue(found, c.defaultValue, SystemAnsiCodec()), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileResolve, testing::ValuesIn(kResolveCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileResolve,
+                         testing::ValuesIn(kResolveCases),
                          [](const testing::TestParamInfo<ResolveCase>& info) { return std::string(info.param.name); });
 
 std::string Repeat(const std::string& unit, size_t count) {
     std::string out;
-    for (size_t i = 0; i < count; ++i) out += unit;
+    for (size_t i = 0; i < count; ++i)
+        out += unit;
     return out;
 }
 
@@ -71,7 +74,9 @@ TEST_P(ProfileCut, CutsAt1023AnsiBytes) {
     EXPECT_EQ(ResolveProfileValue(c.value, "", SystemAnsiCodec()), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ProfileCut, testing::ValuesIn(kCutCases),
+INSTANTIATE_TEST_SUITE_P(Cases,
+                         ProfileCut,
+                         testing::ValuesIn(kCutCases),
                          [](const testing::TestParamInfo<CutCase>& info) { return std::string(info.param.name); });
 
 TEST(ProfileCut, DefaultIsCutToo) {

@@ -15,9 +15,9 @@ namespace {
 class SettingStoreTest : public testing::Test {
 protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("pimmo-setting-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            std::filesystem::temp_directory_path() / ("pimmo-setting-" + std::to_string(::getpid()) + "-" +
+                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
         m_file = (m_folder / "user1.ini").string();
@@ -112,7 +112,8 @@ TEST_F(SettingStoreTest, ClearEmptiesTheElevenKeysAndKeepsTheLock) {
     store.SetStartLock();
     store.Save(NewSettingRecord({2000, 3, 15}));
     store.Clear();
-    for (const char* key : kSettingKeys) EXPECT_EQ(Read(key), "") << key;
+    for (const char* key : kSettingKeys)
+        EXPECT_EQ(Read(key), "") << key;
     EXPECT_EQ(Read("LockSetting"), "locked");
     SettingRecord record;
     EXPECT_EQ(store.Load(record).outcome, SettingLoadResult::Outcome::Absent);

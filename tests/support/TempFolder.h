@@ -17,8 +17,10 @@ public:
         for (;;) {
             m_path = std::wstring(base) + L"pimmo-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                      std::to_wstring(InterlockedIncrement(&counter));
-            if (CreateDirectoryW(m_path.c_str(), nullptr)) break;
-            if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create a temporary folder");
+            if (CreateDirectoryW(m_path.c_str(), nullptr))
+                break;
+            if (GetLastError() != ERROR_ALREADY_EXISTS)
+                throw std::runtime_error("cannot create a temporary folder");
         }
     }
     ~TempFolder() { RemoveTree(m_path); }
@@ -34,7 +36,8 @@ public:
         if (search != INVALID_HANDLE_VALUE) {
             do {
                 const std::wstring name = found.cFileName;
-                if (name == L"." || name == L"..") continue;
+                if (name == L"." || name == L"..")
+                    continue;
                 const std::wstring child = path + L"\\" + name;
                 SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
                 if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)

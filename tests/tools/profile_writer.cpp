@@ -22,13 +22,20 @@ class Log {
 public:
     explicit Log(const wchar_t* path)
         : m_file(path == nullptr ? INVALID_HANDLE_VALUE
-                                 : CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+                                 : CreateFileW(path,
+                                               FILE_APPEND_DATA,
+                                               FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                               nullptr,
+                                               OPEN_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL,
+                                               nullptr)) {}
     ~Log() {
-        if (m_file != INVALID_HANDLE_VALUE) CloseHandle(m_file);
+        if (m_file != INVALID_HANDLE_VALUE)
+            CloseHandle(m_file);
     }
     void Line(const std::string& text) {
-        if (m_file == INVALID_HANDLE_VALUE) return;
+        if (m_file == INVALID_HANDLE_VALUE)
+            return;
         const std::string line = text + "\r\n";
         DWORD written = 0;
         WriteFile(m_file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
@@ -41,7 +48,8 @@ private:
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 5) return 1;
+    if (argc < 5)
+        return 1;
     const std::string file = ToUtf8(argv[1]);
     const std::string section = ToUtf8(argv[2]);
     const long first = wcstol(argv[3], nullptr, 10);

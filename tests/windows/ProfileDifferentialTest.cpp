@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "ProfileAccess.h"
-#include "ProfileDocument.h"
 #include "ProfileDifferentialCases.h"
+#include "ProfileDocument.h"
 #include "ProfileWinSupport.h"
 
 namespace {
@@ -23,13 +23,15 @@ using Names = std::set<std::pair<std::string, std::string>>;
 // Section and key names compare without regard to ASCII case: one spelling per name pair.
 std::string Lower(std::string text) {
     for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return text;
 }
 
 void AddNames(Names& names, const std::string& path) {
-    if (!FileExists(path)) return;
+    if (!FileExists(path))
+        return;
     for (const auto& [section, key] : ProfileDocument(ReadFileBytes(path), SystemAnsiCodec()).EntryNames()) {
         names.emplace(Lower(section), Lower(key));
     }
@@ -68,15 +70,21 @@ TEST_P(ProfileDifferential, EngineReadsAndWritesAsThePlatform) {
         SCOPED_TRACE("read back [" + section + "] " + key);
         const std::string expected = PlatformRead(platformFile, section, key, "<absent>");
         EXPECT_EQ(ReadProfileEntry(engineFile, section, key, "<absent>"), expected);
-        EXPECT_EQ(PlatformRead(engineFile, section, key, "<absent>"), expected) << "the platform reading the engine's file";
-        EXPECT_EQ(ReadProfileEntry(platformFile, section, key, "<absent>"), expected) << "the engine reading the platform's file";
+        EXPECT_EQ(PlatformRead(engineFile, section, key, "<absent>"), expected)
+            << "the platform reading the engine's file";
+        EXPECT_EQ(ReadProfileEntry(platformFile, section, key, "<absent>"), expected)
+            << "the engine reading the platform's file";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(HandEdited, ProfileDifferential, testing::ValuesIn(HandEditedCases()),
+INSTANTIATE_TEST_SUITE_P(HandEdited,
+                         ProfileDifferential,
+                         testing::ValuesIn(HandEditedCases()),
                          [](const testing::TestParamInfo<DifferentialCase>& info) { return info.param.name; });
 
-INSTANTIATE_TEST_SUITE_P(Random, ProfileDifferential, testing::ValuesIn(RandomCases(16)),
+INSTANTIATE_TEST_SUITE_P(Random,
+                         ProfileDifferential,
+                         testing::ValuesIn(RandomCases(16)),
                          [](const testing::TestParamInfo<DifferentialCase>& info) { return info.param.name; });
 
 }  // namespace

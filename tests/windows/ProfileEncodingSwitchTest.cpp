@@ -11,7 +11,8 @@
 
 namespace {
 
-const char* const kStart = "[PIMMO1]\r\nPimmoName=花子\r\n;comment\r\nPictureFile=C:\\写真\\a.jpg\nLockSetting=\r\n[PimmoHouse]\rSetting1=1";
+const char* const kStart =
+    "[PIMMO1]\r\nPimmoName=花子\r\n;comment\r\nPictureFile=C:\\写真\\a.jpg\nLockSetting=\r\n[PimmoHouse]\rSetting1=1";
 
 struct Entry {
     const char* section;
@@ -30,7 +31,8 @@ TEST(ProfileEncodingSwitch, PlatformReadsTheEngineUtf16File) {
     ProfileTempFolder folder;
     const std::string file = folder.File("user1.ini");
     WriteFileBytes(file, Ansi(kStart));
-    for (const Entry& e : kUnrepresentable) ASSERT_TRUE(WriteProfileEntry(file, e.section, e.key, e.value));
+    for (const Entry& e : kUnrepresentable)
+        ASSERT_TRUE(WriteProfileEntry(file, e.section, e.key, e.value));
     const std::string bytes = ReadFileBytes(file);
     ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE");
     PlatformForget(file);

@@ -12,7 +12,8 @@ namespace {
 std::string PlatformUserName() {
     wchar_t name[UNLEN + 1];
     DWORD size = UNLEN + 1;
-    if (!GetUserNameW(name, &size)) return {};
+    if (!GetUserNameW(name, &size))
+        return {};
     return Narrow(name);
 }
 
@@ -26,7 +27,8 @@ TEST(ProfileLocation, WritableProgramFolderHoldsTheProfileAndNoProbeIsLeft) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((TestProgramFolder() + L"\\~pimmo-probe-*").c_str(), &found);
     EXPECT_EQ(search, INVALID_HANDLE_VALUE);
-    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
 }
 
 TEST(ProfileLocation, ProfileFilePathNamesTheLoggedOnUser) {

@@ -25,17 +25,20 @@ public:
     Writer(const std::string& file, const std::string& section, int first, int count, const std::string& log = "") {
         std::wstring commandLine = L"\"" + TestProgramFolder() + L"\\profile_writer.exe\" \"" + Widen(file) + L"\" \"" +
                                    Widen(section) + L"\" " + std::to_wstring(first) + L" " + std::to_wstring(count);
-        if (!log.empty()) commandLine += L" \"" + Widen(log) + L"\"";
+        if (!log.empty())
+            commandLine += L" \"" + Widen(log) + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &info)) {
             CloseHandle(info.hThread);
             m_process = info.hProcess;
         }
     }
     ~Writer() {
-        if (m_process == nullptr) return;
+        if (m_process == nullptr)
+            return;
         if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
             TerminateProcess(m_process, 98);
             WaitForSingleObject(m_process, 10000);
@@ -56,7 +59,9 @@ private:
     HANDLE m_process = nullptr;
 };
 
-std::string Value(int i) { return "value" + std::to_string(i); }
+std::string Value(int i) {
+    return "value" + std::to_string(i);
+}
 
 TEST(ProfileProcesses, WritersOfTheirOwnSectionsLoseNoWrite) {
     ProfileTempFolder folder;
@@ -70,15 +75,18 @@ TEST(ProfileProcesses, WritersOfTheirOwnSectionsLoseNoWrite) {
     }
     ASSERT_EQ(WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, 400000), WAIT_OBJECT_0)
         << "writers still running";
-    for (const auto& writer : writers) EXPECT_EQ(writer->ExitCode(), 0u);
+    for (const auto& writer : writers)
+        EXPECT_EQ(writer->ExitCode(), 0u);
     PlatformForget(file);
     int lost = 0;
     for (int w = 0; w < kWriters; ++w) {
         for (int i = 0; i < kWritesEach; ++i) {
             const std::string section = "PIMMO" + std::to_string(w);
             const std::string key = "Key" + std::to_string(i);
-            if (ReadProfileEntry(file, section, key, "lost") != Value(i)) ++lost;
-            if (PlatformRead(file, section, key, "lost") != Value(i)) ++lost;
+            if (ReadProfileEntry(file, section, key, "lost") != Value(i))
+                ++lost;
+            if (PlatformRead(file, section, key, "lost") != Value(i))
+                ++lost;
         }
     }
     EXPECT_EQ(lost, 0);
@@ -148,7 +156,8 @@ TEST(ProfileProcesses, KilledWriterLeavesCompleteFileWithEveryReturnedWrite) {
     const std::string file = folder.File("user1.ini");
     // A large file makes every write long, so that kills land inside writes.
     std::string bulk = "[Bulk]\r\n";
-    for (int i = 0; i < 3000; ++i) bulk += "Bulk" + std::to_string(i) + "=" + std::string(60, 'b') + "\r\n";
+    for (int i = 0; i < 3000; ++i)
+        bulk += "Bulk" + std::to_string(i) + "=" + std::string(60, 'b') + "\r\n";
     WriteFileBytes(file, bulk + "[Writer]\r\n");
     std::mt19937 random(4711);
     int next = 0;
@@ -166,11 +175,14 @@ TEST(ProfileProcesses, KilledWriterLeavesCompleteFileWithEveryReturnedWrite) {
             exitCode = writer.ExitCode();
         }
         const std::vector<int> reported = ReportedWrites(log);
-        if (exitCode == 99 && !reported.empty()) ++killedWhileWriting;
+        if (exitCode == 99 && !reported.empty())
+            ++killedWhileWriting;
         int written = 0;
         ExpectComplete(ReadFileBytes(file), bulk, &written);
-        if (HasFatalFailure()) return;
-        for (int i : reported) EXPECT_LT(i, written) << "write " << i << " returned but is not in the file";
+        if (HasFatalFailure())
+            return;
+        for (int i : reported)
+            EXPECT_LT(i, written) << "write " << i << " returned but is not in the file";
         // The engine and the platform both read it.
         if (written > 0) {
             PlatformForget(file);

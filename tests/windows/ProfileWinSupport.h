@@ -16,7 +16,8 @@ public:
 };
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
@@ -26,10 +27,12 @@ inline std::string ReadFileBytes(const std::string& path) {
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     std::string bytes;
-    if (file == INVALID_HANDLE_VALUE) return bytes;
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
 }
@@ -39,7 +42,9 @@ inline bool FileExists(const std::string& path) {
 }
 
 // The platform's read, with a buffer of 1024 characters as the programs use.
-inline std::string PlatformRead(const std::string& path, const std::string& section, const std::string& key,
+inline std::string PlatformRead(const std::string& path,
+                                const std::string& section,
+                                const std::string& key,
                                 const std::string& defaultValue) {
     std::vector<wchar_t> buffer(1024);
     const DWORD n = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(defaultValue).c_str(),
@@ -47,7 +52,9 @@ inline std::string PlatformRead(const std::string& path, const std::string& sect
     return Narrow(std::wstring_view(buffer.data(), n));
 }
 
-inline bool PlatformWrite(const std::string& path, const std::string& section, const std::string& key,
+inline bool PlatformWrite(const std::string& path,
+                          const std::string& section,
+                          const std::string& key,
                           const std::string& value) {
     return WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
                                       Widen(path).c_str()) != FALSE;

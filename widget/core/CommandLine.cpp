@@ -7,7 +7,8 @@ namespace {
 std::string UpperAscii(std::string_view text) {
     std::string upper(text);
     for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
     return upper;
 }
 
@@ -19,27 +20,34 @@ std::string_view ArgumentText(std::string_view commandLine) {
         size_t close = commandLine.find('"', 1);
         i = close == std::string_view::npos ? commandLine.size() : close + 1;
     }
-    while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t') ++i;
-    while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
+    while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t')
+        ++i;
+    while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t'))
+        ++i;
     return commandLine.substr(i);
 }
 
 std::optional<WidgetCommand> ParseWidgetCommand(std::string_view arguments) {
     WidgetCommand command;
     command.switchText = UpperAscii(arguments.substr(0, 2));
-    if (arguments.size() < 3) return command;
+    if (arguments.size() < 3)
+        return command;
     const std::string& prefix = command.switchText;
-    if (prefix != "/S" && prefix != "/I" && prefix != "/D") return command;
+    if (prefix != "/S" && prefix != "/I" && prefix != "/D")
+        return command;
     auto number = TextToInt16(arguments.substr(2));
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     command.settingNumber = *number;
     command.mode = prefix == "/I" ? WidgetMode::Edit : prefix == "/D" ? WidgetMode::Delete : WidgetMode::Show;
     return command;
 }
 
 std::string StartLockMessage(const std::string& switchText) {
-    if (switchText == "/I") return "この設定のPimmoは起動中です。\r\n終了してから設定を変更してください";
-    if (switchText == "/D") return "この設定のPimmoは起動中です。\r\n終了してから設定を削除してください";
+    if (switchText == "/I")
+        return "この設定のPimmoは起動中です。\r\n終了してから設定を変更してください";
+    if (switchText == "/D")
+        return "この設定のPimmoは起動中です。\r\n終了してから設定を削除してください";
     return "同じ設定で二重起動することはできません";
 }
 

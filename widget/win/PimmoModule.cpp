@@ -19,7 +19,9 @@ std::string g_settingSection;
 std::string g_cacheName;
 std::optional<SettingStore> g_store;
 
-const SettingStore& Store() { return *g_store; }
+const SettingStore& Store() {
+    return *g_store;
+}
 
 void SelectSetting(int16_t settingNumber) {
     g_settingSection = SettingSectionFor(settingNumber);
@@ -35,7 +37,8 @@ void LoadSettingOrEnd(bool& found) {
         ReleaseStartLock();
         ShowMessageBox(nullptr,
                        "設定ファイルの値を読み取れないため、Pimmoを終了します。\r\nファイル: " + Store().ProfileFile() +
-                           "\r\nセクション: [" + g_settingSection + "]\r\nキー: " + result.key + "\r\n値: " + result.value,
+                           "\r\nセクション: [" + g_settingSection + "]\r\nキー: " + result.key +
+                           "\r\n値: " + result.value,
                        kAppTitle, MB_OK | MB_ICONSTOP);
         EndProgram(2);
     }
@@ -71,7 +74,8 @@ void NewSetting() {
 int RunShowMode() {
     bool found = false;
     LoadSettingOrEnd(found);
-    if (!found) NewSetting();
+    if (!found)
+        NewSetting();
     LoadPhoto(g_setting.PictureFile);
     PlacePhotoWindow(g_setting.LastWindowBorder, g_setting.LastWindowTop, g_setting.LastWindowLeft);
     ShowPhotoWindow(g_setting.CurrentBorder, g_setting.WindowPosition);
@@ -81,10 +85,18 @@ int RunShowMode() {
 
 }  // namespace
 
-SettingRecord& Setting() { return g_setting; }
-const std::string& SettingSection() { return g_settingSection; }
-const std::string& CacheName() { return g_cacheName; }
-std::string CacheFilePath() { return ProfileFolder() + g_cacheName; }
+SettingRecord& Setting() {
+    return g_setting;
+}
+const std::string& SettingSection() {
+    return g_settingSection;
+}
+const std::string& CacheName() {
+    return g_cacheName;
+}
+std::string CacheFilePath() {
+    return ProfileFolder() + g_cacheName;
+}
 
 void SaveSetting(bool capture) {
     if (capture) {
@@ -96,9 +108,13 @@ void SaveSetting(bool capture) {
     Store().Save(g_setting);
 }
 
-void ReleaseStartLock() { Store().ReleaseStartLock(); }
+void ReleaseStartLock() {
+    Store().ReleaseStartLock();
+}
 
-void EndProgram(UINT exitCode) { ExitProcess(exitCode); }
+void EndProgram(UINT exitCode) {
+    ExitProcess(exitCode);
+}
 
 int Main(HINSTANCE instance, std::wstring_view commandLine) {
     std::string arguments(ArgumentText(Narrow(commandLine)));
@@ -114,7 +130,9 @@ int Main(HINSTANCE instance, std::wstring_view commandLine) {
     }
     Store().SetStartLock();
     LoadPhotoWindows(instance);
-    if (command->mode == WidgetMode::Edit) RunEditMode();
-    if (command->mode == WidgetMode::Delete) RunDeleteMode();
+    if (command->mode == WidgetMode::Edit)
+        RunEditMode();
+    if (command->mode == WidgetMode::Delete)
+        RunDeleteMode();
     return RunShowMode();
 }

@@ -87,7 +87,9 @@ std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 // A profile value as the platform reads it; fallback when the key is absent.
-std::wstring ReadProfileString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+std::wstring ReadProfileString(const std::wstring& file,
+                               const std::wstring& section,
+                               const std::wstring& key,
                                const std::wstring& fallback = L"<absent>");
 
 }  // namespace e2e

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 // The programs under test are per-monitor DPI aware; so is the driver, so that both see the
 // same pixel coordinates.

@@ -12,19 +12,23 @@ namespace {
 std::wstring HostPathToWindows(std::string path) {
     if (!path.empty() && path.front() == '/') {
         for (char& c : path)
-            if (c == '/') c = '\\';
+            if (c == '/')
+                c = '\\';
         path = "Z:" + path;
     }
     return std::wstring(path.begin(), path.end());
 }
 
 void CopyOrThrow(const std::wstring& from, const std::wstring& to) {
-    if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) throw std::runtime_error("cannot copy a program into the test folder");
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
+        throw std::runtime_error("cannot copy a program into the test folder");
 }
 
 }  // namespace
 
-std::wstring BinDir() { return HostPathToWindows(PIMMO_BIN_DIR); }
+std::wstring BinDir() {
+    return HostPathToWindows(PIMMO_BIN_DIR);
+}
 
 ProgramFolder::ProgramFolder() {
     const std::wstring bin = BinDir();
@@ -36,13 +40,15 @@ ProgramFolder::ProgramFolder() {
 std::wstring ProgramFolder::ProfilePath() const {
     wchar_t user[256];
     DWORD size = 256;
-    if (!GetUserNameW(user, &size)) return File(L"pimmo.ini");
+    if (!GetUserNameW(user, &size))
+        return File(L"pimmo.ini");
     return File(std::wstring(user) + L".ini");
 }
 
 Process Process::Start(const std::wstring& exe, const std::wstring& arguments, const std::wstring& workingDir) {
     std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!arguments.empty()) commandLine += L" " + arguments;
+    if (!arguments.empty())
+        commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -59,20 +65,25 @@ Process::Process(Process&& other) noexcept : m_process(other.m_process), m_pid(o
 
 Process::~Process() {
     Kill();
-    if (m_process) CloseHandle(m_process);
+    if (m_process)
+        CloseHandle(m_process);
 }
 
 std::optional<DWORD> Process::WaitExit(DWORD timeoutMs) const {
-    if (WaitForSingleObject(m_process, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    if (WaitForSingleObject(m_process, timeoutMs) != WAIT_OBJECT_0)
+        return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(m_process, &code);
     return code;
 }
 
-bool Process::IsRunning() const { return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+bool Process::IsRunning() const {
+    return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
+}
 
 void Process::Kill() {
-    if (!IsRunning()) return;
+    if (!IsRunning())
+        return;
     TerminateProcess(m_process, 9);
     WaitForSingleObject(m_process, 10000);
 }
@@ -80,8 +91,10 @@ void Process::Kill() {
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     ULONGLONG end = GetTickCount64() + timeoutMs;
     for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= end) return false;
+        if (condition())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
         Sleep(50);
     }
 }
@@ -89,26 +102,33 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
 }
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a test file");
+    if (file == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot write a test file");
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 
-bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
-std::wstring ReadProfileString(const std::wstring& file, const std::wstring& section, const std::wstring& key,
+std::wstring ReadProfileString(const std::wstring& file,
+                               const std::wstring& section,
+                               const std::wstring& key,
                                const std::wstring& fallback) {
     wchar_t value[1024];
     GetPrivateProfileStringW(section.c_str(), key.c_str(), fallback.c_str(), value, 1024, file.c_str());

@@ -17,7 +17,8 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->pid && (!search->visibleOnly || IsWindowVisible(window))) search->found.push_back(window);
+    if (owner == search->pid && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
     return TRUE;
 }
 
@@ -80,12 +81,14 @@ MessageIcon ShownIconKind(HWND iconControl) {
                   {IDI_QUESTION, MessageIcon::Question},
                   {IDI_HAND, MessageIcon::Error}};
     for (const auto& known : kIcons)
-        if (DrawnIconPixels(known.id, width, height) == shown) return known.kind;
+        if (DrawnIconPixels(known.id, width, height) == shown)
+            return known.kind;
     return MessageIcon::Unknown;
 }
 
 MessageIcon IconKind(HWND iconControl) {
-    if (!IsWindowVisible(iconControl) || !SendMessageW(iconControl, STM_GETICON, 0, 0)) return MessageIcon::None;
+    if (!IsWindowVisible(iconControl) || !SendMessageW(iconControl, STM_GETICON, 0, 0))
+        return MessageIcon::None;
     MessageIcon kind = MessageIcon::Unknown;
     // A box that has just appeared may not be painted yet.
     WaitUntil([&] { return (kind = ShownIconKind(iconControl)) != MessageIcon::Unknown; }, 3000);
@@ -93,7 +96,8 @@ MessageIcon IconKind(HWND iconControl) {
 }
 
 std::optional<MessageBoxView> ReadMessageBox(HWND window) {
-    if (ClassName(window) != L"#32770") return std::nullopt;
+    if (ClassName(window) != L"#32770")
+        return std::nullopt;
     MessageBoxView view;
     view.window = window;
     view.caption = WindowText(window);
@@ -101,7 +105,8 @@ std::optional<MessageBoxView> ReadMessageBox(HWND window) {
     for (HWND child : ChildWindows(window)) {
         std::wstring kind = ClassName(child);
         if (kind == L"Button") {
-            if (IsWindowVisible(child)) view.buttons.push_back(WindowText(child));
+            if (IsWindowVisible(child))
+                view.buttons.push_back(WindowText(child));
         } else if (IsIconStatic(child)) {
             view.icon = IconKind(child);
         } else if (kind == L"Static" && GetDlgCtrlID(child) == 0xFFFF) {
@@ -111,7 +116,8 @@ std::optional<MessageBoxView> ReadMessageBox(HWND window) {
             return std::nullopt;  // a dialog with other controls is no message box
         }
     }
-    if (!hasTextControl) return std::nullopt;
+    if (!hasTextControl)
+        return std::nullopt;
     return view;
 }
 
@@ -120,8 +126,10 @@ std::optional<MessageBoxView> ReadMessageBox(HWND window) {
 std::wstring WindowText(HWND window) {
     wchar_t text[4096];
     // WM_GETTEXT reads another process's control text too (GetWindowText would not).
-    LRESULT length = SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                                         5000, nullptr) ? static_cast<LRESULT>(wcslen(text)) : 0;
+    LRESULT length =
+        SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr)
+            ? static_cast<LRESULT>(wcslen(text))
+            : 0;
     return std::wstring(text, static_cast<size_t>(length));
 }
 
@@ -148,7 +156,8 @@ HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD time
     WaitUntil(
         [&] {
             for (HWND window : TopLevelWindows(pid))
-                if (match(window)) return (found = window) != nullptr;
+                if (match(window))
+                    return (found = window) != nullptr;
             return false;
         },
         timeoutMs);
@@ -156,20 +165,25 @@ HWND WaitForWindow(DWORD pid, const std::function<bool(HWND)>& match, DWORD time
 }
 
 HWND WaitForWindowClass(DWORD pid, const std::wstring& className, DWORD timeoutMs) {
-    return WaitForWindow(pid, [&](HWND window) { return ClassName(window) == className; }, timeoutMs);
+    return WaitForWindow(
+        pid, [&](HWND window) { return ClassName(window) == className; }, timeoutMs);
 }
 
 std::optional<MessageBoxView> WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
     std::optional<MessageBoxView> view;
-    WaitForWindow(pid, [&](HWND window) { return (view = ReadMessageBox(window)).has_value(); }, timeoutMs);
+    WaitForWindow(
+        pid, [&](HWND window) { return (view = ReadMessageBox(window)).has_value(); }, timeoutMs);
     return view;
 }
 
-HWND ControlById(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+HWND ControlById(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
 
 bool PressButtonId(HWND dialog, int id) {
     HWND button = GetDlgItem(dialog, id);
-    if (!button) return false;
+    if (!button)
+        return false;
     return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
 }
 
@@ -189,7 +203,8 @@ std::vector<std::vector<std::wstring>> ListViewRows(HWND listView, int columns) 
     DWORD pid = 0;
     GetWindowThreadProcessId(listView, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return rows;
+    if (!process)
+        return rows;
     // The list view writes the text into the program's own memory: lend it a block there.
     constexpr size_t kTextChars = 1024;
     auto* remote = static_cast<char*>(
@@ -210,7 +225,8 @@ std::vector<std::vector<std::wstring>> ListViewRows(HWND listView, int columns) 
         }
         rows.push_back(std::move(texts));
     }
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (remote)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return rows;
 }
