@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace pruvo {
+namespace Pruvo {
 
 std::array<int, 2> MainColumnWidths(int clientWidth) {
     // A list not laid out yet may report no width; never hand out negative widths.
@@ -18,4 +18,4 @@ std::array<int, 3> DetailsColumnWidths(int clientWidth) {
     return {first, second, width - first - second};
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

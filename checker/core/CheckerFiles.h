@@ -3,10 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
-
-// The program file's name without folder and extension: "C:\x\pruvo.exe" gives "pruvo".
-std::string ProgramBaseName(std::string_view programPath);
+namespace Pruvo {
 
 // The profile lies in the current directory, not beside the program: an installer medium
 // starts the checker with the medium's folder as current directory.
@@ -15,7 +12,4 @@ std::string ProfilePath(std::string_view currentDirectory, std::string_view prog
 // The help file is the program file with the extension HLP in place of its own.
 std::string HelpFilePath(std::string_view programPath);
 
-// Joins a folder and a file name with exactly one backslash between them.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace pruvo {
+namespace Pruvo {
 
 std::string MissingRuntimeMessage(std::string_view appName) {
     std::string text(appName);
@@ -24,4 +24,4 @@ std::string FileVersionQuery(unsigned language, unsigned codePage) {
     return buffer;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 // Profile sections and keys.
 inline constexpr std::string_view kPruvoSection = "Pruvo";
@@ -40,4 +40,4 @@ std::string HelpFileMessage(std::string_view message, std::string_view helpPath)
 // page, each as four upper-case hexadecimal digits.
 std::string FileVersionQuery(unsigned language, unsigned codePage);
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -1,6 +1,6 @@
 #include "DllList.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\v\f";
@@ -35,4 +35,4 @@ std::vector<std::string> SplitDllList(std::string_view list) {
     return names;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace pruvo {
+namespace Pruvo {
 
 // Splits a DLL list into its names, each trimmed of blanks at both ends. A trailing comma adds
 // nothing, two commas in a row give one empty name, and an empty list gives no names.
@@ -14,4 +14,4 @@ std::vector<std::string> SplitDllList(std::string_view list);
 std::string_view TrimLeftBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -2,7 +2,7 @@
 
 #include "DllList.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 ExecuteLink ParseExecuteLink(std::string_view value) {
     ExecuteLink link;
@@ -17,4 +17,4 @@ ExecuteLink ParseExecuteLink(std::string_view value) {
     return link;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

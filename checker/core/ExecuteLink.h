@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 struct ExecuteLink {
     std::string source;  // file to copy onto target first; empty when nothing is copied
@@ -15,4 +15,4 @@ struct ExecuteLink {
 // the target the text after it without leading blanks.
 ExecuteLink ParseExecuteLink(std::string_view value);
 
-}  // namespace pruvo
+}  // namespace Pruvo

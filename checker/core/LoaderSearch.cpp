@@ -2,7 +2,7 @@
 
 #include "DllList.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 void Append(std::string& path, std::string_view entry) {
@@ -34,4 +34,4 @@ std::string LoaderSearchPath(const LoaderFolders& folders) {
     return path;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

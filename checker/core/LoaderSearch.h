@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 struct LoaderFolders {
     std::string programFolder;
@@ -20,4 +20,4 @@ struct LoaderFolders {
 // with empty entries left out.
 std::string LoaderSearchPath(const LoaderFolders& folders);
 
-}  // namespace pruvo
+}  // namespace Pruvo

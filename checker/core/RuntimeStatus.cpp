@@ -2,7 +2,7 @@
 
 #include "DllList.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 std::string_view RuntimeStatus(std::string_view dllList, const DllProbe& isPresent) {
     for (const std::string& name : SplitDllList(dllList)) {
@@ -15,4 +15,4 @@ std::string_view RuntimeStatus(std::string_view dllList, const DllProbe& isPrese
     return kInstalledText;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

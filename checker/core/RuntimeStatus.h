@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 inline constexpr std::string_view kInstalledText = "インストール済み";
 inline constexpr std::string_view kNotInstalledText = "未インストール";
@@ -16,4 +16,4 @@ using DllProbe = std::function<bool(const std::string& name)>;
 // otherwise "未インストール". An empty name is never found.
 std::string_view RuntimeStatus(std::string_view dllList, const DllProbe& isPresent);
 
-}  // namespace pruvo
+}  // namespace Pruvo

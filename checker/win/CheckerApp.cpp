@@ -5,11 +5,12 @@
 #include "CheckerProgram.h"
 #include "CheckerTexts.h"
 #include "ExecuteLink.h"
+#include "ProgramPath.h"
 #include "SystemLibrary.h"
-#include "Text.h"
+#include "Unicode.h"
 #include "resource.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 void RestrictDllSearch() {
     // The program is typically run from a downloads or installer folder: DLLs loaded from now on
@@ -18,7 +19,7 @@ void RestrictDllSearch() {
 }
 
 std::wstring RunProfilePath() {
-    return Widen(ProfilePath(Narrow(CurrentDirectory()), Narrow(ProgramPath())));
+    return Widen(ProfilePath(Narrow(CurrentDirectory()), ProgramPath()));
 }
 
 int CheckerApp::Run() {
@@ -44,4 +45,4 @@ void RunExecuteLink(const Profile& profile) {
     }
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -4,7 +4,7 @@
 
 #include "CheckerProfile.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 class CheckerApp {
 public:
@@ -39,4 +39,4 @@ std::wstring RunProfilePath();
 // Copies and opens the files that "ExecuteLink" names.
 void RunExecuteLink(const Profile& profile);
 
-}  // namespace pruvo
+}  // namespace Pruvo

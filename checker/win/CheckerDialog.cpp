@@ -1,18 +1,18 @@
 #include "CheckerDialog.h"
 
 #include "CheckerColumns.h"
+#include "CheckerHelp.h"
 #include "CheckerTexts.h"
 #include "DllInfoDialog.h"
 #include "DllProbe.h"
-#include "HelpViewer.h"
 #include "ListView.h"
-#include "Messages.h"
+#include "MessageBox.h"
 #include "RuntimeStatus.h"
 #include "SystemLibrary.h"
-#include "Text.h"
+#include "Unicode.h"
 #include "resource.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 BOOL CheckerDialog::OnInitDialog() {
     SetIcons();
@@ -28,7 +28,7 @@ BOOL CheckerDialog::OnInitDialog() {
     return TRUE;
 }
 
-bool CheckerDialog::OnCommand(int id) {
+bool CheckerDialog::OnCommand(int id, int) {
     switch (id) {
         case IDC_HELP_BUTTON:
         case IDHELP:
@@ -138,4 +138,4 @@ void CheckerDialog::OnHelp() {
     ShowHelpFile(Instance(), GetAncestor(Handle(), GA_ROOT));
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

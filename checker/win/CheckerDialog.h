@@ -6,7 +6,7 @@
 #include "Dialog.h"
 #include "Runtimes.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 class CheckerDialog : public Dialog {
 public:
@@ -18,7 +18,7 @@ public:
 
 private:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id) override;
+    bool OnCommand(int id, int code) override;
 
     void SetIcons();
     void EnterInstallerMode();
@@ -33,4 +33,4 @@ private:
     CheckerApp& m_app;
 };
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "Text.h"
+#include "Unicode.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 // Longer values are not expected in a hand-written profile; the cap only bounds the retries.
@@ -39,4 +39,4 @@ std::string Profile::ReadListValue(std::string_view section, int index) const {
     return ReadString(section, std::to_string(index), "");
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 class Profile {
 public:
@@ -24,4 +24,4 @@ private:
     std::wstring m_path;
 };
 
-}  // namespace pruvo
+}  // namespace Pruvo

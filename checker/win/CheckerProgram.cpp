@@ -2,22 +2,7 @@
 
 #include <windows.h>
 
-#include "CheckerFiles.h"
-#include "Text.h"
-
-namespace pruvo {
-
-std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+namespace Pruvo {
 
 std::wstring CurrentDirectory() {
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
@@ -27,8 +12,4 @@ std::wstring CurrentDirectory() {
     return directory;
 }
 
-std::string ProgramTitle() {
-    return ProgramBaseName(Narrow(ProgramPath()));
-}
-
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -1,13 +1,9 @@
 #pragma once
-// Facts about this process: its program file, base name and current directory.
+// The checker's current directory, where an installer medium puts its profile.
 #include <string>
 
-namespace pruvo {
+namespace Pruvo {
 
-std::wstring ProgramPath();
 std::wstring CurrentDirectory();
 
-// The program file's base name, the caption of every message box ("pruvo" for pruvo.exe).
-std::string ProgramTitle();
-
-}  // namespace pruvo
+}  // namespace Pruvo

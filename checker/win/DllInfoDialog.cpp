@@ -6,10 +6,10 @@
 #include "DllProbe.h"
 #include "FileVersion.h"
 #include "ListView.h"
-#include "Text.h"
+#include "Unicode.h"
 #include "resource.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 BOOL DllInfoDialog::OnInitDialog() {
     SetDlgItemTextW(Handle(), IDC_HEADING, Widen(m_runtimeName).c_str());
@@ -33,7 +33,7 @@ BOOL DllInfoDialog::OnInitDialog() {
     return TRUE;
 }
 
-bool DllInfoDialog::OnCommand(int id) {
+bool DllInfoDialog::OnCommand(int id, int) {
     if (id == IDOK || id == IDCANCEL) {
         End(id);
         return true;
@@ -41,4 +41,4 @@ bool DllInfoDialog::OnCommand(int id) {
     return false;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

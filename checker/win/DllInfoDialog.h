@@ -4,7 +4,7 @@
 
 #include "Dialog.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 class DllInfoDialog : public Dialog {
 public:
@@ -13,10 +13,10 @@ public:
 
 private:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id) override;
+    bool OnCommand(int id, int code) override;
 
     std::string m_runtimeName;
     std::string m_dllList;
 };
 
-}  // namespace pruvo
+}  // namespace Pruvo

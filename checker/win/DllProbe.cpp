@@ -4,10 +4,12 @@
 
 #include "CheckerProgram.h"
 #include "LoaderSearch.h"
+#include "ProgramPath.h"
 #include "RuntimeStatus.h"
-#include "Text.h"
+#include "Unicode.h"
+#include "UniqueHandles_win.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 // Mapped as a data file and image resource: the system checks the image but runs no code of
@@ -15,21 +17,12 @@ namespace {
 constexpr DWORD kDataOnly = LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE;
 
 bool LoadsAsData(const std::wstring& nameOrPath) {
-    HMODULE module = LoadLibraryExW(nameOrPath.c_str(), nullptr, kDataOnly);
-    if (module == nullptr) {
+    UniqueModule module(LoadLibraryExW(nameOrPath.c_str(), nullptr, kDataOnly));
+    if (!module) {
         // An image of the other bitness may refuse to map as an image resource.
-        module = LoadLibraryExW(nameOrPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        module.Reset(LoadLibraryExW(nameOrPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     }
-    if (module == nullptr) {
-        return false;
-    }
-    FreeLibrary(module);
-    return true;
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
+    return static_cast<bool>(module);
 }
 
 std::wstring EnvironmentVariable(const wchar_t* name) {
@@ -54,7 +47,7 @@ std::wstring SystemFolder(UINT(WINAPI* get)(LPWSTR, UINT)) {
 std::wstring LoaderPath() {
     const std::wstring windows = SystemFolder(GetWindowsDirectoryW);
     LoaderFolders folders;
-    folders.programFolder = Narrow(FolderOf(ProgramPath()));
+    folders.programFolder = ProgramFolder();
     folders.systemFolder = Narrow(SystemFolder(GetSystemDirectoryW));
     folders.legacySystemFolder = windows.empty() ? std::string() : Narrow(windows + L"\\System");
     folders.windowsFolder = Narrow(windows);
@@ -111,4 +104,4 @@ std::string_view RuntimeStatus(std::string_view dllList) {
     return RuntimeStatus(dllList, IsDllPresent);
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 // Whether the DLL can be found: as a DLL image along the loader's search order (mapped as
 // data, never started), or as any file along the path search.
@@ -17,4 +17,4 @@ std::optional<std::wstring> SearchDllPath(const std::wstring& name);
 // "インストール済み" or "未インストール" for a DLL list on this computer.
 std::string_view RuntimeStatus(std::string_view dllList);
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -8,9 +8,9 @@
 
 #include "CheckerTexts.h"
 #include "SystemLibrary.h"
-#include "Text.h"
+#include "Unicode.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 constexpr size_t kLongestVersion = 255;
@@ -67,4 +67,4 @@ std::string ReadFileVersion(const std::wstring& path) {
     return Narrow(value);
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

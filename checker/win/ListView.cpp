@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "Text.h"
+#include "Unicode.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 void InsertListColumn(HWND list, int column, std::string_view title, int width) {
     std::wstring text = Widen(title);
@@ -50,4 +50,4 @@ int ClientWidth(HWND window) {
     return client.right - client.left;
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

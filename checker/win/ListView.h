@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace pruvo {
+namespace Pruvo {
 
 void InsertListColumn(HWND list, int column, std::string_view title, int width);
 void SetListColumnWidth(HWND list, int column, int width);
@@ -15,4 +15,4 @@ void SetListCell(HWND list, int row, int column, std::string_view text);
 int SelectedListRow(HWND list);
 int ClientWidth(HWND window);
 
-}  // namespace pruvo
+}  // namespace Pruvo

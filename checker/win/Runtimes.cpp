@@ -1,10 +1,10 @@
 #include "Runtimes.h"
 
 #include "CheckerTexts.h"
-#include "Text.h"
+#include "Unicode.h"
 #include "resource.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 std::string ResourceString(HINSTANCE instance, UINT id) {
@@ -30,4 +30,4 @@ RuntimeEntry ProfileRuntime(const Profile& profile, int index) {
             profile.ReadListValue(kUrlsSection, index)};
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

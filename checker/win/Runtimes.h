@@ -7,7 +7,7 @@
 
 #include "CheckerProfile.h"
 
-namespace pruvo {
+namespace Pruvo {
 
 struct RuntimeEntry {
     std::string name;     // display name
@@ -23,4 +23,4 @@ RuntimeEntry BuiltinRuntime(HINSTANCE instance, int index);
 // Runtime i (1 to N) of the profile's sections "Runtimes", "Dlls" and "Urls".
 RuntimeEntry ProfileRuntime(const Profile& profile, int index);
 
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace pruvo {
+namespace Pruvo {
 
 FARPROC SystemProcedure(const wchar_t* dllName, const char* functionName) {
     // The search flag keeps side-by-side redirection (common controls 6) and the loaded-module
@@ -38,4 +38,4 @@ void ShellOpen(HWND owner, const std::wstring& file, int showCommand) {
     }
 }
 
-}  // namespace pruvo
+}  // namespace Pruvo

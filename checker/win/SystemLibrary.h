@@ -7,7 +7,7 @@
 
 #include <string>
 
-namespace pruvo {
+namespace Pruvo {
 
 // The named function of a DLL in the system folder, or nullptr when either is missing.
 FARPROC SystemProcedure(const wchar_t* dllName, const char* functionName);
@@ -27,4 +27,4 @@ void InitShellCom();
 // ShellExecuteW("open") of shell32: opens a document, program or web address.
 void ShellOpen(HWND owner, const std::wstring& file, int showCommand);
 
-}  // namespace pruvo
+}  // namespace Pruvo

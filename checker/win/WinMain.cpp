@@ -4,7 +4,7 @@
 #include "CheckerApp.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    pruvo::RestrictDllSearch();
-    pruvo::CheckerApp app(instance, pruvo::RunProfilePath());
+    Pruvo::RestrictDllSearch();
+    Pruvo::CheckerApp app(instance, Pruvo::RunProfilePath());
     return app.Run();
 }

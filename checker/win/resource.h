@@ -5,7 +5,6 @@
 #define IDI_PRUVO 128
 #define IDD_CHECKER 102
 #define IDD_DLLINFO 129
-#define IDD_HELPVIEW 130
 
 // Controls of the main dialog.
 #define IDC_HELP_BUTTON 1012
@@ -16,9 +15,6 @@
 // Controls of the details dialog.
 #define IDC_LIST2 1018
 #define IDC_HEADING 1019
-
-// Control of the help viewer.
-#define IDC_HELPTEXT 1101
 
 // Built-in runtime table, entry i = 1 to 9: DLL list, display name, download page.
 #define IDS_RUNTIME_DLLS 10

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CalendarDate.h"
+#include "Unicode.h"
 
 CalendarDate Today() {
     SYSTEMTIME local{};
@@ -13,9 +14,7 @@ CalendarDate Today() {
 
 // The user's own date forms (the system's short date format and its relatives).
 std::optional<CalendarDate> PlatformParseDate(std::string_view text) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    std::wstring wide = Widen(text);
     DATE value = 0;
     if (wide.empty() || FAILED(VarDateFromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &value)))
         return std::nullopt;

@@ -7,11 +7,6 @@
 
 namespace {
 
-std::filesystem::path ModulePath() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error);
-}
-
 std::string FindProfileFolder() {
     const std::string programFolder = ProgramFolder();
     const bool canCreateFiles = access(programFolder.c_str(), W_OK) == 0;
@@ -26,21 +21,7 @@ std::string FindProfileFolder() {
 
 }  // namespace
 
-std::string ProgramFolder() {
-    return ModulePath().parent_path().string();
-}
-
-std::string ProgramBaseName() {
-    return ModulePath().stem().string();
-}
-
 std::string ProfileFolder() {
     static const std::string folder = FindProfileFolder();
     return folder;
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ComApartment.h"
 #include "Unicode.h"
 
 namespace modCmOpen {
@@ -30,6 +31,7 @@ std::string ShowOpenDialog(HWND owner,
                            std::string_view filter,
                            const std::string& initialFolder,
                            const std::string& title) {
+    EnsureComApartment();  // the dialog's folder view is made of shell objects
     std::wstring filterText = DialogFilter(filter);
     std::wstring folder = Widen(initialFolder);
     std::wstring titleText = Widen(title.empty() ? std::string(kDefaultTitle) : title);

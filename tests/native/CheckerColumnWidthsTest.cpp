@@ -2,7 +2,7 @@
 
 #include "CheckerColumns.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 struct MainCase {
@@ -58,4 +58,4 @@ INSTANTIATE_TEST_SUITE_P(Widths,
                                            DetailsCase{-1, 0, 0, 0}));
 
 }  // namespace
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -5,7 +5,7 @@
 
 #include "DllList.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 struct SplitCase {
@@ -63,4 +63,4 @@ INSTANTIATE_TEST_SUITE_P(Texts,
                                            TrimCase{"x", "x", "x"}));
 
 }  // namespace
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -2,7 +2,7 @@
 
 #include "ExecuteLink.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 struct LinkCase {
@@ -38,4 +38,4 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkCase{"インストーラ.ex_, インストーラ.exe", true, "インストーラ.ex_", "インストーラ.exe"}));
 
 }  // namespace
-}  // namespace pruvo
+}  // namespace Pruvo

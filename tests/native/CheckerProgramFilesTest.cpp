@@ -2,8 +2,9 @@
 
 #include "CheckerFiles.h"
 #include "LoaderSearch.h"
+#include "ProgramPath.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 struct ProgramCase {
@@ -18,7 +19,7 @@ class ProgramFilesTest : public ::testing::TestWithParam<ProgramCase> {};
 
 TEST_P(ProgramFilesTest, NamesFollowTheProgramFile) {
     const ProgramCase& c = GetParam();
-    EXPECT_EQ(ProgramBaseName(c.programPath), c.baseName);
+    EXPECT_EQ(BaseNameOf(c.programPath), c.baseName);
     EXPECT_EQ(ProfilePath(c.currentDirectory, c.programPath), c.profile);
     EXPECT_EQ(HelpFilePath(c.programPath), c.help);
 }
@@ -56,4 +57,4 @@ TEST(LoaderSearchPath, LeavesOutMissingFolders) {
 }
 
 }  // namespace
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -6,7 +6,7 @@
 
 #include "RuntimeStatus.h"
 
-namespace pruvo {
+namespace Pruvo {
 namespace {
 
 // A computer on which exactly these DLLs exist; it records every name it is asked about.
@@ -69,4 +69,4 @@ TEST(RuntimeStatusTexts, AreTheJapaneseWords) {
 }
 
 }  // namespace
-}  // namespace pruvo
+}  // namespace Pruvo

@@ -7,7 +7,7 @@
 #include "DllProbe.h"
 #include "RuntimeStatus.h"
 
-namespace pruvo::test {
+namespace Pruvo::test {
 namespace {
 
 class CheckerDllProbe : public CheckerTestFolder {
@@ -92,4 +92,4 @@ TEST_F(CheckerDllProbe, PathSearchGivesTheFullPathOfTheFile) {
 }
 
 }  // namespace
-}  // namespace pruvo::test
+}  // namespace Pruvo::test

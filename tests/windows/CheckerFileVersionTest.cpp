@@ -8,7 +8,7 @@
 #include "FileVersion.h"
 #include "SystemLibrary.h"
 
-namespace pruvo::test {
+namespace Pruvo::test {
 namespace {
 
 using CheckerFileVersion = CheckerTestFolder;
@@ -68,4 +68,4 @@ TEST_F(CheckerFileVersion, IsEmptyForAMissingFile) {
 }
 
 }  // namespace
-}  // namespace pruvo::test
+}  // namespace Pruvo::test

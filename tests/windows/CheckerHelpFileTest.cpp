@@ -6,7 +6,7 @@
 #include "CheckerTestFolder.h"
 #include "HelpViewer.h"
 
-namespace pruvo::test {
+namespace Pruvo::test {
 namespace {
 
 using CheckerHelpFile = CheckerTestFolder;
@@ -34,18 +34,18 @@ TEST_F(CheckerHelpFile, RefusesACompiledWinHelpFile) {
     WriteBytes(L"old.hlp", "\x3F\x5F\x03\0\x10\0\0\0\xFF\xFF\xFF\xFF"s);
     const HelpFileText help = ReadHelpFile(File(L"old.hlp"));
     ASSERT_TRUE(help.error.has_value());
-    EXPECT_EQ(*help.error, HelpFileError::kUnreadable);
+    EXPECT_EQ(*help.error, HelpFileError::Unreadable);
     EXPECT_TRUE(help.text.empty());
 }
 
 TEST_F(CheckerHelpFile, TellsAMissingFileApart) {
     const HelpFileText help = ReadHelpFile(File(L"none.hlp"));
     ASSERT_TRUE(help.error.has_value());
-    EXPECT_EQ(*help.error, HelpFileError::kMissing);
+    EXPECT_EQ(*help.error, HelpFileError::Missing);
     const HelpFileText folder = ReadHelpFile(File(L"nofolder\\none.hlp"));
     ASSERT_TRUE(folder.error.has_value());
-    EXPECT_EQ(*folder.error, HelpFileError::kMissing);
+    EXPECT_EQ(*folder.error, HelpFileError::Missing);
 }
 
 }  // namespace
-}  // namespace pruvo::test
+}  // namespace Pruvo::test

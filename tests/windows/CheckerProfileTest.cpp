@@ -6,8 +6,10 @@
 #include "CheckerProfile.h"
 #include "CheckerProgram.h"
 #include "CheckerTestFolder.h"
+#include "MessageBox.h"
+#include "ProgramPath.h"
 
-namespace pruvo::test {
+namespace Pruvo::test {
 namespace {
 
 class CheckerProfileFile : public CheckerTestFolder {
@@ -76,9 +78,9 @@ TEST_F(CheckerProfileFile, MissingFileGivesTheDefaults) {
 TEST_F(CheckerProfileFile, ProgramFactsComeFromThisProcess) {
     EXPECT_EQ(ProgramTitle(), "windows_tests");
     EXPECT_EQ(CompareStringOrdinal(CurrentDirectory().c_str(), -1, Folder().c_str(), -1, TRUE), CSTR_EQUAL);
-    const std::wstring program = ProgramPath();
-    EXPECT_EQ(program.substr(program.size() - 17), L"windows_tests.exe");
+    const std::string program = ProgramPath();
+    EXPECT_EQ(program.substr(program.size() - 17), "windows_tests.exe");
 }
 
 }  // namespace
-}  // namespace pruvo::test
+}  // namespace Pruvo::test

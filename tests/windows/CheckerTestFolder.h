@@ -10,7 +10,7 @@
 
 #include "../support/TempFolder.h"
 
-namespace pruvo::test {
+namespace Pruvo::test {
 
 class CheckerTestFolder : public ::testing::Test {
 protected:
@@ -51,4 +51,4 @@ private:
     std::wstring m_previous;
 };
 
-}  // namespace pruvo::test
+}  // namespace Pruvo::test

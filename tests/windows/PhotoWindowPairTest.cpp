@@ -4,7 +4,6 @@
 #include "../e2e/support/PhotoTempFolder.h"
 #include "PhotoWindow.h"
 #include "PhotoWindowPair.h"
-#include "PimmoModule.h"
 #include "Unicode.h"
 
 namespace {
@@ -56,24 +55,15 @@ int Twips(int pixels) {
     return pixels * 1440 / static_cast<int>(GetDpiForSystem());
 }
 
-class PhotoWindowPair : public testing::Test {
+// Fresh windows for every test; the owner's commands are not reached by these tests.
+class PhotoWindowPairTest : public testing::Test, private PhotoPairOwner {
 protected:
-    static void SetUpTestSuite() {
-        LoadPhotoWindows(GetModuleHandleW(nullptr));
-        s_borderless = FindOwn(kBorderlessClass);
-        s_bordered = FindOwn(kBorderedClass);
-    }
-    // The windows live as long as the process; other tests must not meet them.
-    static void TearDownTestSuite() {
-        ShowWindow(s_borderless, SW_HIDE);
-        ShowWindow(s_bordered, SW_HIDE);
-    }
     void SetUp() override {
-        ASSERT_TRUE(s_borderless && s_bordered);
-        SettingRecord& setting = Setting();
-        setting = SettingRecord{};
-        setting.PimmoName = "X";
-        setting.PimmoBirthDay = Today();
+        m_setting.PimmoName = "X";
+        m_setting.PimmoBirthDay = Today();
+        ASSERT_TRUE(m_pair.LoadPhotoWindows(GetModuleHandleW(nullptr)));
+        s_borderless = m_pair.Borderless();
+        s_bordered = m_pair.Bordered();
         LoadPhoto(Narrow(Picture(120, 90)));
     }
     std::wstring Picture(int w, int h) {
@@ -81,15 +71,26 @@ protected:
         WriteFileBytes(path, QuadrantBmp(w, h));
         return path;
     }
+    void LoadPhoto(const std::string& path) { m_pair.LoadPhoto(path, ""); }
+    void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
+        m_pair.PlacePhotoWindow(border, top, left, "caption");
+    }
+    void ShowPhotoWindow(int16_t border, int16_t stacking) { m_pair.ShowPhotoWindow(border, stacking); }
+    void ToggleBorder() { m_pair.ToggleBorder(); }
+    SettingRecord& Setting() { return m_setting; }
 
-    static HWND s_borderless, s_bordered;
+    HWND s_borderless = nullptr, s_bordered = nullptr;
     PhotoTempFolder m_folder;
+    SettingRecord m_setting;
+    PhotoWindowPair m_pair{m_setting, *this};
+
+private:
+    void OnPhotoMenu(int16_t) override {}
+    void OnPictureDropped(const std::string&) override {}
+    void OnPhotoUnload() override {}
 };
 
-HWND PhotoWindowPair::s_borderless = nullptr;
-HWND PhotoWindowPair::s_bordered = nullptr;
-
-TEST_F(PhotoWindowPair, BothWindowsTakeThePictureSize) {
+TEST_F(PhotoWindowPairTest, BothWindowsTakeThePictureSize) {
     LoadPhoto(Narrow(Picture(213, 160)));
     RECT inner{};
     GetClientRect(s_borderless, &inner);
@@ -106,7 +107,7 @@ TEST_F(PhotoWindowPair, BothWindowsTakeThePictureSize) {
     EXPECT_GT(outer.bottom - outer.top - 160 - border, border) << "a caption bar above the photo";
 }
 
-TEST_F(PhotoWindowPair, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
+TEST_F(PhotoWindowPairTest, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
     LoadPhoto(Narrow(m_folder.File(L"missing.jpg")));
     int side = 1500 * static_cast<int>(GetDpiForSystem()) / 1440;
     for (HWND window : {s_borderless, s_bordered}) {
@@ -116,7 +117,7 @@ TEST_F(PhotoWindowPair, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
     }
 }
 
-TEST_F(PhotoWindowPair, PlacesTheCurrentWindowAndAlignsTheOther) {
+TEST_F(PhotoWindowPairTest, PlacesTheCurrentWindowAndAlignsTheOther) {
     PlacePhotoWindow(1, Twips(133), Twips(67));
     EXPECT_EQ(Setting().CurrentBorder, 1);
     RECT bordered = Outer(s_bordered);
@@ -124,18 +125,17 @@ TEST_F(PhotoWindowPair, PlacesTheCurrentWindowAndAlignsTheOther) {
     EXPECT_EQ(bordered.top, 133);
     EXPECT_TRUE(SameRect(Outer(s_borderless), InnerOnScreen(s_bordered)))
         << Text(Outer(s_borderless)) << " vs " << Text(InnerOnScreen(s_bordered));
-    EXPECT_EQ(AgeCaption(), "Xが生まれてから今日で1日");
     wchar_t caption[100];
     GetWindowTextW(s_bordered, caption, 100);
-    EXPECT_EQ(Narrow(caption), AgeCaption());
+    EXPECT_EQ(Narrow(caption), "caption");
     GetWindowTextW(s_borderless, caption, 100);
-    EXPECT_EQ(Narrow(caption), AgeCaption());
-    WindowPlace place = CurrentWindowPlace();
+    EXPECT_EQ(Narrow(caption), "caption");
+    WindowPlace place = m_pair.CurrentWindowPlace();
     EXPECT_EQ(place.top, Twips(133));
     EXPECT_EQ(place.left, Twips(67));
 }
 
-TEST_F(PhotoWindowPair, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
+TEST_F(PhotoWindowPairTest, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
     PlacePhotoWindow(0, 0, 0);
     EXPECT_EQ(Setting().CurrentBorder, 0);
     RECT borderless = Outer(s_borderless), bordered = Outer(s_bordered);
@@ -154,7 +154,7 @@ TEST_F(PhotoWindowPair, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
     EXPECT_GT(borderless.top, 0);
 }
 
-TEST_F(PhotoWindowPair, ToggleKeepsThePhotoInPlace) {
+TEST_F(PhotoWindowPairTest, ToggleKeepsThePhotoInPlace) {
     PlacePhotoWindow(0, Twips(300), Twips(400));
     ShowPhotoWindow(0, 0);
     ASSERT_TRUE(IsWindowVisible(s_borderless));
@@ -175,7 +175,7 @@ TEST_F(PhotoWindowPair, ToggleKeepsThePhotoInPlace) {
     EXPECT_EQ(outer.top, 300);
 }
 
-TEST_F(PhotoWindowPair, APlaceOnNoMonitorComesOntoTheScreen) {
+TEST_F(PhotoWindowPairTest, APlaceOnNoMonitorComesOntoTheScreen) {
     for (auto [border, top, left] : {std::tuple{0, 450000, 450000}, {1, -600000, -600000}, {0, 100, 40000000}}) {
         PlacePhotoWindow(static_cast<int16_t>(border), top, left);
         RECT outer = Outer(border ? s_bordered : s_borderless);
@@ -196,7 +196,7 @@ TEST_F(PhotoWindowPair, APlaceOnNoMonitorComesOntoTheScreen) {
     EXPECT_EQ(outer.top, -20);
 }
 
-TEST_F(PhotoWindowPair, ShowsTheChosenWindowWithItsStackingOrder) {
+TEST_F(PhotoWindowPairTest, ShowsTheChosenWindowWithItsStackingOrder) {
     PlacePhotoWindow(1, Twips(100), Twips(100));
     ShowPhotoWindow(1, 1);
     EXPECT_TRUE(IsWindowVisible(s_bordered));
@@ -208,10 +208,10 @@ TEST_F(PhotoWindowPair, ShowsTheChosenWindowWithItsStackingOrder) {
     EXPECT_TRUE(IsWindowVisible(s_borderless));
     EXPECT_FALSE(IsWindowVisible(s_bordered));
     EXPECT_EQ(GetWindow(s_borderless, GW_HWNDLAST), s_borderless) << "at the bottom of the stack";
-    EXPECT_EQ(CurrentPhotoWindow(), s_bordered) << "current follows CurrentBorder, set by placing";
+    EXPECT_EQ(m_pair.CurrentPhotoWindow(), s_bordered) << "current follows CurrentBorder, set by placing";
 }
 
-TEST_F(PhotoWindowPair, WindowsAreTheFrameTwins) {
+TEST_F(PhotoWindowPairTest, WindowsAreTheFrameTwins) {
     LONG_PTR style = GetWindowLongPtrW(s_bordered, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
     EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));

@@ -1,7 +1,6 @@
 #include "ChoosePicture.h"
 
 #include "PictureChoice.h"
-#include "PimmoModule.h"
 #include "modCmOpen.h"
 
 std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
@@ -9,7 +8,6 @@ std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
     return modCmOpen::ShowOpenDialog(owner, request.filter, request.initialFolder, request.title);
 }
 
-void ChoosePicture(HWND owner) {
-    TakePicture(Setting(), ChoosePictureFile(owner, Setting().PictureFile));
-    SaveSetting(true);
+void ChoosePicture(HWND owner, SettingRecord& setting) {
+    TakePicture(setting, ChoosePictureFile(owner, setting.PictureFile));
 }

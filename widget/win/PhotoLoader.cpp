@@ -5,19 +5,21 @@
 #include "BmpFile.h"
 #include "PhotoScaling.h"
 #include "Unicode.h"
+#include "UniqueHandles_win.h"
 #include "WicPicture.h"
 
 namespace {
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
     DWORD written = 0;
-    bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    ok = CloseHandle(file) && ok;
-    return ok;
+    bool ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    // A failed close may mean the bytes never reached the disk.
+    return CloseHandle(file.Release()) && ok;
 }
 
 std::shared_ptr<const PixelImage> Shared(std::optional<PixelImage> picture) {

@@ -14,6 +14,7 @@
 #include "PhotoGeometry.h"
 #include "PhotoScaling.h"
 #include "PixelImage.h"
+#include "Window.h"
 
 class PhotoWindow;
 
@@ -35,22 +36,32 @@ inline constexpr wchar_t kBorderlessClass[] = L"PimmoFormBl";
 inline constexpr wchar_t kBorderedClass[] = L"PimmoFormBd";
 inline constexpr wchar_t kPhotoClass[] = L"PimmoPhoto";
 
-class PhotoWindow {
+// The photo control: paints the shared picture and passes the mouse and drops to its window.
+class PhotoControl final : public Window {
+public:
+    explicit PhotoControl(PhotoWindow& owner) : m_owner(owner) {}
+    bool Create(HINSTANCE instance, HWND parent, const RECT& place);
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint();
+    void OnDropFiles(HDROP drop);
+
+    PhotoWindow& m_owner;
+};
+
+class PhotoWindow final : public Window {
 public:
     enum class Frame { Borderless, Bordered };
 
-    PhotoWindow() = default;
-    PhotoWindow(const PhotoWindow&) = delete;
-    PhotoWindow& operator=(const PhotoWindow&) = delete;
-    ~PhotoWindow();
+    PhotoWindow(Frame frame, PhotoWindowEvents& events) : m_frame(frame), m_events(events), m_photo(*this) {}
 
     // Creates the window hidden at the screen origin, captioned "Pimmo".
-    bool Create(HINSTANCE instance, Frame frame, PhotoWindowEvents* events);
-    void Destroy();
+    bool Create(HINSTANCE instance);
 
-    HWND Handle() const { return m_window; }
-    HWND PhotoControl() const { return m_photo; }
+    HWND PhotoHandle() const { return m_photo.Handle(); }
     Frame FrameKind() const { return m_frame; }
+    PhotoWindowEvents& Events() const { return m_events; }
 
     PixelRect OuterRect() const;
     PixelSize InnerSize() const;
@@ -67,18 +78,12 @@ public:
     void SetPicture(std::shared_ptr<const PixelImage> picture);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PhotoProc(HWND photo, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandlePhotoMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static void OnGetMinMaxInfo(MINMAXINFO& limits);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void OnDropFiles(HDROP drop);
-    void PaintPhoto();
 
-    HWND m_window = nullptr;
-    HWND m_photo = nullptr;
-    Frame m_frame = Frame::Borderless;
-    PhotoWindowEvents* m_events = nullptr;
+    Frame m_frame;
+    PhotoWindowEvents& m_events;
+    PhotoControl m_photo;
     std::shared_ptr<const PixelImage> m_picture;
 };

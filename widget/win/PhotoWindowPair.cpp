@@ -1,49 +1,18 @@
 #include "PhotoWindowPair.h"
 
-#include <objbase.h>
-
 #include "APICall.h"
-#include "AgeMessages.h"
-#include "ContextMenu.h"
-#include "MessageBoxes.h"
+#include "MessageBox.h"
 #include "PhotoGeometry.h"
 #include "PhotoLoader.h"
-#include "PhotoWindow.h"
 #include "PictureChoice.h"
-#include "PimmoModule.h"
 
 namespace {
 
 // The empty photo after a load failure, and the outer size of both windows then.
 constexpr int32_t kEmptyPhotoTwips = 1500;
 
-class PhotoPair final : public PhotoWindowEvents {
-public:
-    void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
-    void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
-    void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
-    void OnUnload(PhotoWindow& window) override;
-
-private:
-    bool m_unloaded = false;
-};
-
-PhotoPair g_pair;
-PhotoWindow g_borderless;
-PhotoWindow g_bordered;
-
-PhotoWindow& WindowFor(int16_t border) {
-    return border == 0 ? g_borderless : g_bordered;
-}
-
 double SystemTwipsPerPixel() {
     return TwipsPerPixel(static_cast<int>(GetDpiForSystem()));
-}
-
-FrameMetrics MeasureBorderedFrame() {
-    PixelRect outer = g_bordered.OuterRect();
-    PixelSize inner = g_bordered.InnerSize();
-    return MeasureFrame(outer.width, outer.height, inner.width, inner.height);
 }
 
 RECT ToRECT(const PixelRect& rect) {
@@ -70,84 +39,80 @@ PixelRect KeepOnAMonitor(const PixelRect& rect) {
     return MoveIntoArea(rect, ToPixelRect(NearestMonitor(rect).rcWork));
 }
 
-void ShowEmptyPhoto() {
+}  // namespace
+
+PhotoWindowPair::PhotoWindowPair(SettingRecord& setting, PhotoPairOwner& owner) : m_setting(setting), m_owner(owner) {}
+
+bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
+    return m_borderless.Create(instance) && m_bordered.Create(instance);
+}
+
+void PhotoWindowPair::DestroyWindows() {
+    m_borderless.Destroy();
+    m_bordered.Destroy();
+}
+
+FrameMetrics PhotoWindowPair::MeasureBorderedFrame() const {
+    PixelRect outer = m_bordered.OuterRect();
+    PixelSize inner = m_bordered.InnerSize();
+    return MeasureFrame(outer.width, outer.height, inner.width, inner.height);
+}
+
+void PhotoWindowPair::ShowEmptyPhoto() {
     int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
-    for (PhotoWindow* window : {&g_borderless, &g_bordered}) {
+    for (PhotoWindow* window : {&m_borderless, &m_bordered}) {
         window->SetPicture(nullptr);
         window->SetOuterSize(side, side);
     }
 }
 
-void PhotoPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
+void PhotoWindowPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
     if (button & 1) {
         // Drags the window as if by its caption bar, until the button is released.
         ReleaseCapture();
         SendMessageW(window.Handle(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
         return;
     }
-    ShowContextMenu(button);
+    m_owner.OnPhotoMenu(button);
 }
 
-void PhotoPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
+void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
     if (files.empty())
         return;
     if (!IsDroppablePicture(files.front())) {
-        ShowMessageBox(window.Handle(), kDropRefusal, kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(window.Handle(), kDropRefusal, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    SettingRecord& setting = Setting();
-    TakePicture(setting, files.front());
-    SaveSetting(true);
-    LoadPhoto(setting.PictureFile);
-    PlacePhotoWindow(setting.LastWindowBorder, setting.LastWindowTop, setting.LastWindowLeft);
-    ShowPhotoWindow(setting.CurrentBorder, setting.WindowPosition);
+    m_owner.OnPictureDropped(files.front());
 }
 
 // Closing either window, or the end of the session, ends the whole widget: the other window
 // is hidden, and a process left running without a lock could never be reached again.
-void PhotoPair::OnUnload(PhotoWindow&) {
+void PhotoWindowPair::OnUnload(PhotoWindow&) {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    SaveSetting(true);
-    ReleaseStartLock();
-    g_borderless.Destroy();
-    g_bordered.Destroy();
-    PostQuitMessage(0);
+    m_owner.OnPhotoUnload();
 }
 
-}  // namespace
-
-void LoadPhotoWindows(HINSTANCE instance) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);  // dialogs and pictures
-    if (!g_borderless.Create(instance, PhotoWindow::Frame::Borderless, &g_pair) ||
-        !g_bordered.Create(instance, PhotoWindow::Frame::Bordered, &g_pair)) {
-        ReleaseStartLock();
-        ShowMessageBox(nullptr, "写真のウィンドウを作成できないため、Pimmoを終了します。", kAppTitle,
-                       MB_OK | MB_ICONSTOP);
-        EndProgram(2);
-    }
-}
-
-void LoadPhoto(const std::string& path) {
+void PhotoWindowPair::LoadPhoto(const std::string& path, const std::string& cachePath) {
     FrameMetrics frame = MeasureBorderedFrame();
-    SettingRecord& setting = Setting();
-    PhotoLoadResult result = LoadPhotoPicture({path, setting.IsStretched, setting.IsStretchBmpCashed,
-                                               setting.PictureSize, setting.StretchMode, CacheFilePath()});
-    setting.IsStretchBmpCashed = result.isStretchBmpCashed;
+    PhotoLoadResult result = LoadPhotoPicture({path, m_setting.IsStretched, m_setting.IsStretchBmpCashed,
+                                               m_setting.PictureSize, m_setting.StretchMode, cachePath});
+    m_setting.IsStretchBmpCashed = result.isStretchBmpCashed;
     if (!result.picture) {
         ShowEmptyPhoto();
         return;
     }
     int width = result.picture->width, height = result.picture->height;
-    g_borderless.SetPicture(result.picture);
-    g_borderless.SetOuterSize(width, height);
-    g_bordered.SetPicture(result.picture);
-    g_bordered.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+    m_borderless.SetPicture(result.picture);
+    m_borderless.SetOuterSize(width, height);
+    m_bordered.SetPicture(result.picture);
+    m_bordered.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
 }
 
-void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
-    Setting().CurrentBorder = border;
+void PhotoWindowPair::PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption) {
+    m_setting.CurrentBorder = border;
     PhotoWindow& target = WindowFor(border);
     double twipsPerPixel = SystemTwipsPerPixel();
     PixelRect place = target.OuterRect();
@@ -155,13 +120,13 @@ void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
     place.top = TwipsToPixels(top, twipsPerPixel);
     place = KeepOnAMonitor(place);
     target.MoveTo(place.left, place.top);
-    target.SetCaption(AgeCaption());
+    target.SetCaption(caption);
     AlignOtherWindow(border);
 }
 
 // The frame is kept on the screen at the top and left edges of the photo's monitor (the
 // screen origin on a single monitor), so that the caption bar stays reachable.
-void AlignOtherWindow(int16_t current) {
+void PhotoWindowPair::AlignOtherWindow(int16_t current) {
     FrameMetrics frame = MeasureBorderedFrame();
     PhotoWindow& from = WindowFor(current);
     PhotoWindow& to = WindowFor(current == 0 ? 1 : 0);
@@ -176,46 +141,26 @@ void AlignOtherWindow(int16_t current) {
     to.SetPicture(from.Picture());
 }
 
-void ShowPhotoWindow(int16_t border, int16_t stacking) {
+void PhotoWindowPair::ShowPhotoWindow(int16_t border, int16_t stacking) {
     APICall::SetWindowZOrder(WindowFor(border).Handle(), stacking);
     WindowFor(border == 0 ? 1 : 0).Hide();
 }
 
-void ToggleBorder() {
-    SettingRecord& setting = Setting();
-    int16_t current = setting.CurrentBorder == 0 ? 0 : 1;
+void PhotoWindowPair::ToggleBorder() {
+    int16_t current = m_setting.CurrentBorder == 0 ? 0 : 1;
     AlignOtherWindow(current);
     int16_t next = current == 0 ? 1 : 0;
-    APICall::SetWindowZOrder(WindowFor(next).Handle(), setting.WindowPosition);
+    APICall::SetWindowZOrder(WindowFor(next).Handle(), m_setting.WindowPosition);
     WindowFor(current).Hide();
-    setting.CurrentBorder = next;
+    m_setting.CurrentBorder = next;
 }
 
-WindowPlace CurrentWindowPlace() {
-    PixelRect rect = WindowFor(Setting().CurrentBorder).OuterRect();
+WindowPlace PhotoWindowPair::CurrentWindowPlace() const {
+    PixelRect rect = WindowFor(m_setting.CurrentBorder).OuterRect();
     double twipsPerPixel = SystemTwipsPerPixel();
     return {PixelsToTwips(rect.top, twipsPerPixel).value_or(0), PixelsToTwips(rect.left, twipsPerPixel).value_or(0)};
 }
 
-HWND CurrentPhotoWindow() {
-    return WindowFor(Setting().CurrentBorder).Handle();
-}
-
-std::string AgeCaption() {
-    return AgeCaption(Setting().PimmoName, Setting().PimmoBirthDay, Today());
-}
-
-void AnniversaryMessage() {
-    std::string text = AnniversaryMessageText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
-    if (!text.empty())
-        ShowMessageBox(CurrentPhotoWindow(), text, kAppTitle, MB_OK);
-}
-
-int RunMessageLoop() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+HWND PhotoWindowPair::CurrentPhotoWindow() const {
+    return WindowFor(m_setting.CurrentBorder).Handle();
 }

@@ -6,34 +6,71 @@
 #include <cstdint>
 #include <string>
 
-// Creates both windows hidden: first the borderless, then the bordered one.
-void LoadPhotoWindows(HINSTANCE instance);
-// Puts the picture (natural size, cached or scaled) into both windows and sizes them to it.
-void LoadPhoto(const std::string& path);
-// Makes the window chosen by border current, moves it to (left, top) twips and captions it.
-// A place on no monitor is moved onto the nearest monitor's work area.
-void PlacePhotoWindow(int16_t border, int32_t top, int32_t left);
-// Gives the other window the caption, place, size and picture of the current one (0 the
-// borderless window, any other value the bordered one).
-void AlignOtherWindow(int16_t current);
-// Shows the chosen window with the stacking order (0 normal, 1 on top, other bottom), hides the other.
-void ShowPhotoWindow(int16_t border, int16_t stacking);
-// Switches the current window in place: the frame appears or disappears around the photo.
-void ToggleBorder();
+#include "PhotoWindow.h"
+#include "SettingRecord.h"
+
+// What the pair leaves to the widget: the commands that save the setting or end the program.
+class PhotoPairOwner {
+public:
+    // The right button went down on the photo (button: 2 right, 4 middle).
+    virtual void OnPhotoMenu(int16_t button) = 0;
+    // A picture file that may be shown was dropped on the photo.
+    virtual void OnPictureDropped(const std::string& path) = 0;
+    // Either window is being closed, or the session ends.
+    virtual void OnPhotoUnload() = 0;
+
+protected:
+    ~PhotoPairOwner() = default;
+};
 
 struct WindowPlace {
     int32_t top = 0;   // twips
     int32_t left = 0;  // twips
 };
-// The outer position of the current window (chosen by the record's CurrentBorder).
-WindowPlace CurrentWindowPlace();
 
-// The current (visible) photo window, owner of the widget's dialogs and menus.
-HWND CurrentPhotoWindow();
+class PhotoWindowPair final : private PhotoWindowEvents {
+public:
+    // The pair reads and sets the record's picture, scaling and CurrentBorder fields.
+    PhotoWindowPair(SettingRecord& setting, PhotoPairOwner& owner);
 
-// The child's name and today's day number since the birthday, for the windows' caption.
-std::string AgeCaption();
-// Announces today's birthday, month-birthday or round day count, if any.
-void AnniversaryMessage();
-// Runs until the photo windows are gone; returns the exit code.
-int RunMessageLoop();
+    // Creates both windows hidden: first the borderless, then the bordered one.
+    bool LoadPhotoWindows(HINSTANCE instance);
+    void DestroyWindows();
+
+    // Puts the picture (natural size, cached or scaled) into both windows and sizes them to it.
+    void LoadPhoto(const std::string& path, const std::string& cachePath);
+    // Makes the window chosen by border current, moves it to (left, top) twips and captions it.
+    // A place on no monitor is moved onto the nearest monitor's work area.
+    void PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption);
+    // Gives the other window the caption, place, size and picture of the current one (0 the
+    // borderless window, any other value the bordered one).
+    void AlignOtherWindow(int16_t current);
+    // Shows the chosen window with the stacking order (0 normal, 1 on top, other bottom), hides the other.
+    void ShowPhotoWindow(int16_t border, int16_t stacking);
+    // Switches the current window in place: the frame appears or disappears around the photo.
+    void ToggleBorder();
+
+    // The outer position of the current window (chosen by the record's CurrentBorder).
+    WindowPlace CurrentWindowPlace() const;
+    // The current photo window, owner of the widget's dialogs and menus.
+    HWND CurrentPhotoWindow() const;
+    HWND Borderless() const { return m_borderless.Handle(); }
+    HWND Bordered() const { return m_bordered.Handle(); }
+
+private:
+    void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
+    void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
+    void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
+    void OnUnload(PhotoWindow& window) override;
+
+    PhotoWindow& WindowFor(int16_t border) { return border == 0 ? m_borderless : m_bordered; }
+    const PhotoWindow& WindowFor(int16_t border) const { return border == 0 ? m_borderless : m_bordered; }
+    FrameMetrics MeasureBorderedFrame() const;
+    void ShowEmptyPhoto();
+
+    SettingRecord& m_setting;
+    PhotoPairOwner& m_owner;
+    PhotoWindow m_borderless{PhotoWindow::Frame::Borderless, *this};
+    PhotoWindow m_bordered{PhotoWindow::Frame::Bordered, *this};
+    bool m_unloaded = false;
+};

@@ -1,62 +1,132 @@
 #include "PimmoModule.h"
 
-#include <optional>
-
+#include "AgeMessages.h"
+#include "CallbackGuard.h"
 #include "CommandLine.h"
+#include "ContextMenu.h"
 #include "IniFileRelatedLibrary.h"
-#include "MessageBoxes.h"
-#include "PhotoWindowPair.h"
+#include "MessageBox.h"
+#include "PictureChoice.h"
 #include "ProgramLocation.h"
 #include "SettingNames.h"
-#include "SettingStore.h"
 #include "Unicode.h"
 #include "WizardDialog.h"
 
 namespace {
 
-SettingRecord g_setting;
-std::string g_settingSection;
-std::string g_cacheName;
-std::optional<SettingStore> g_store;
+constexpr char kWindowsFailedMessage[] = "写真のウィンドウを作成できないため、Pimmoを終了します。";
+constexpr char kUnexpectedFailureMessage[] = "予期しないエラーが発生したため、Pimmoを終了します。";
 
-const SettingStore& Store() {
-    return *g_store;
+std::string UnreadableSettingMessage(const SettingStore& store, const SettingLoadResult& result) {
+    return "設定ファイルの値を読み取れないため、Pimmoを終了します。\r\nファイル: " + store.ProfileFile() +
+           "\r\nセクション: [" + store.Section() + "]\r\nキー: " + result.key + "\r\n値: " + result.value;
 }
 
-void SelectSetting(int16_t settingNumber) {
-    g_settingSection = SettingSectionFor(settingNumber);
-    g_cacheName = CacheNameFor(settingNumber);
-    g_store.emplace(IniFileRelatedLibrary::ProfileFilePath(ProgramBaseName(), "ini"), g_settingSection);
+}  // namespace
+
+PimmoModule::PimmoModule(HINSTANCE instance) : m_instance(instance) {
+    SetProgramTitle(kAppTitle);
 }
 
-// A hand-edited section that cannot be read ends the widget before it writes anything else;
-// the lock it took is released, or the setting would stay blocked until house /R.
-void LoadSettingOrEnd(bool& found) {
-    SettingLoadResult result = Store().Load(g_setting);
-    if (result.outcome == SettingLoadResult::Outcome::Unreadable) {
-        ReleaseStartLock();
-        ShowMessageBox(nullptr,
-                       "設定ファイルの値を読み取れないため、Pimmoを終了します。\r\nファイル: " + Store().ProfileFile() +
-                           "\r\nセクション: [" + g_settingSection + "]\r\nキー: " + result.key +
-                           "\r\n値: " + result.value,
-                       kAppTitle, MB_OK | MB_ICONSTOP);
-        EndProgram(2);
-    }
-    found = result.outcome == SettingLoadResult::Outcome::Loaded;
+void PimmoModule::SelectSetting(int16_t settingNumber) {
+    m_section = SettingSectionFor(settingNumber);
+    m_cacheName = CacheNameFor(settingNumber);
+    m_store.emplace(IniFileRelatedLibrary::ProfileFilePath(ProgramBaseName(), "ini"), m_section);
+}
+
+// A hand-edited section that cannot be read ends the widget before it writes anything else.
+bool PimmoModule::LoadSetting() {
+    SettingLoadResult result = m_store->Load(m_setting);
+    if (result.outcome == SettingLoadResult::Outcome::Unreadable)
+        Fail(UnreadableSettingMessage(*m_store, result), ExitCode::SettingUnusable);
+    return result.outcome == SettingLoadResult::Outcome::Loaded;
 }
 
 // A new setting: the defaults, then the wizard lets the user edit them. The bordered window
 // waits at the screen origin.
-void NewSetting() {
-    g_setting = NewSettingRecord(Today());
+void PimmoModule::NewSetting() {
+    m_setting = NewSettingRecord(Today());
     RunSettingWizard();
-    g_setting.IsStretchBmpCashed = 0;
+    m_setting.IsStretchBmpCashed = 0;
 }
 
-[[noreturn]] void RunEditMode() {
-    bool found = false;
-    LoadSettingOrEnd(found);
-    if (found)
+void PimmoModule::SaveSetting(bool capture) {
+    if (capture) {
+        m_setting.LastWindowBorder = m_setting.CurrentBorder;
+        WindowPlace place = m_pair.CurrentWindowPlace();
+        m_setting.LastWindowLeft = place.left;
+        m_setting.LastWindowTop = place.top;
+    }
+    m_store->Save(m_setting);
+}
+
+void PimmoModule::ClearSetting() {
+    m_store->Clear();
+}
+
+void PimmoModule::ReleaseStartLock() {
+    if (m_store)
+        m_store->ReleaseStartLock();
+}
+
+void PimmoModule::LoadPhoto() {
+    m_pair.LoadPhoto(m_setting.PictureFile, CacheFilePath());
+}
+
+void PimmoModule::PlacePhotoWindow() {
+    m_pair.PlacePhotoWindow(m_setting.LastWindowBorder, m_setting.LastWindowTop, m_setting.LastWindowLeft,
+                            AgeCaption());
+}
+
+void PimmoModule::ShowPhotoWindow() {
+    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, m_setting.WindowPosition);
+}
+
+std::string PimmoModule::AgeCaption() const {
+    return ::AgeCaption(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+}
+
+void PimmoModule::AnniversaryMessage() const {
+    std::string text = AnniversaryMessageText(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    if (!text.empty())
+        ShowMessage(CurrentPhotoWindow(), text, MB_OK);
+}
+
+std::string PimmoModule::CacheFilePath() const {
+    return ProfileFolder() + m_cacheName;
+}
+
+void PimmoModule::Fail(std::string_view text, ExitCode code) {
+    ReleaseStartLock();
+    ShowMessage(nullptr, text, MB_OK | MB_ICONSTOP);
+    EndProgram(code);
+}
+
+void PimmoModule::EndProgram(ExitCode code) {
+    ExitProcess(static_cast<UINT>(code));
+}
+
+void PimmoModule::OnPhotoMenu(int16_t button) {
+    ShowContextMenu(button);
+}
+
+void PimmoModule::OnPictureDropped(const std::string& path) {
+    TakePicture(m_setting, path);
+    SaveSetting(true);
+    LoadPhoto();
+    PlacePhotoWindow();
+    ShowPhotoWindow();
+}
+
+void PimmoModule::OnPhotoUnload() {
+    SaveSetting(true);
+    ReleaseStartLock();
+    m_pair.DestroyWindows();
+    PostQuitMessage(0);
+}
+
+void PimmoModule::RunEditMode() {
+    if (LoadSetting())
         RunSettingWizard();
     else
         NewSetting();
@@ -65,71 +135,48 @@ void NewSetting() {
     EndProgram();
 }
 
-[[noreturn]] void RunDeleteMode() {
-    Store().Clear();
+void PimmoModule::RunDeleteMode() {
+    ClearSetting();
     ReleaseStartLock();
     EndProgram();
 }
 
-int RunShowMode() {
-    bool found = false;
-    LoadSettingOrEnd(found);
-    if (!found)
+int PimmoModule::RunShowMode() {
+    if (!LoadSetting())
         NewSetting();
-    LoadPhoto(g_setting.PictureFile);
-    PlacePhotoWindow(g_setting.LastWindowBorder, g_setting.LastWindowTop, g_setting.LastWindowLeft);
-    ShowPhotoWindow(g_setting.CurrentBorder, g_setting.WindowPosition);
+    LoadPhoto();
+    PlacePhotoWindow();
+    ShowPhotoWindow();
     AnniversaryMessage();
     return RunMessageLoop();
 }
 
-}  // namespace
-
-SettingRecord& Setting() {
-    return g_setting;
-}
-const std::string& SettingSection() {
-    return g_settingSection;
-}
-const std::string& CacheName() {
-    return g_cacheName;
-}
-std::string CacheFilePath() {
-    return ProfileFolder() + g_cacheName;
-}
-
-void SaveSetting(bool capture) {
-    if (capture) {
-        g_setting.LastWindowBorder = g_setting.CurrentBorder;
-        WindowPlace place = CurrentWindowPlace();
-        g_setting.LastWindowLeft = place.left;
-        g_setting.LastWindowTop = place.top;
+int PimmoModule::RunMessageLoop() {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    Store().Save(g_setting);
+    return static_cast<int>(message.wParam);
 }
 
-void ReleaseStartLock() {
-    Store().ReleaseStartLock();
-}
-
-void EndProgram(UINT exitCode) {
-    ExitProcess(exitCode);
-}
-
-int Main(HINSTANCE instance, std::wstring_view commandLine) {
+int PimmoModule::Main(std::wstring_view commandLine) {
     std::string arguments(ArgumentText(Narrow(commandLine)));
     std::optional<WidgetCommand> command = ParseWidgetCommand(arguments);
     if (!command) {
-        ShowMessageBox(nullptr, BadSettingNumberMessage(arguments), kAppTitle, MB_OK | MB_ICONSTOP);
-        return 1;
+        ShowMessage(nullptr, BadSettingNumberMessage(arguments), MB_OK | MB_ICONSTOP);
+        return static_cast<int>(ExitCode::BadCommandLine);
     }
     SelectSetting(command->settingNumber);
-    if (Store().IsStartLocked()) {
-        ShowMessageBox(nullptr, StartLockMessage(command->switchText), kAppTitle, MB_OK | MB_ICONEXCLAMATION);
-        return 0;
+    if (m_store->IsStartLocked()) {
+        ShowMessage(nullptr, StartLockMessage(command->switchText), MB_OK | MB_ICONEXCLAMATION);
+        return static_cast<int>(ExitCode::Done);
     }
-    Store().SetStartLock();
-    LoadPhotoWindows(instance);
+    m_store->SetStartLock();
+    // From here on every end releases the lock, an unexpected one too.
+    SetUnexpectedFailureHandler([this] { Fail(kUnexpectedFailureMessage, ExitCode::UnexpectedFailure); });
+    if (!m_pair.LoadPhotoWindows(m_instance))
+        Fail(kWindowsFailedMessage, ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)
         RunEditMode();
     if (command->mode == WidgetMode::Delete)

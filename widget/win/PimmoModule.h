@@ -1,26 +1,79 @@
 #pragma once
-// The widget's program-wide state and its start procedure.
+// The widget's application object: one setting, its store and its two photo windows, from
+// the start procedure to the end of the process.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "PhotoWindowPair.h"
 #include "SettingRecord.h"
+#include "SettingStore.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 
-SettingRecord& Setting();
-const std::string& SettingSection();
-const std::string& CacheName();
-// The scaled-picture cache of this setting: the profile's folder + CacheName().
-std::string CacheFilePath();
+// How a widget process ends.
+enum class ExitCode : UINT {
+    Done = 0,               // every regular end, the refusal of a served setting too
+    BadCommandLine = 1,     // the setting number could not be read; no file was touched
+    SettingUnusable = 2,    // the setting or the windows could not be used; the lock is released
+    UnexpectedFailure = 3,  // an unexpected failure inside a window; the lock is released
+};
 
-// Writes the record; with capture, first takes the current window's frame and position.
-void SaveSetting(bool capture);
-void ReleaseStartLock();
-// The immediate end: no window-closing handling runs.
-[[noreturn]] void EndProgram(UINT exitCode = 0);
+class PimmoModule final : private PhotoPairOwner {
+public:
+    explicit PimmoModule(HINSTANCE instance);
 
-// Parses the command line, guards the setting with its start lock and runs the chosen mode.
-// Returns the process exit code (show mode returns when its message loop ends).
-int Main(HINSTANCE instance, std::wstring_view commandLine);
+    // Parses the command line, guards the setting with its start lock and runs the chosen mode.
+    // Returns the process exit code (show mode returns when its message loop ends).
+    int Main(std::wstring_view commandLine);
+
+    // The record's operations on the setting's section of the per-user profile file.
+    bool LoadSetting();
+    void NewSetting();
+    // Writes the record; with capture, first takes the current window's frame and position.
+    void SaveSetting(bool capture);
+    void ClearSetting();
+    void ReleaseStartLock();
+
+    // The picture of the record, cached or scaled, into both windows.
+    void LoadPhoto();
+    // The record's window place, frame and caption; then the window shown in its stacking order.
+    void PlacePhotoWindow();
+    void ShowPhotoWindow();
+    void ToggleBorder() { m_pair.ToggleBorder(); }
+    // The child's name and today's day number since the birthday, for the windows' caption.
+    std::string AgeCaption() const;
+    // Announces today's birthday, month-birthday or round day count, if any.
+    void AnniversaryMessage() const;
+
+    SettingRecord& Setting() { return m_setting; }
+    const std::string& SettingSection() const { return m_section; }
+    // The scaled-picture cache of this setting: the profile's folder + CacheName.
+    std::string CacheFilePath() const;
+    HWND CurrentPhotoWindow() const { return m_pair.CurrentPhotoWindow(); }
+
+    // The one way the widget gives up: releases the start lock, tells the user, ends.
+    [[noreturn]] void Fail(std::string_view text, ExitCode code);
+    // The immediate end: no window-closing handling runs.
+    [[noreturn]] static void EndProgram(ExitCode code = ExitCode::Done);
+
+private:
+    void OnPhotoMenu(int16_t button) override;
+    void OnPictureDropped(const std::string& path) override;
+    void OnPhotoUnload() override;
+
+    void SelectSetting(int16_t settingNumber);
+    [[noreturn]] void RunEditMode();
+    [[noreturn]] void RunDeleteMode();
+    int RunShowMode();
+    static int RunMessageLoop();
+
+    HINSTANCE m_instance;
+    SettingRecord m_setting;
+    std::string m_section;
+    std::string m_cacheName;
+    std::optional<SettingStore> m_store;
+    PhotoWindowPair m_pair{m_setting, *this};
+};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ComApartment.h"
 #include "JpegEndScanner.h"
 #include "PictureHeader.h"
 #include "PictureResampler.h"
@@ -103,8 +104,9 @@ bool StreamRows(IWICBitmapSource* source, int bytesPerPixel, PixelSize size, Pic
 IWICImagingFactory* WicFactory() {
     // Kept for the life of the thread: every load of this widget runs on its one UI thread.
     thread_local IWICImagingFactory* factory = [] {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         IWICImagingFactory* created = nullptr;
+        if (!EnsureComApartment())
+            return created;
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&created));
         return created;
     }();

@@ -3,5 +3,6 @@
 #include "PimmoModule.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return Main(instance, GetCommandLineW());
+    PimmoModule pimmo(instance);
+    return pimmo.Main(GetCommandLineW());
 }

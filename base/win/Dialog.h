@@ -1,8 +1,8 @@
 #pragma once
-// One base for the checker's modal dialogs: DialogBoxParamW with the object in DWLP_USER.
+// One base for the programs' modal dialogs: DialogBoxParamW with the object in DWLP_USER.
 #include <windows.h>
 
-namespace pruvo {
+#include <string>
 
 class Dialog {
 public:
@@ -19,13 +19,19 @@ protected:
 
     // Returns TRUE to let the system set the focus.
     virtual BOOL OnInitDialog() = 0;
-    // Returns true when the command was handled.
-    virtual bool OnCommand(int id) = 0;
+    // Returns true when the command was handled; code is the control's notification.
+    virtual bool OnCommand(int id, int code) = 0;
+    // Messages besides WM_INITDIALOG and WM_COMMAND; FALSE leaves them to the dialog manager.
+    virtual INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND Handle() const { return m_window; }
     HWND Item(int id) const { return GetDlgItem(m_window, id); }
     HINSTANCE Instance() const { return m_instance; }
     void End(INT_PTR result) { EndDialog(m_window, result); }
+
+    std::string ItemText(int id) const;
+    void SetItemText(int id, const std::string& text) const;
+    void ShowItem(int id, bool shown) const;
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -34,5 +40,3 @@ private:
     HWND m_window = nullptr;
     HINSTANCE m_instance = nullptr;
 };
-
-}  // namespace pruvo

@@ -1,6 +1,5 @@
-#include "CheckerHelpText.h"
+#include "HelpText.h"
 
-namespace pruvo {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -66,18 +65,18 @@ bool IsValidUtf8(std::string_view bytes) {
 
 HelpFormat DetectHelpFormat(std::string_view bytes) {
     if (bytes.starts_with(kWinHelpMagic)) {
-        return HelpFormat::kUnreadable;
+        return HelpFormat::Unreadable;
     }
     if (bytes.starts_with(kUtf16LeBom)) {
-        return bytes.size() % 2 == 0 ? HelpFormat::kUtf16Le : HelpFormat::kUnreadable;
+        return bytes.size() % 2 == 0 ? HelpFormat::Utf16Le : HelpFormat::Unreadable;
     }
     if (bytes.find('\0') != std::string_view::npos) {
-        return HelpFormat::kUnreadable;
+        return HelpFormat::Unreadable;
     }
     if (bytes.starts_with(kUtf8Bom) || IsValidUtf8(bytes)) {
-        return HelpFormat::kUtf8;
+        return HelpFormat::Utf8;
     }
-    return HelpFormat::kAnsi;
+    return HelpFormat::Ansi;
 }
 
 std::string PrepareHelpText(std::string_view utf8) {
@@ -99,5 +98,3 @@ std::string PrepareHelpText(std::string_view utf8) {
     }
     return text;
 }
-
-}  // namespace pruvo

@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "CheckerHelpText.h"
 #include "CheckerTexts.h"
+#include "HelpText.h"
 
-namespace pruvo {
 namespace {
+
+using namespace Pruvo;  // the checker's own texts, tested beside its help text
 
 struct FormatCase {
     std::string bytes;
@@ -24,15 +25,15 @@ using namespace std::string_literals;
 INSTANTIATE_TEST_SUITE_P(
     Files,
     DetectHelpFormatTest,
-    ::testing::Values(FormatCase{"", HelpFormat::kUtf8},
-                      FormatCase{"Pruvo help\r\n", HelpFormat::kUtf8},
-                      FormatCase{"ヘルプ", HelpFormat::kUtf8},
-                      FormatCase{"\xEF\xBB\xBFx", HelpFormat::kUtf8},
-                      FormatCase{"\x83w\x83\x8b\x83v", HelpFormat::kAnsi},  // "ヘルプ" in Shift-JIS
-                      FormatCase{"\xFF\xFEh\0"s, HelpFormat::kUtf16Le},
-                      FormatCase{"\xFF\xFEh"s, HelpFormat::kUnreadable},                 // odd length cannot be UTF-16
-                      FormatCase{"\x3F\x5F\x03\0\x10\0\0\0"s, HelpFormat::kUnreadable},  // compiled WinHelp
-                      FormatCase{"text\0more"s, HelpFormat::kUnreadable}));
+    ::testing::Values(FormatCase{"", HelpFormat::Utf8},
+                      FormatCase{"Pruvo help\r\n", HelpFormat::Utf8},
+                      FormatCase{"ヘルプ", HelpFormat::Utf8},
+                      FormatCase{"\xEF\xBB\xBFx", HelpFormat::Utf8},
+                      FormatCase{"\x83w\x83\x8b\x83v", HelpFormat::Ansi},  // "ヘルプ" in Shift-JIS
+                      FormatCase{"\xFF\xFEh\0"s, HelpFormat::Utf16Le},
+                      FormatCase{"\xFF\xFEh"s, HelpFormat::Unreadable},                 // odd length cannot be UTF-16
+                      FormatCase{"\x3F\x5F\x03\0\x10\0\0\0"s, HelpFormat::Unreadable},  // compiled WinHelp
+                      FormatCase{"text\0more"s, HelpFormat::Unreadable}));
 
 struct Utf8Case {
     std::string bytes;
@@ -81,4 +82,3 @@ TEST(CheckerTexts, FileVersionQueryWritesFourUpperCaseDigitsEach) {
 }
 
 }  // namespace
-}  // namespace pruvo

@@ -1,0 +1,101 @@
+#include "HelpViewer.h"
+
+#include <cstring>
+
+#include "BaseResource.h"
+#include "Dialog.h"
+#include "HelpText.h"
+#include "Unicode.h"
+#include "UniqueHandles_win.h"
+
+namespace {
+
+// A help text is a few pages; anything far larger is not a help text of this program.
+constexpr DWORD kLargestHelpFile = 4u << 20;
+
+struct FileBytes {
+    std::string bytes;
+    bool found = false;
+    bool readable = false;
+};
+
+FileBytes ReadFileBytes(const std::wstring& path) {
+    FileBytes file;
+    const UniqueFile handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) {
+        const DWORD error = GetLastError();
+        file.found = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+        return file;
+    }
+    file.found = true;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(handle.Get(), &size) && size.QuadPart <= kLargestHelpFile) {
+        file.bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD read = 0;
+        file.readable = file.bytes.empty() || (ReadFile(handle.Get(), file.bytes.data(),
+                                                        static_cast<DWORD>(file.bytes.size()), &read, nullptr) &&
+                                               read == file.bytes.size());
+    }
+    return file;
+}
+
+std::string DecodeHelpBytes(const std::string& bytes, HelpFormat format) {
+    switch (format) {
+        case HelpFormat::Utf8:
+            return bytes;
+        case HelpFormat::Ansi:
+            return AnsiToUtf8(bytes);
+        case HelpFormat::Utf16Le: {
+            std::wstring wide((bytes.size() - 2) / 2, L'\0');
+            memcpy(wide.data(), bytes.data() + 2, wide.size() * sizeof(wchar_t));
+            return Narrow(wide);
+        }
+        case HelpFormat::Unreadable:
+            break;
+    }
+    return {};
+}
+
+class HelpViewerDialog : public Dialog {
+public:
+    HelpViewerDialog(std::string caption, const std::wstring& text) : m_caption(std::move(caption)), m_text(text) {}
+
+private:
+    BOOL OnInitDialog() override {
+        SetWindowTextW(Handle(), Widen(m_caption).c_str());
+        SetDlgItemTextW(Handle(), IDC_HELPTEXT, m_text.c_str());
+        SetFocus(Item(IDOK));
+        return FALSE;
+    }
+
+    bool OnCommand(int id, int) override {
+        if (id == IDOK || id == IDCANCEL) {
+            End(id);
+            return true;
+        }
+        return false;
+    }
+
+    std::string m_caption;
+    const std::wstring& m_text;
+};
+
+}  // namespace
+
+HelpFileText ReadHelpFile(const std::wstring& path) {
+    const FileBytes file = ReadFileBytes(path);
+    if (!file.found) {
+        return {{}, HelpFileError::Missing};
+    }
+    const HelpFormat format = file.readable ? DetectHelpFormat(file.bytes) : HelpFormat::Unreadable;
+    if (format == HelpFormat::Unreadable) {
+        return {{}, HelpFileError::Unreadable};
+    }
+    return {Widen(PrepareHelpText(DecodeHelpBytes(file.bytes, format))), std::nullopt};
+}
+
+void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text) {
+    HelpViewerDialog viewer(caption, text);
+    viewer.RunModal(instance, IDD_HELPVIEW, owner);
+}

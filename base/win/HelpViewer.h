@@ -1,0 +1,20 @@
+#pragma once
+// Help files are plain text beside the programs, shown in a small modal viewer. Its dialog
+// template comes from HelpViewer.rc, which every program's resource script includes.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+enum class HelpFileError { Missing, Unreadable };
+
+struct HelpFileText {
+    std::wstring text;  // ready for a multi-line edit control
+    std::optional<HelpFileError> error;
+};
+
+// Reads and decodes a help file: UTF-8, UTF-16 with byte-order mark, or the ANSI code page.
+HelpFileText ReadHelpFile(const std::wstring& path);
+
+// Shows the text in the viewer, captioned caption, owned by owner, until the user closes it.
+void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text);
