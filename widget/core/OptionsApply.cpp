@@ -1,0 +1,127 @@
+#include "OptionsApply.h"
+
+#include <optional>
+#include <string_view>
+
+#include "Conversions.h"
+
+namespace {
+
+ApplyResult Refuse(std::string message, OptionsControl focus, MessageIcon icon = MessageIcon::Exclamation) {
+    return {false, std::move(message), icon, focus};
+}
+
+// Japanese input methods readily type full-width digits; they mean the same number. The
+// full-width forms U+FF0B..U+FF19 (UTF-8 EF BC 8B..99) lie 0xFEE0 above "+", "-", "." and digits.
+std::string NarrowFullWidth(std::string_view text) {
+    std::string narrow;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
+            const auto last = static_cast<unsigned char>(text[i + 2]);
+            if ((last >= 0x90 && last <= 0x99) || last == 0x8E || last == 0x8B || last == 0x8D) {
+                narrow += static_cast<char>(last - 0x60);
+                i += 2;
+                continue;
+            }
+        }
+        if (text.substr(i, 3) == "\xE3\x80\x80") {  // ideographic space
+            narrow += ' ';
+            i += 2;
+            continue;
+        }
+        narrow += text[i];
+    }
+    return narrow;
+}
+
+std::optional<int> SelectedNumber(const ListControl& list) {
+    if (list.selected < 0 || list.selected >= static_cast<int>(list.entries.size()))
+        return std::nullopt;
+    auto value = TextToInt32(list.entries[static_cast<size_t>(list.selected)]);
+    return value ? std::optional<int>(*value) : std::nullopt;
+}
+
+// The size to store: nullopt when the size is unchanged (even a stored size below 80 stays).
+struct SizeCheck {
+    std::optional<ApplyResult> refusal;
+    std::optional<int16_t> newSize;
+};
+
+SizeCheck CheckPictureSize(const std::string& text, int16_t storedSize) {
+    const auto number = TextToNumber(NarrowFullWidth(text));
+    if (!number)
+        return {Refuse(kSizeNotNumberMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+    if (*number == storedSize)
+        return {};
+    if (*number < kSmallestPictureSize)
+        return {Refuse(kSizeTooSmallMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+    const auto rounded = RoundToInt16(*number);
+    if (!rounded)
+        return {Refuse(kSizeTooLargeMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+    return {std::nullopt, rounded};
+}
+
+struct BirthdayCheck {
+    std::optional<ApplyResult> refusal;
+    CalendarDate date;
+};
+
+BirthdayCheck CheckBirthday(const OptionsForm& form) {
+    const auto year = SelectedNumber(form.PimmoBirthYear);
+    const auto month = SelectedNumber(form.PimmoBirthMonth);
+    const auto day = SelectedNumber(form.PimmoBirthDay);
+    if (!year || !month || !day) {
+        const OptionsControl focus = !year    ? OptionsControl::PimmoBirthYear
+                                     : !month ? OptionsControl::PimmoBirthMonth
+                                              : OptionsControl::PimmoBirthDay;
+        return {Refuse(kBirthdayMissingMessage, focus), {}};
+    }
+    const CalendarDate date{*year, *month, *day};
+    if (!IsValidDate(date))
+        return {Refuse(NonexistentDateMessage(*year, *month, *day), OptionsControl::PimmoBirthDay), {}};
+    return {std::nullopt, date};
+}
+
+// Stores a value that decides how the picture is scaled; a change makes the cache stale.
+void StoreScaling(int16_t& field, int16_t value, SettingRecord& record) {
+    if (field == value)
+        return;
+    field = value;
+    record.IsStretchBmpCashed = 0;
+}
+
+}  // namespace
+
+std::string NonexistentDateMessage(int year, int month, int day) {
+    return std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) +
+           "日という日はありません。正しい誕生日を指定してください";
+}
+
+ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
+    if (form.PimmoName.empty())
+        return Refuse(kNameMissingMessage, OptionsControl::PimmoName);
+    const SizeCheck size = CheckPictureSize(form.PimmoPictureSize.text, record.PictureSize);
+    if (size.refusal)
+        return *size.refusal;
+    const BirthdayCheck birthday = CheckBirthday(form);
+    if (birthday.refusal)
+        return *birthday.refusal;
+
+    if (size.newSize)
+        StoreScaling(record.PictureSize, *size.newSize, record);
+    StoreScaling(record.IsStretched, CheckedValue(form.PimmoIsPhotoStretch, record.IsStretched), record);
+    const int mode = form.PimmoStretchMode.selected;
+    if (mode >= 0 && mode < static_cast<int>(form.PimmoStretchMode.entries.size()))
+        StoreScaling(record.StretchMode, static_cast<int16_t>(mode), record);
+    record.PimmoName = form.PimmoName;
+    record.PimmoBirthDay = birthday.date;
+    record.WindowPosition = CheckedValue(form.PimmoIsTopMost, record.WindowPosition);
+    return {true, {}, MessageIcon::None, OptionsControl::None};
+}
+
+ApplyResult FinishWizard(const OptionsForm& form, SettingRecord& record) {
+    if (record.PictureFile.empty())
+        return Refuse(kPictureMissingMessage, OptionsControl::CommandSelectPicture, MessageIcon::None);
+    return ApplyOptions(form, record);
+}

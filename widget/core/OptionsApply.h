@@ -1,0 +1,50 @@
+#pragma once
+// The options dialog's check-and-store step, behind "OK" and "設定完了". Every check runs before
+// anything is stored: a refused form leaves the setting record exactly as it was, and the dialog
+// shows the message, puts the focus on the named control and stays open with the user's entries.
+#include <string>
+
+#include "OptionsForm.h"
+#include "SettingRecord.h"
+
+// The control that gets the focus after a refusal.
+enum class OptionsControl {
+    None,
+    PimmoName,
+    PimmoBirthYear,
+    PimmoBirthMonth,
+    PimmoBirthDay,
+    PimmoPictureSize,
+    CommandSelectPicture,
+};
+
+enum class MessageIcon { None, Exclamation };
+
+struct ApplyResult {
+    bool stored = false;  // true: every value is in the record; nothing to show
+    std::string message;  // UTF-8, shown in a message box captioned with the program's title
+    MessageIcon icon = MessageIcon::None;
+    OptionsControl focus = OptionsControl::None;
+};
+
+inline constexpr char kNameMissingMessage[] = "子供の名前を指定してください";
+inline constexpr char kSizeTooSmallMessage[] = "80ピクセル以下の数値は指定できません";
+inline constexpr char kPictureMissingMessage[] = "子供の写真を設定してください";
+inline constexpr char kSizeNotNumberMessage[] = "写真の大きさはピクセル数を数字で指定してください";
+inline constexpr char kSizeTooLargeMessage[] = "32767ピクセルより大きな数値は指定できません";
+inline constexpr char kBirthdayMissingMessage[] = "子供の誕生日を指定してください";
+inline constexpr double kSmallestPictureSize = 80;
+
+// "2025年2月29日という日はありません。正しい誕生日を指定してください"
+std::string NonexistentDateMessage(int year, int month, int day);
+
+// Checks, in this order: the name is not empty; the size text is a number, and when it differs
+// from the stored size, at least 80 and within 16 bits; a birthday is selected and exists.
+// Then stores the size (rounded half to even), the scaling flag and the stretch mode when they
+// changed (each change makes the cached scaled picture stale), the name, the birthday and the
+// top-most flag. A grayed check box and an unselected stretch mode keep the stored value.
+ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record);
+
+// "設定完了": a setting without a picture is refused before anything else is checked; otherwise
+// ApplyOptions. The wizard closes when the result is stored (its RetVal stays false).
+ApplyResult FinishWizard(const OptionsForm& form, SettingRecord& record);

@@ -1,0 +1,76 @@
+#pragma once
+// What the options dialog (PimmoOptionDialog) shows, as a plain value: the dialog fills its
+// controls from an OptionsForm, lets the user edit, reads the controls back into it and hands
+// it to ApplyOptions (OptionsApply.h). Nothing here touches a window or the profile file.
+#include <string>
+#include <vector>
+
+#include "CalendarDate.h"
+#include "SettingRecord.h"
+
+// Options mode: opened from the menu, closed by "OK" or "ｷｬﾝｾﾙ". Wizard mode: a new setting, or
+// one edited through "/I"; "画像の選択" and "設定完了" instead of OK and Cancel.
+enum class OptionsMode { Options, Wizard };
+
+// A stored value other than 0 and 1 (WindowPosition 2 puts the window at the bottom; a
+// hand-edited file may hold anything) is shown grayed and kept as long as the box is left alone.
+enum class CheckState { Unchecked, Checked, Grayed };
+
+struct ListControl {
+    std::vector<std::string> entries;
+    int selected = -1;  // index into entries; -1 when no entry is selected
+    bool enabled = true;
+};
+
+// PimmoPictureSize: a combo box whose entries are suggestions; any text may be typed.
+struct ComboControl {
+    std::vector<std::string> entries;
+    std::string text;
+    bool enabled = true;
+};
+
+// Fields are named after the dialog's controls.
+struct OptionsForm {
+    std::string caption;
+    std::string PimmoName;
+    ListControl PimmoBirthYear;   // entries are years in decimal, ascending
+    ListControl PimmoBirthMonth;  // "1".."12"
+    ListControl PimmoBirthDay;    // "1".."31" for every month; ApplyOptions refuses a day the month lacks
+    CheckState PimmoIsTopMost = CheckState::Unchecked;
+    CheckState PimmoIsPhotoStretch = CheckState::Unchecked;
+    ListControl PimmoStretchMode;  // entry i is stretch mode i
+    ComboControl PimmoPictureSize;
+    std::string LabelPictureFile;
+    bool CommandOKVisible = true;
+    bool CommandCancelVisible = true;
+    bool CommandSelectPictureVisible = false;
+    bool CommandNextVisible = false;  // "設定完了", in the place of "ｷｬﾝｾﾙ"
+};
+
+inline constexpr char kOptionsCaption[] = "Pimmo for Windowsの設定";
+inline constexpr char kNoPictureLabel[] = "未設定";
+inline constexpr int kFirstBirthYear = 1980;
+
+// The years the year list offers: kFirstBirthYear to the current year (a child born this year
+// can be entered), and a stored year outside that range in its place, so that it is shown and
+// kept rather than changed. storedYear 0 (no valid birthday) adds nothing.
+std::vector<int> BirthYears(int storedYear, int currentYear);
+
+// Fills the form from the setting record: the list entries, which of them is selected, which
+// controls are enabled and which buttons are visible for the mode.
+OptionsForm LoadOptions(const SettingRecord& record,
+                        const CalendarDate& today,
+                        OptionsMode mode = OptionsMode::Options);
+
+// The scaling check box was clicked: the stretch mode list and the size box follow it (they keep
+// their values while disabled and are still applied).
+void UpdateSizeControls(OptionsForm& form);
+
+// The picture path label: the path, or "未設定" when the setting has no picture yet. After
+// "画像の選択" (ChoosePicture) the dialog sets LabelPictureFile from the record again.
+std::string PictureFileLabel(const std::string& pictureFile);
+
+// The check box state for a stored 16-bit flag, and the value to store for a state (a grayed box
+// keeps the stored value).
+CheckState CheckStateOf(int16_t value);
+int16_t CheckedValue(CheckState state, int16_t stored);
