@@ -1,0 +1,66 @@
+#include "HouseMessages.h"
+
+#include "HouseNames.h"
+
+namespace PimmoHouseModule {
+namespace {
+
+HouseMessage Message(std::string text, MessageButtons buttons, MessageIcon icon) {
+    return {std::move(text), kHouseTitle, buttons, icon};
+}
+
+}  // namespace
+
+HouseMessage SecondInstanceMessage() {
+    return Message("二重起動できません", MessageButtons::Ok, MessageIcon::None);
+}
+
+HouseMessage ConfirmReleaseLocksMessage() {
+    return Message("起動ロックの強制解除を行います\r\nよろしいですか", MessageButtons::YesNo, MessageIcon::None);
+}
+
+HouseMessage WidgetsRunningMessage() {
+    return Message("すべてのPimmoウィンドウを閉じてから再実行してください", MessageButtons::Ok, MessageIcon::Stop);
+}
+
+HouseMessage ConfirmPositionResetMessage() {
+    return Message("すべてのPimmoウィンドウの位置を原点にリセットします\r\nよろしいですか", MessageButtons::YesNo,
+                   MessageIcon::None);
+}
+
+HouseMessage UnreadableListMessage(const UnreadableSettingList& error) {
+    return Message(error.message, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+HouseMessage WidgetStartFailedMessage(const std::string& commandLine) {
+    return Message("Pimmoを起動できないため、Pimmoハウスを終了します。\r\nコマンドライン: " + commandLine,
+                   MessageButtons::Ok, MessageIcon::Stop);
+}
+
+HouseMessage SelectLineToDeleteMessage() {
+    return Message("削除する項目を選んでください", MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+HouseMessage DeleteRunningSettingMessage() {
+    return Message("選択した設定は起動しています\r\n終了してから設定を削除してください", MessageButtons::Ok,
+                   MessageIcon::Exclamation);
+}
+
+HouseMessage ConfirmDeleteMessage() {
+    return Message("選択した項目を削除します\r\nよろしいですか", MessageButtons::YesNo, MessageIcon::Exclamation);
+}
+
+HouseMessage SelectLineToChangeMessage() {
+    return Message("設定変更する項目を選んでください", MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+HouseMessage ChangeRunningSettingMessage() {
+    return Message("選択した設定は起動しています\r\n終了してから設定を変更してください", MessageButtons::Ok,
+                   MessageIcon::Exclamation);
+}
+
+HouseMessage NoMoreSettingsMessage() {
+    return Message("これ以上設定を追加できません", MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+}  // namespace PimmoHouseModule

@@ -1,0 +1,41 @@
+#pragma once
+// Every message box house shows, as data: the Win32 shell maps buttons and icon to its flags
+// and shows the box with the caption given here.
+#include <string>
+
+#include "SettingList.h"
+
+namespace PimmoHouseModule {
+
+enum class MessageButtons { Ok, YesNo };  // only Yes of a Yes/No box counts as consent
+enum class MessageIcon { None, Exclamation, Stop };
+
+struct HouseMessage {
+    std::string text;
+    std::string caption;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::None;
+
+    bool operator==(const HouseMessage&) const = default;
+};
+
+// Start-up and the modes "/R" and "/P".
+HouseMessage SecondInstanceMessage();
+HouseMessage ConfirmReleaseLocksMessage();
+HouseMessage WidgetsRunningMessage();
+HouseMessage ConfirmPositionResetMessage();
+// The stored list cannot be read: house ends before any window, nothing written.
+HouseMessage UnreadableListMessage(const UnreadableSettingList& error);
+// The widget program could not be started (start all, Add, Change, Delete): house ends.
+HouseMessage WidgetStartFailedMessage(const std::string& commandLine);
+
+// The manager window.
+HouseMessage SelectLineToDeleteMessage();
+HouseMessage DeleteRunningSettingMessage();
+HouseMessage ConfirmDeleteMessage();
+HouseMessage SelectLineToChangeMessage();
+HouseMessage ChangeRunningSettingMessage();
+// Add finds no free setting number, or the list already holds 32767 entries.
+HouseMessage NoMoreSettingsMessage();
+
+}  // namespace PimmoHouseModule

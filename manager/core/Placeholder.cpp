@@ -1,1 +1,0 @@
-// placeholder so the core library is never empty

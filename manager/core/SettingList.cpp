@@ -1,0 +1,82 @@
+#include "SettingList.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+#include "Conversions.h"
+#include "HouseNames.h"
+#include "IniFileRelatedLibrary.h"
+
+using namespace IniFileRelatedLibrary;
+
+namespace PimmoHouseModule {
+namespace {
+
+constexpr const char* kCountKey = "NumbersOfSettings";
+
+std::string EntryKey(size_t position) {
+    return "Setting" + std::to_string(position);
+}
+
+UnreadableSettingList Unreadable(const std::string& file, const std::string& key, const std::string& value) {
+    const char* rule = key == kCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
+                                        : "設定番号は -32768 から 32767 までの整数で指定してください";
+    std::string message = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + file +
+                          "\r\nセクション: [" + std::string(kListSection) + "]\r\nキー: " + key +
+                          "\r\n値: " + (value.empty() ? std::string("(空)") : value) + "\r\n" + rule;
+    return {file, key, value, std::move(message)};
+}
+
+}  // namespace
+
+SettingListLoad LoadSettingList(const std::string& profileFile) {
+    SelectProfile(profileFile, kListSection);
+    const std::string countText = ReadProfileValue(kCountKey, "0");
+    const std::optional<int16_t> count = TextToInt16(countText);
+    if (!count || *count < 0)
+        return Unreadable(profileFile, kCountKey, countText);
+    SettingList list;
+    list.numbers.reserve(static_cast<size_t>(*count));
+    for (size_t position = 1; position <= static_cast<size_t>(*count); ++position) {
+        const std::string key = EntryKey(position);
+        const std::string text = ReadProfileValue(key, "");
+        const std::optional<int16_t> number = TextToInt16(text);
+        if (!number)
+            return Unreadable(profileFile, key, text);
+        list.numbers.push_back(*number);
+    }
+    return list;
+}
+
+void SaveSettingList(const std::string& profileFile, const SettingList& list) {
+    SelectProfile(profileFile, kListSection);
+    WriteProfileValue(kCountKey, std::to_string(list.numbers.size()));
+    for (size_t i = 0; i < list.numbers.size(); ++i)
+        WriteProfileValue(EntryKey(i + 1), std::to_string(list.numbers[i]));
+}
+
+bool AppendSetting(SettingList& list, int16_t settingNumber) {
+    if (list.numbers.size() >= static_cast<size_t>(std::numeric_limits<int16_t>::max()))
+        return false;
+    list.numbers.push_back(settingNumber);
+    return true;
+}
+
+bool RemoveSetting(SettingList& list, size_t line) {
+    if (line >= list.numbers.size())
+        return false;
+    list.numbers.erase(list.numbers.begin() + static_cast<std::ptrdiff_t>(line));
+    return true;
+}
+
+bool IsListed(const SettingList& list, int16_t settingNumber) {
+    return std::find(list.numbers.begin(), list.numbers.end(), settingNumber) != list.numbers.end();
+}
+
+bool IsSettingRunning(const std::string& profileFile, int16_t settingNumber) {
+    SelectProfile(profileFile, HouseSettingSection(settingNumber));
+    return !ReadProfileValue("LockSetting", "").empty();
+}
+
+}  // namespace PimmoHouseModule

@@ -1,0 +1,49 @@
+#pragma once
+// house's ordered list of the settings it manages, kept in the section "PimmoHouse" of the
+// per-user profile file: "NumbersOfSettings" and "Setting1" ... "Setting<count>". Every
+// operation selects the file and its section itself before it reads or writes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace PimmoHouseModule {
+
+struct SettingList {
+    // Display order: numbers[k] is shown on line k of the manager window's list box.
+    std::vector<int16_t> numbers;
+
+    bool operator==(const SettingList&) const = default;
+};
+
+// A stored list that cannot be read: a count or a setting number that is no 16-bit integer
+// (also a missing or empty "Setting" key within the count) or a negative count. house then
+// ends before any window and before anything is written.
+struct UnreadableSettingList {
+    std::string file;
+    std::string key;
+    std::string value;
+    std::string message;  // the text of the message box shown before the end
+};
+
+using SettingListLoad = std::variant<SettingList, UnreadableSettingList>;
+
+// The stored list; a missing section or "NumbersOfSettings" key gives the empty list. Keys
+// "Setting" + i above the count are left over from a longer list and not read. Reads only.
+SettingListLoad LoadSettingList(const std::string& profileFile);
+
+// Writes the count and one key per entry. Keys above the new count stay in the file, unread.
+void SaveSettingList(const std::string& profileFile, const SettingList& list);
+
+// Adds the number at the end; false (list unchanged) when the count would leave 16 bits.
+bool AppendSetting(SettingList& list, int16_t settingNumber);
+// Removes list box line `line` (0-based); the entries after it move up. False when out of range.
+bool RemoveSetting(SettingList& list, size_t line);
+bool IsListed(const SettingList& list, int16_t settingNumber);
+
+// True when the setting's start lock "LockSetting" holds any text, not only the "locked" that
+// a running widget writes; a missing or empty key counts as not running.
+bool IsSettingRunning(const std::string& profileFile, int16_t settingNumber);
+
+}  // namespace PimmoHouseModule
