@@ -5,15 +5,6 @@
 
 namespace {
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 std::optional<int> ReadField(std::string_view& text) {
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -48,6 +39,15 @@ std::optional<CalendarDate> ParseYearMonthDay(std::string_view text) {
 
 }  // namespace
 
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
 bool IsValidDate(const CalendarDate& date) {
     return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
            date.day <= DaysInMonth(date.year, date.month);
@@ -62,6 +62,20 @@ int64_t DayNumber(const CalendarDate& date) {
     int64_t doy = (153 * mp + 2) / 5 + date.day - 1;
     int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
+}
+
+CalendarDate DateFromDayNumber(int64_t dayNumber) {
+    // Civil from days, the inverse of DayNumber (same public-domain algorithm).
+    int64_t z = dayNumber + 719468;
+    int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    int64_t doe = z - era * 146097;
+    int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    int64_t mp = (5 * doy + 2) / 153;
+    int64_t day = doy - (153 * mp + 2) / 5 + 1;
+    int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
 int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to) {

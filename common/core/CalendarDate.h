@@ -13,9 +13,14 @@ struct CalendarDate {
     bool operator==(const CalendarDate&) const = default;
 };
 
+bool IsLeapYear(int year);
+// month 1..12.
+int DaysInMonth(int year, int month);
 bool IsValidDate(const CalendarDate& date);
 // Days since 1970-01-01 (proleptic Gregorian calendar), negative before.
 int64_t DayNumber(const CalendarDate& date);
+// The date of a day number: DateFromDayNumber(DayNumber(d)) == d.
+CalendarDate DateFromDayNumber(int64_t dayNumber);
 int64_t DaysBetween(const CalendarDate& from, const CalendarDate& to);
 
 // Stored form in the profile: yyyy/MM/dd, the form whose day and month can never swap.

@@ -11,9 +11,9 @@ constexpr DayCountRow kDayCountTable[] = {
     {10, 100}, {50, 500}, {100, 1000}, {111, 1000}, {500, 5000}, {1000, 10000}, {1111, 10000},
 };
 
-// The birthday part of the message: the Y-th birthday, or the M-th month-birthday for M 1..11.
-// Only the same day of the month counts: no adjustment at month ends or for 29 February.
-std::string BirthdayText(const CalendarDate& birthday, const CalendarDate& today) {
+}  // namespace
+
+std::string BirthdayAnniversaryText(const CalendarDate& birthday, const CalendarDate& today) {
     if (today.day != birthday.day)
         return {};
     int years = today.year - birthday.year;
@@ -24,8 +24,6 @@ std::string BirthdayText(const CalendarDate& birthday, const CalendarDate& today
         return std::to_string(months) + "ヶ月のお誕生日";
     return {};
 }
-
-}  // namespace
 
 int64_t AgeDayNumber(const CalendarDate& birthday, const CalendarDate& today) {
     return DaysBetween(birthday, today) + 1;
@@ -40,17 +38,21 @@ bool IsDayCountAnniversary(int64_t dayNumber) {
     return false;
 }
 
+std::string DayCountText(int64_t dayNumber) {
+    return "誕生から" + std::to_string(dayNumber) + "日め";
+}
+
 std::string AgeCaption(const std::string& name, const CalendarDate& birthday, const CalendarDate& today) {
     return name + "が生まれてから今日で" + std::to_string(AgeDayNumber(birthday, today)) + "日";
 }
 
 std::string AnniversaryMessageText(const std::string& name, const CalendarDate& birthday, const CalendarDate& today) {
-    std::string text = BirthdayText(birthday, today);
+    std::string text = BirthdayAnniversaryText(birthday, today);
     int64_t dayNumber = AgeDayNumber(birthday, today);
     if (IsDayCountAnniversary(dayNumber)) {
         if (!text.empty())
             text += "です。しかも";
-        text += "誕生から" + std::to_string(dayNumber) + "日めの日";
+        text += DayCountText(dayNumber) + "の日";
     }
     if (text.empty())
         return {};

@@ -12,6 +12,14 @@ int64_t AgeDayNumber(const CalendarDate& birthday, const CalendarDate& today);
 // A day number announced by the day-count table (10, 20, ..., 50, 100, 111, ..., 9999).
 bool IsDayCountAnniversary(int64_t dayNumber);
 
+// The birthday part of a message: "Y歳のお誕生日", or "Mヶ月のお誕生日" for M 1..11; empty on
+// other days. Only the same day of the month counts: a child born on the 31st has no
+// month-birthday in shorter months, one born on 29 February a birthday only in leap years.
+std::string BirthdayAnniversaryText(const CalendarDate& birthday, const CalendarDate& today);
+
+// "誕生から" + D + "日め": the name of a round day count.
+std::string DayCountText(int64_t dayNumber);
+
 // name + "が生まれてから今日で" + D + "日".
 std::string AgeCaption(const std::string& name, const CalendarDate& birthday, const CalendarDate& today);
 

@@ -4,7 +4,7 @@ namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-constexpr uint32_t kPixelsPerMeterAt96Dpi = 3780;
+constexpr size_t kResolutionOffset = kFileHeaderSize + 24;  // biXPelsPerMeter
 
 void Put16(std::string& out, uint32_t value) {
     out += static_cast<char>(value & 0xFF);
@@ -16,9 +16,34 @@ void Put32(std::string& out, uint32_t value) {
     Put16(out, value >> 16);
 }
 
+uint32_t Get32(const uint8_t* data) {
+    return data[0] | data[1] << 8 | data[2] << 16 | static_cast<uint32_t>(data[3]) << 24;
+}
+
 }  // namespace
 
-std::string EncodeBmp24(const PixelImage& image) {
+uint32_t PixelsPerMetre(int dpi) {
+    // 1 inch = 0.0254 m; dpi * 10000 / 254 is never exactly half way.
+    return static_cast<uint32_t>((static_cast<uint64_t>(EffectiveDpi(dpi)) * 10000 + 127) / 254);
+}
+
+int DpiFromPixelsPerMetre(uint32_t pixelsPerMetre) {
+    return static_cast<int>((static_cast<uint64_t>(pixelsPerMetre) * 254 + 5000) / 10000);
+}
+
+std::optional<int> CacheBmpDpi(const uint8_t* data, size_t size) {
+    if (size < kFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
+        return std::nullopt;
+    uint32_t infoSize = Get32(data + kFileHeaderSize);
+    if (infoSize < kInfoHeaderSize)
+        return kBaseDpi;
+    if (size < kResolutionOffset + 4)
+        return std::nullopt;
+    int dpi = DpiFromPixelsPerMetre(Get32(data + kResolutionOffset));
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+std::string EncodeBmp24(const PixelImage& image, int dpi) {
     uint32_t rowSize = (static_cast<uint32_t>(image.width) * 3 + 3) & ~3u;
     uint32_t pixelBytes = rowSize * static_cast<uint32_t>(image.height);
     std::string out;
@@ -34,8 +59,8 @@ std::string EncodeBmp24(const PixelImage& image) {
     Put16(out, 24);                                   // bits per pixel
     Put32(out, 0);                                    // BI_RGB
     Put32(out, pixelBytes);
-    Put32(out, kPixelsPerMeterAt96Dpi);
-    Put32(out, kPixelsPerMeterAt96Dpi);
+    Put32(out, PixelsPerMetre(dpi));
+    Put32(out, PixelsPerMetre(dpi));
     Put32(out, 0);
     Put32(out, 0);
     for (int y = image.height - 1; y >= 0; --y) {
