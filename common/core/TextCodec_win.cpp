@@ -49,7 +49,9 @@ public:
         WideCharToMultiByte(CP_ACP, flags, wide.data(), size, out.data(), n, nullptr, usedDefaultPtr);
         if (usedDefault)
             return std::nullopt;
-        // A code page may still map a character to a different one: only exact round trips count.
+        // WC_NO_BEST_FIT_CHARS does not catch every look-alike of the code page's own table (the
+        // yen sign as the backslash byte, U+2014 as the byte of U+2015): only an exact round trip
+        // counts.
         if (ToUtf8(out) != utf8)
             return std::nullopt;
         return out;
