@@ -49,9 +49,8 @@ public:
         WideCharToMultiByte(CP_ACP, flags, wide.data(), size, out.data(), n, nullptr, usedDefaultPtr);
         if (usedDefault)
             return std::nullopt;
-        // WC_NO_BEST_FIT_CHARS does not catch every look-alike of the code page's own table (the
-        // yen sign as the backslash byte, U+2014 as the byte of U+2015): only an exact round trip
-        // counts.
+        // A code page's own table may still spell a character by a look-alike that reads back as
+        // another one (the yen sign as the backslash byte): only an exact round trip counts.
         if (ToUtf8(out) != utf8)
             return std::nullopt;
         return out;
