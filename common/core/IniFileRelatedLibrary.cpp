@@ -40,4 +40,19 @@ int32_t WriteProfileValue(const std::string& key, const std::string& value) {
     return WriteProfileEntry(selection.file, selection.section, key, value) ? 1 : 0;
 }
 
+int32_t WriteProfileValues(const ProfileSectionValues& values) {
+    const Selection& selection = CurrentSelection();
+    return WriteProfileSectionValues(selection.file, selection.section, values) ? 1 : 0;
+}
+
+ProfileSectionValues ReadProfileSection() {
+    const Selection& selection = CurrentSelection();
+    return ReadProfileSectionValues(selection.file, selection.section);
+}
+
+ProfileSectionUpdate UpdateProfileSection(const ProfileSectionDecision& decide) {
+    const Selection& selection = CurrentSelection();
+    return ::UpdateProfileSection(selection.file, selection.section, decide);
+}
+
 }  // namespace IniFileRelatedLibrary

@@ -126,6 +126,21 @@ std::vector<std::pair<std::string, std::string>> ProfileDocument::EntryNames() c
     return names;
 }
 
+std::vector<std::pair<std::string, std::string>> ProfileDocument::SectionEntries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    section = TrimBlanks(section);
+    const std::optional<size_t> header = section.empty() ? std::nullopt : FindSection(section);
+    if (!header)
+        return entries;
+    const size_t end = SectionEnd(*header);
+    for (size_t i = *header + 1; i < end; ++i) {
+        const ProfileLineParts parts = ParseProfileLine(m_lines[i].text);
+        if (parts.kind == ProfileLineKind::Entry)
+            entries.emplace_back(parts.name, parts.value);
+    }
+    return entries;
+}
+
 std::optional<std::string> ProfileDocument::Encode(std::string_view text) const {
     if (m_encoding == ProfileEncoding::Utf16Le)
         return Utf16LeBytes(Utf8ToUtf16(text));

@@ -28,6 +28,10 @@ public:
     // Section and key of every entry under a header, in file order, duplicates included.
     std::vector<std::pair<std::string, std::string>> EntryNames() const;
 
+    // Key and value (trimmed, quotes kept) of every entry of the first section of that name,
+    // in file order, duplicates included; empty when the section is absent.
+    std::vector<std::pair<std::string, std::string>> SectionEntries(std::string_view section) const;
+
     // Writes value verbatim: an existing key's line is replaced where it stands, a new key
     // follows the section's last entry, a new section goes to the end. A text the code page
     // cannot spell turns the whole document into UTF-16LE.

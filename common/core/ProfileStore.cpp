@@ -23,7 +23,8 @@ bool UpdateProfileFile(const std::string& path, const std::function<std::string(
     if (current.status == ProfileReadStatus::Failed)
         return false;
     const std::string bytes = edit(current.bytes);
-    if (current.status == ProfileReadStatus::Read && bytes == current.bytes)
+    // Nothing changed: the file is left alone (and a missing file stays missing).
+    if (bytes == current.bytes)
         return true;
     return ReplaceProfileFile(path, bytes);
 }

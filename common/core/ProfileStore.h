@@ -10,6 +10,7 @@
 ProfileFileContent ReadProfileFile(const std::string& path);
 
 // Holds the exclusive lock over the whole read-modify-write: edit receives the current bytes
-// (empty for a missing file) and returns the new ones, which replace the file atomically.
+// (empty for a missing file) and returns the new ones, which replace the file atomically
+// unless they are the same.
 // False when the lock, the read or the write failed; the file is then unchanged.
 bool UpdateProfileFile(const std::string& path, const std::function<std::string(const std::string&)>& edit);

@@ -42,6 +42,10 @@ public:
         // Ill-formed UTF-8 has no spelling either (iconv may accept some of it).
         if (Utf16ToUtf8(Utf8ToUtf16(utf8)) != utf8)
             return std::nullopt;
+        // iconv spells some characters by a look-alike that reads back as another one (the
+        // yen sign as the backslash byte, U+301C as U+FF5E): only an exact round trip counts.
+        if (ToUtf8(out) != utf8)
+            return std::nullopt;
         return out;
     }
 

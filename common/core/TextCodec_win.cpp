@@ -49,7 +49,8 @@ public:
         WideCharToMultiByte(CP_ACP, flags, wide.data(), size, out.data(), n, nullptr, usedDefaultPtr);
         if (usedDefault)
             return std::nullopt;
-        // A code page may still map a character to a different one: only exact round trips count.
+        // A code page's own table may still spell a character by a look-alike that reads back as
+        // another one (the yen sign as the backslash byte): only an exact round trip counts.
         if (ToUtf8(out) != utf8)
             return std::nullopt;
         return out;

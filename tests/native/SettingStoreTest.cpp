@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "IniFileRelatedLibrary.h"
+#include "SettingKeys.h"
 #include "SettingStore.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(SettingStoreTest, NewSettingIsWrittenInTheKnownLayout) {
     store.SetStartLock();
     SettingRecord record = NewSettingRecord({2000, 3, 15});
     record.PictureFile = "C:\\photos\\photo1.jpg";
-    store.Save(record);
+    EXPECT_TRUE(store.Save(record));
     store.ReleaseStartLock();
     EXPECT_EQ(FileText(),
               "[PIMMO3]\r\nLockSetting=\r\nWindowPosition=0\r\nPictureFile=C:\\photos\\photo1.jpg\r\n"
@@ -107,13 +108,48 @@ TEST_F(SettingStoreTest, HandEditedValuesAreReadOrNamedAsUnreadable) {
     }
 }
 
+TEST_F(SettingStoreTest, KeysComeInTheFileOrderOfANewSection) {
+    const char* const kOrder[] = {"WindowPosition",   "PictureFile", "LastWindowTop",     "LastWindowLeft",
+                                  "LastWindowBorder", "PimmoName",   "PimmoBirthDay",     "IsStretched",
+                                  "PictureSize",      "StretchMode", "IsStretchBmpCashed"};
+    ASSERT_EQ(kSettingKeys.size(), std::size(kOrder));
+    for (size_t i = 0; i < kSettingKeys.size(); ++i)
+        EXPECT_STREQ(kSettingKeys[i].name, kOrder[i]);
+}
+
+// Each key holds its own field: a record whose fields all differ from a new setting's comes
+// back field by field, and each key's text reads into no other field.
+TEST_F(SettingStoreTest, EachKeyReadsAndWritesItsOwnField) {
+    const SettingRecord record{2, "p.jpg", -7, 9, 0, "n", {1999, 12, 31}, 1, 99, 1, 1, 0};
+    const SettingRecord fresh = NewSettingRecord({2000, 1, 1});
+    for (const SettingKey& key : kSettingKeys) {
+        SettingRecord target = fresh;
+        ASSERT_TRUE(key.read(target, key.write(record))) << key.name;
+        for (const SettingKey& other : kSettingKeys) {
+            const std::string expected = (&other == &key ? other.write(record) : other.write(fresh));
+            EXPECT_EQ(other.write(target), expected) << key.name << " touched " << other.name;
+        }
+    }
+}
+
+TEST_F(SettingStoreTest, SaveRewritesAHandEditedSectionInPlace) {
+    WriteFile("[PimmoHouse]\r\nSetting1=3\r\n[pimmo3]\r\n; mine\r\n pimmoname = old \r\nLockSetting=locked\r\n");
+    SettingStore store(m_file, "PIMMO3");
+    EXPECT_TRUE(store.Save(NewSettingRecord({2000, 3, 15})));
+    EXPECT_EQ(FileText(),
+              "[PimmoHouse]\r\nSetting1=3\r\n[pimmo3]\r\n; mine\r\npimmoname=Pimmo\r\nLockSetting=locked\r\n"
+              "WindowPosition=0\r\nPictureFile=\r\nLastWindowTop=0\r\nLastWindowLeft=0\r\nLastWindowBorder=1\r\n"
+              "PimmoBirthDay=2000/03/15\r\nIsStretched=0\r\nPictureSize=160\r\nStretchMode=2\r\n"
+              "IsStretchBmpCashed=0\r\n");
+}
+
 TEST_F(SettingStoreTest, ClearEmptiesTheElevenKeysAndKeepsTheLock) {
     SettingStore store(m_file, "PIMMO3");
     store.SetStartLock();
     store.Save(NewSettingRecord({2000, 3, 15}));
     store.Clear();
-    for (const char* key : kSettingKeys)
-        EXPECT_EQ(Read(key), "") << key;
+    for (const SettingKey& key : kSettingKeys)
+        EXPECT_EQ(Read(key.name), "") << key.name;
     EXPECT_EQ(Read("LockSetting"), "locked");
     SettingRecord record;
     EXPECT_EQ(store.Load(record).outcome, SettingLoadResult::Outcome::Absent);

@@ -1,14 +1,21 @@
-// Test tool: writes keys into one section of a profile file through the profile engine, as
-// one of several processes that share the file.
+// Test tool: writes into a profile file through the profile engine, as one of several
+// processes that share the file.
 //   profile_writer <file> <section> <first> <count> [<log file>]
-// Writes Key<i>=value<i> for i = first .. first+count-1. After each write has returned, the
-// index is appended to the log file, so that a test that kills this process knows which
-// writes returned before the kill. Exit status 0 when every write succeeded, 2 otherwise.
+//     writes Key<i>=value<i> for i = first .. first+count-1, one key at a time;
+//   profile_writer --settings <file> <sections> <first> <count> <log file>
+//     saves GenerationRecord(i) as the setting GenerationSetting(i, sections), a whole section
+//     at a time, for i = first .. first+count-1.
+// After each write has returned, the index is appended to the log file, so that a test that
+// kills this process knows which writes returned before the kill. Exit status 0 when every
+// write succeeded, 2 otherwise.
 #include <windows.h>
 
 #include <string>
 
 #include "ProfileAccess.h"
+#include "SettingGenerations.h"
+#include "SettingNames.h"
+#include "SettingStore.h"
 #include "Utf16.h"
 
 namespace {
@@ -45,21 +52,40 @@ private:
     HANDLE m_file;
 };
 
+// One write of index i; true when it succeeded.
+using WriteOne = bool (*)(const std::string& file, const std::string& target, long i);
+
+bool WriteKey(const std::string& file, const std::string& section, long i) {
+    const std::string index = std::to_string(i);
+    return WriteProfileEntry(file, section, "Key" + index, "value" + index);
+}
+
+bool SaveSetting(const std::string& file, const std::string& sections, long i) {
+    const int generation = static_cast<int>(i);
+    const auto setting = static_cast<int16_t>(GenerationSetting(generation, std::stoi(sections)));
+    return SettingStore(file, SettingSectionFor(setting)).Save(GenerationRecord(generation));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    const bool settings = argc > 1 && std::wstring_view(argv[1]) == L"--settings";
+    if (settings) {
+        ++argv;
+        --argc;
+    }
     if (argc < 5)
         return 1;
+    const WriteOne write = settings ? SaveSetting : WriteKey;
     const std::string file = ToUtf8(argv[1]);
-    const std::string section = ToUtf8(argv[2]);
+    const std::string target = ToUtf8(argv[2]);
     const long first = wcstol(argv[3], nullptr, 10);
     const long count = wcstol(argv[4], nullptr, 10);
     Log log(argc > 5 ? argv[5] : nullptr);
     bool ok = true;
     for (long i = first; i < first + count; ++i) {
-        const std::string index = std::to_string(i);
-        if (WriteProfileEntry(file, section, "Key" + index, "value" + index)) {
-            log.Line(index);
+        if (write(file, target, i)) {
+            log.Line(std::to_string(i));
         } else {
             ok = false;
         }

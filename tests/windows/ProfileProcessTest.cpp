@@ -1,5 +1,6 @@
 // Real processes sharing one profile file: writers at the same time lose no write, and a
-// writer killed at any moment leaves a complete file with every write it saw return.
+// writer killed at any moment leaves a complete file with every write it saw return, each
+// section saved whole as it was before or after the save.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,10 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "../tools/SettingGenerations.h"
 #include "ProfileAccess.h"
 #include "ProfileDocument.h"
 #include "ProfileFileSystem.h"
+#include "ProfileSectionAccess.h"
 #include "ProfileWinSupport.h"
+#include "SettingKeys.h"
+#include "SettingNames.h"
+#include "SettingStore.h"
 
 namespace {
 
@@ -22,9 +28,19 @@ constexpr int kWritesEach = 200;
 // A started profile_writer; ended by its handle if still running when destroyed.
 class Writer {
 public:
-    Writer(const std::string& file, const std::string& section, int first, int count, const std::string& log = "") {
-        std::wstring commandLine = L"\"" + TestProgramFolder() + L"\\profile_writer.exe\" \"" + Widen(file) + L"\" \"" +
-                                   Widen(section) + L"\" " + std::to_wstring(first) + L" " + std::to_wstring(count);
+    Writer(const std::string& file, const std::string& section, int first, int count, const std::string& log = "")
+        : Writer(L"", file, section, first, count, log) {}
+    // mode: L"" for single keys, L"--settings" for whole sections (then section is the number
+    // of sections).
+    Writer(const std::wstring& mode,
+           const std::string& file,
+           const std::string& section,
+           int first,
+           int count,
+           const std::string& log) {
+        std::wstring commandLine = L"\"" + TestProgramFolder() + L"\\profile_writer.exe\" " + mode + L" \"" +
+                                   Widen(file) + L"\" \"" + Widen(section) + L"\" " + std::to_wstring(first) + L" " +
+                                   std::to_wstring(count);
         if (!log.empty())
             commandLine += L" \"" + Widen(log) + L"\"";
         STARTUPINFOW startup{};
@@ -123,6 +139,14 @@ TEST(ProfileProcesses, UnopenableLockFileFailsSoonInsteadOfStalling) {
     EXPECT_EQ(ReadFileBytes(file), "[S]\r\nk=v\r\n");
 }
 
+// A large file makes every write long, so that kills land inside writes.
+std::string BulkSection() {
+    std::string bulk = "[Bulk]\r\n";
+    for (int i = 0; i < 3000; ++i)
+        bulk += "Bulk" + std::to_string(i) + "=" + std::string(60, 'b') + "\r\n";
+    return bulk;
+}
+
 // The indices of the log's complete lines: the writes that returned before the kill.
 std::vector<int> ReportedWrites(const std::string& log) {
     std::vector<int> indices;
@@ -154,10 +178,7 @@ void ExpectComplete(const std::string& bytes, const std::string& bulk, int* writ
 TEST(ProfileProcesses, KilledWriterLeavesCompleteFileWithEveryReturnedWrite) {
     ProfileTempFolder folder;
     const std::string file = folder.File("user1.ini");
-    // A large file makes every write long, so that kills land inside writes.
-    std::string bulk = "[Bulk]\r\n";
-    for (int i = 0; i < 3000; ++i)
-        bulk += "Bulk" + std::to_string(i) + "=" + std::string(60, 'b') + "\r\n";
+    const std::string bulk = BulkSection();
     WriteFileBytes(file, bulk + "[Writer]\r\n");
     std::mt19937 random(4711);
     int next = 0;
@@ -192,6 +213,83 @@ TEST(ProfileProcesses, KilledWriterLeavesCompleteFileWithEveryReturnedWrite) {
         next = written;
     }
     EXPECT_GE(killedWhileWriting, 8) << "too few kills landed while the writer was writing";
+}
+
+constexpr int kSavedSettings = 4;
+
+// The save the setting's section holds, -1 for none: every one of the eleven keys must be
+// there and come from that one save.
+int WholeSave(const std::string& file, int setting) {
+    const ProfileSectionValues values =
+        ReadProfileSectionValues(file, SettingSectionFor(static_cast<int16_t>(setting)));
+    if (values.empty())
+        return -1;
+    for (const SettingKey& key : kSettingKeys) {
+        EXPECT_NE(ProfileSectionValue(values, key.name, "<absent>"), "<absent>")
+            << "setting " << setting << " lacks " << key.name;
+    }
+    SettingRecord record;
+    const SettingLoadResult loaded = SettingStore(file, "").LoadFrom(values, record);
+    EXPECT_EQ(loaded.outcome, SettingLoadResult::Outcome::Loaded) << loaded.key << "=" << loaded.value;
+    if (record.PimmoName.rfind("name", 0) != 0)
+        return -2;
+    const int generation = std::stoi(record.PimmoName.substr(4));
+    const SettingRecord expected = GenerationRecord(generation);
+    for (const SettingKey& key : kSettingKeys) {
+        EXPECT_EQ(key.write(record), key.write(expected))
+            << "setting " << setting << " mixes save " << generation << " with another in " << key.name;
+    }
+    return generation;
+}
+
+TEST(ProfileProcesses, KilledSettingSaverLeavesEverySectionWhollyOldOrNew) {
+    ProfileTempFolder folder;
+    const std::string file = folder.File("user1.ini");
+    const std::string bulk = BulkSection();
+    WriteFileBytes(file, bulk);
+    std::mt19937 random(815);
+    std::vector<int> lastReported(kSavedSettings + 1, -1);
+    int next = 0;
+    int killedWhileWriting = 0;
+    for (int round = 0; round < 12; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const std::string log = folder.File("log" + std::to_string(round) + ".txt");
+        DWORD exitCode = 0;
+        {
+            Writer writer(L"--settings", file, std::to_string(kSavedSettings), next, 100000, log);
+            ASSERT_NE(writer.Handle(), nullptr);
+            Sleep(300 + random() % 1200);
+            TerminateProcess(writer.Handle(), 99);
+            ASSERT_EQ(WaitForSingleObject(writer.Handle(), 10000), WAIT_OBJECT_0);
+            exitCode = writer.ExitCode();
+        }
+        const std::vector<int> reported = ReportedWrites(log);
+        if (exitCode == 99 && !reported.empty())
+            ++killedWhileWriting;
+        for (int g : reported)
+            lastReported[GenerationSetting(g, kSavedSettings)] = g;
+        // The save under way at the kill, which may or may not have reached the file.
+        const int inFlight = reported.empty() ? next : reported.back() + 1;
+        ASSERT_EQ(ReadFileBytes(file).compare(0, bulk.size(), bulk), 0) << "bulk section damaged";
+        for (int setting = 1; setting <= kSavedSettings; ++setting) {
+            const int held = WholeSave(file, setting);
+            const bool inFlightHere = GenerationSetting(inFlight, kSavedSettings) == setting;
+            EXPECT_TRUE(held == lastReported[setting] || (inFlightHere && held == inFlight))
+                << "setting " << setting << " holds save " << held << ", last returned " << lastReported[setting];
+            if (held >= 0)
+                lastReported[setting] = held;
+        }
+        if (HasFailure())
+            return;
+        PlatformForget(file);
+        const int setting = GenerationSetting(inFlight, kSavedSettings);
+        if (lastReported[setting] >= 0) {
+            EXPECT_EQ(PlatformRead(file, SettingSectionFor(static_cast<int16_t>(setting)), "PimmoName", ""),
+                      "name" + std::to_string(lastReported[setting]));
+        }
+        next = inFlight + 1;
+    }
+    EXPECT_GE(killedWhileWriting, 6) << "too few kills landed while the writer was saving";
 }
 
 }  // namespace

@@ -1,10 +1,5 @@
 #include "SettingRecord.h"
 
-const char* const kSettingKeys[11] = {"WindowPosition",   "PictureFile", "LastWindowTop",     "LastWindowLeft",
-                                      "LastWindowBorder", "PimmoName",   "PimmoBirthDay",     "IsStretched",
-                                      "PictureSize",      "StretchMode", "IsStretchBmpCashed"};
-const char* const kLockKey = "LockSetting";
-
 SettingRecord NewSettingRecord(const CalendarDate& today) {
     SettingRecord record;
     record.IsStretched = 0;

@@ -1,6 +1,5 @@
 #pragma once
-// One setting of the widget as it lives in memory, and the operations that move it between
-// memory and its section of the per-user profile file.
+// One setting of the widget as it lives in memory (its section's keys: SettingKeys.h).
 #include <cstdint>
 #include <string>
 
@@ -24,7 +23,3 @@ struct SettingRecord {
 // The record of a setting created anew: a bordered window at the screen origin, the picture
 // at its natural size, born today.
 SettingRecord NewSettingRecord(const CalendarDate& today);
-
-// The eleven keys of a setting's section, in the order they are read, written and emptied.
-extern const char* const kSettingKeys[11];
-extern const char* const kLockKey;

@@ -1,8 +1,10 @@
 #pragma once
 // Moving the setting record between memory and its profile section. Every operation selects
-// the per-user profile file and the setting's section first.
+// the per-user profile file and the setting's section first; each is one transaction on the
+// file, so another process sees a section wholly before or wholly after it.
 #include <string>
 
+#include "ProfileSectionAccess.h"
 #include "SettingRecord.h"
 
 struct SettingLoadResult {
@@ -12,19 +14,37 @@ struct SettingLoadResult {
     std::string value;
 };
 
+struct StartLockResult {
+    // The lock was already taken (any non-empty value): nothing was written.
+    bool alreadyLocked = false;
+    // "locked" reached the file (false when already locked or when the file cannot be written).
+    bool lockWritten = false;
+    // The section as read in the same transaction, before the lock was written: LoadFrom
+    // fills the record from it without reading the file again.
+    ProfileSectionValues values;
+};
+
 class SettingStore {
 public:
     SettingStore(std::string profileFile, std::string section);
 
     // Absent (record unchanged) when "PimmoName" is empty or missing; Unreadable (record
-    // unchanged) when a hand-edited number or birthday cannot be read.
+    // unchanged) when a hand-edited number or birthday cannot be read. One read of the section.
     SettingLoadResult Load(SettingRecord& record) const;
-    void Save(const SettingRecord& record) const;
-    void Clear() const;
+    // The same from a section already read (TakeStartLock's values).
+    SettingLoadResult LoadFrom(const ProfileSectionValues& values, SettingRecord& record) const;
+    // The eleven keys in one batch; false when the file could not be written (the callers go
+    // on regardless, as with every profile write).
+    bool Save(const SettingRecord& record) const;
+    // The eleven keys emptied in one batch; "LockSetting" and the section stay.
+    bool Clear() const;
 
     bool IsStartLocked() const;
     void SetStartLock() const;
     void ReleaseStartLock() const;
+    // The start of a widget in one locked read-modify-write: tests the lock and, when it is
+    // free, writes "locked", so that two starts of one setting can never both pass the test.
+    StartLockResult TakeStartLock() const;
 
     const std::string& ProfileFile() const { return m_profileFile; }
     const std::string& Section() const { return m_section; }

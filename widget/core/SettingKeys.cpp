@@ -1,0 +1,58 @@
+#include "SettingKeys.h"
+
+#include <optional>
+#include <string_view>
+
+#include "Conversions.h"
+
+namespace {
+
+std::optional<std::string> Verbatim(std::string_view text) {
+    return std::string(text);
+}
+
+std::string WriteVerbatim(const std::string& text) {
+    return text;
+}
+
+template <typename Number>
+std::string WriteNumber(Number value) {
+    return std::to_string(value);
+}
+
+std::string WriteDate(const CalendarDate& date) {
+    return FormatDate(date);
+}
+
+// A key that holds one field: Parse reads the text (std::nullopt when it cannot), Format
+// writes the stored form. A missing or empty key keeps the field: the keys are always written
+// together, so only a hand-made section lacks one.
+template <auto Field, auto Parse, auto Format>
+constexpr SettingKey Key(const char* name) {
+    return {name, [](const SettingRecord& record) -> std::string { return Format(record.*Field); },
+            [](SettingRecord& record, const std::string& text) {
+                if (text.empty())
+                    return true;
+                const auto value = Parse(text);
+                if (!value)
+                    return false;
+                record.*Field = *value;
+                return true;
+            }};
+}
+
+}  // namespace
+
+const std::array<SettingKey, 11> kSettingKeys = {
+    Key<&SettingRecord::WindowPosition, TextToInt16, WriteNumber<int16_t>>("WindowPosition"),
+    Key<&SettingRecord::PictureFile, Verbatim, WriteVerbatim>("PictureFile"),
+    Key<&SettingRecord::LastWindowTop, TextToInt32, WriteNumber<int32_t>>("LastWindowTop"),
+    Key<&SettingRecord::LastWindowLeft, TextToInt32, WriteNumber<int32_t>>("LastWindowLeft"),
+    Key<&SettingRecord::LastWindowBorder, TextToInt16, WriteNumber<int16_t>>("LastWindowBorder"),
+    Key<&SettingRecord::PimmoName, Verbatim, WriteVerbatim>("PimmoName"),
+    Key<&SettingRecord::PimmoBirthDay, ParseDate, WriteDate>("PimmoBirthDay"),
+    Key<&SettingRecord::IsStretched, TextToInt16, WriteNumber<int16_t>>("IsStretched"),
+    Key<&SettingRecord::PictureSize, TextToInt16, WriteNumber<int16_t>>("PictureSize"),
+    Key<&SettingRecord::StretchMode, TextToInt16, WriteNumber<int16_t>>("StretchMode"),
+    Key<&SettingRecord::IsStretchBmpCashed, TextToInt16, WriteNumber<int16_t>>("IsStretchBmpCashed"),
+};

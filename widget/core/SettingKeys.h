@@ -1,0 +1,25 @@
+#pragma once
+// The keys of a setting's section: for each, the record field it holds and how the field is
+// read from and written to its text. The one place that ties the section's layout to the record.
+#include <array>
+#include <string>
+
+#include "SettingRecord.h"
+
+struct SettingKey {
+    const char* name;
+    // The field's stored form.
+    std::string (*write)(const SettingRecord& record);
+    // Reads text into the field; false, with the field unchanged, when text cannot be read.
+    // An empty text keeps the field as it is.
+    bool (*read)(SettingRecord& record, const std::string& text);
+};
+
+// The eleven keys in the order they are read, written and emptied (the file order of a new
+// section).
+extern const std::array<SettingKey, 11> kSettingKeys;
+
+// The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the
+// record.
+inline constexpr const char* kLockKey = "LockSetting";
+inline constexpr const char* kLockedValue = "locked";
