@@ -36,7 +36,8 @@ void PimmoModule::SelectSetting(int16_t settingNumber) {
 
 // A hand-edited section that cannot be read ends the widget before it writes anything else.
 bool PimmoModule::LoadSetting() {
-    SettingLoadResult result = m_store->Load(m_setting);
+    SettingLoadResult result = m_startValues ? m_store->LoadFrom(*m_startValues, m_setting) : m_store->Load(m_setting);
+    m_startValues.reset();
     if (result.outcome == SettingLoadResult::Outcome::Unreadable)
         Fail(UnreadableSettingMessage(*m_store, result), ExitCode::SettingUnusable);
     return result.outcome == SettingLoadResult::Outcome::Loaded;
@@ -168,11 +169,14 @@ int PimmoModule::Main(std::wstring_view commandLine) {
         return static_cast<int>(ExitCode::BadCommandLine);
     }
     SelectSetting(command->settingNumber);
-    if (m_store->IsStartLocked()) {
+    // One locked read-modify-write tests and takes the lock: two starts of one setting at the
+    // same instant cannot both pass.
+    StartLockResult start = m_store->TakeStartLock();
+    if (start.alreadyLocked) {
         ShowMessage(nullptr, StartLockMessage(command->switchText), MB_OK | MB_ICONEXCLAMATION);
         return static_cast<int>(ExitCode::Done);
     }
-    m_store->SetStartLock();
+    m_startValues = std::move(start.values);
     // From here on every end releases the lock, an unexpected one too.
     SetUnexpectedFailureHandler([this] { Fail(kUnexpectedFailureMessage, ExitCode::UnexpectedFailure); });
     if (!m_pair.LoadPhotoWindows(m_instance))

@@ -75,5 +75,8 @@ private:
     std::string m_section;
     std::string m_cacheName;
     std::optional<SettingStore> m_store;
+    // The section as the start read it, under the same lock that took the start lock; the first
+    // load uses it instead of reading the file again.
+    std::optional<ProfileSectionValues> m_startValues;
     PhotoWindowPair m_pair{m_setting, *this};
 };
