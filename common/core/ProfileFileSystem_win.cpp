@@ -1,34 +1,12 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <utility>
 
 #include "ProfileFileSystem.h"
-#include "Utf16.h"
+#include "Unicode.h"
+#include "UniqueHandles_win.h"
 
 namespace {
-
-std::wstring WidePath(const std::string& utf8) {
-    const std::u16string units = Utf8ToUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
-}
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : m_h(h) {}
-    ~Handle() {
-        if (Valid())
-            CloseHandle(m_h);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool Valid() const { return m_h != INVALID_HANDLE_VALUE && m_h != nullptr; }
-    HANDLE Get() const { return m_h; }
-    HANDLE Release() { return std::exchange(m_h, INVALID_HANDLE_VALUE); }
-
-private:
-    HANDLE m_h;
-};
 
 class WinProfileLock final : public ProfileLock {
 public:
@@ -39,7 +17,7 @@ public:
     }
 
 private:
-    Handle m_file;
+    UniqueFile m_file;
 };
 
 // How long a lock file that cannot be opened is waited for before a read or write gives up.
@@ -82,7 +60,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path,
                                              ProfileLockMode mode,
                                              std::chrono::milliseconds timeout) {
-    const std::wstring lockPath = WidePath(path + ".lock");
+    const std::wstring lockPath = Widen(path + ".lock");
     HANDLE raw = INVALID_HANDLE_VALUE;
     // The lock file is never deleted, so a refusal to open it rarely passes: a read-only copy
     // is opened for reading (enough to lock it), and anything else in its place (a folder)
@@ -105,7 +83,7 @@ std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path,
         static_cast<DWORD>(timeout.count()));
     if (raw == INVALID_HANDLE_VALUE)
         return nullptr;
-    Handle file(raw);
+    UniqueFile file(raw);
     // Polled rather than waited on: a blocking LockFileEx has no time-out.
     const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (mode == ProfileLockMode::Exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
     const bool locked = Retry(
@@ -120,7 +98,7 @@ std::unique_ptr<ProfileLock> LockProfileFile(const std::string& path,
 }
 
 ProfileFileContent ReadWholeProfileFile(const std::string& path) {
-    const std::wstring widePath = WidePath(path);
+    const std::wstring widePath = Widen(path);
     HANDLE raw = INVALID_HANDLE_VALUE;
     Retry(
         [&] {
@@ -134,7 +112,7 @@ ProfileFileContent ReadWholeProfileFile(const std::string& path) {
         const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         return {missing ? ProfileReadStatus::Missing : ProfileReadStatus::Failed, {}};
     }
-    Handle file(raw);
+    UniqueFile file(raw);
     ProfileFileContent content{ProfileReadStatus::Read, {}};
     char buffer[65536];
     for (;;) {
@@ -150,16 +128,16 @@ ProfileFileContent ReadWholeProfileFile(const std::string& path) {
 
 bool ReplaceProfileFile(const std::string& path, const std::string& bytes) {
     // One temporary name is enough: only the holder of the exclusive lock writes it.
-    const std::wstring target = WidePath(path);
-    const std::wstring temporary = WidePath(path + ".tmp");
+    const std::wstring target = Widen(path);
+    const std::wstring temporary = Widen(path + ".tmp");
     // A read-only profile stays as it is, as with the platform's own functions.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
     {
-        Handle file(
+        UniqueFile file(
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid())
+        if (!file)
             return false;
         if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
             DeleteFileW(temporary.c_str());

@@ -2,29 +2,16 @@
 
 #include <windows.h>
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 namespace {
-
-std::wstring ToWide(std::u16string_view s) {
-    return std::wstring(s.begin(), s.end());
-}
-std::u16string ToU16(std::wstring_view s) {
-    return std::u16string(s.begin(), s.end());
-}
 
 class AcpCodec final : public TextCodec {
 public:
     std::string ToUtf8(std::string_view ansi) const override {
         if (IsAscii(ansi))
             return std::string(ansi);
-        if (ansi.empty())
-            return {};
-        const int size = static_cast<int>(ansi.size());
-        const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
-        std::wstring wide(static_cast<size_t>(n), L'\0');
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), n);
-        return Utf16ToUtf8(ToU16(wide));
+        return AnsiToUtf8(ansi);
     }
 
     std::optional<std::string> FromUtf8(std::string_view utf8) const override {
@@ -32,10 +19,9 @@ public:
             return std::string(utf8);
         if (utf8.empty())
             return std::string();
-        const std::u16string utf16 = Utf8ToUtf16(utf8);
-        if (Utf16ToUtf8(utf16) != utf8)
+        const std::wstring wide = Widen(utf8);
+        if (Narrow(wide) != utf8)
             return std::nullopt;  // ill-formed UTF-8
-        const std::wstring wide = ToWide(utf16);
         const int size = static_cast<int>(wide.size());
         // The UTF-8 code page takes no best-fit flag and no default-character report.
         const bool utf8Acp = GetACP() == CP_UTF8;

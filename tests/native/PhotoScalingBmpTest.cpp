@@ -45,4 +45,45 @@ TEST(PhotoScalingBmp, RowSizeForEveryWidth) {
     }
 }
 
+// The cache is read back by the project's own reader: every width's padding, both row orders,
+// and files that are not the cache's own form or are cut short are refused, not misread.
+TEST(PhotoScalingBmp, OwnReaderTakesBackWhatTheCacheWrites) {
+    for (int w = 1; w <= 6; ++w) {
+        PixelImage image = MakePixelImage(w, 3);
+        for (size_t i = 0; i < image.pixels.size(); ++i)
+            image.pixels[i] = i % 4 == 3 ? 255 : static_cast<uint8_t>(i * 7);
+        std::string bmp = EncodeBmp24(image, 144);
+        std::optional<PixelImage> back = DecodeBmp24(bmp, 1000);
+        ASSERT_TRUE(back) << w;
+        EXPECT_EQ(back->width, w);
+        EXPECT_EQ(back->pixels, image.pixels) << w;
+        std::string topDown = bmp;
+        topDown[22] = static_cast<char>(-3), topDown[23] = topDown[24] = topDown[25] = static_cast<char>(0xFF);
+        back = DecodeBmp24(topDown, 1000);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(std::vector<uint8_t>(back->Pixel(0, 0), back->Pixel(0, 0) + 3),
+                  std::vector<uint8_t>(image.Pixel(0, 2), image.Pixel(0, 2) + 3));
+    }
+    const std::string good = EncodeBmp24(MakePixelImage(4, 4));
+    std::string thirtyTwoBits = good;
+    thirtyTwoBits[28] = 32;
+    std::string compressed = good;
+    compressed[30] = 1;
+    const struct {
+        const char* what;
+        std::string bytes;
+        int64_t maxPixels;
+    } kRefused[] = {
+        {"cut short", good.substr(0, good.size() - 1), 1000},
+        {"header only", good.substr(0, 54), 1000},
+        {"32 bits", thirtyTwoBits, 1000},
+        {"compressed", compressed, 1000},
+        {"above the cap", good, 15},
+        {"not a bitmap", "GIF89a" + good.substr(6), 1000},
+        {"empty", "", 1000},
+    };
+    for (const auto& c : kRefused)
+        EXPECT_FALSE(DecodeBmp24(c.bytes, c.maxPixels)) << c.what;
+}
+
 }  // namespace

@@ -88,6 +88,7 @@ private:
     void OnPhotoMenu(int16_t) override {}
     void OnPictureDropped(const std::string&) override {}
     void OnPhotoUnload() override {}
+    void OnPhotoDpiChanged() override {}
 };
 
 TEST_F(PhotoWindowPairTest, BothWindowsTakeThePictureSize) {

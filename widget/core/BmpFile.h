@@ -8,11 +8,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "PhotoDpi.h"
 #include "PixelImage.h"
 
 std::string EncodeBmp24(const PixelImage& image, int dpi = kBaseDpi);
+
+// The picture of a bitmap in the cache's own form (24 bits, no compression, bottom-up or
+// top-down rows), read without the platform's decoders, so that a start that finds its picture
+// in the cache needs none of them. nullopt for any other or damaged file, or one larger than
+// maxPixels; the caller then hands it to a full picture reader.
+std::optional<PixelImage> DecodeBmp24(std::string_view bytes, int64_t maxPixels);
 
 // The DPI a cache file was made for, from its first bytes (54 are enough). A bitmap that
 // records no resolution (0, or a header without the fields) was made at 96 DPI, like every

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "BmpFile.h"
+#include "PhotoDpi.h"
 #include "PhotoScaling.h"
 #include "Unicode.h"
 #include "UniqueHandles_win.h"
@@ -28,21 +29,49 @@ std::shared_ptr<const PixelImage> Shared(std::optional<PixelImage> picture) {
     return std::make_shared<const PixelImage>(std::move(*picture));
 }
 
+std::string ReadWholeFile(const std::string& path, size_t limit) {
+    UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
+        static_cast<uint64_t>(size.QuadPart) > limit)
+        return {};
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+        return {};
+    return bytes;
+}
+
+// The DPI the cache was made for, from its header; nullopt when there is no readable cache.
+std::optional<int> CacheDpi(const PhotoLoadRequest& request) {
+    if (request.isStretched == 0 || request.isStretchBmpCashed == 0 || request.cachePath.empty())
+        return std::nullopt;
+    UniqueFile file(CreateFileW(Widen(request.cachePath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    uint8_t header[54];
+    DWORD read = 0;
+    if (!file || !ReadFile(file.Get(), header, sizeof header, &read, nullptr))
+        return std::nullopt;
+    return CacheBmpDpi(header, read);
+}
+
 PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
     PhotoLoadResult result{nullptr, request.isStretchBmpCashed};
-    switch (ChoosePhotoSource(request.isStretched, request.isStretchBmpCashed)) {
+    switch (ChoosePhotoSourceAt(request.isStretched, request.isStretchBmpCashed, CacheDpi(request), request.dpi)) {
         case PhotoSource::NaturalSize:
             result.picture = Shared(ReadPictureAtNaturalSize(request.picturePath));
             break;
         case PhotoSource::Cache:
             // The cache is taken as it is, even when the picture file has changed since.
-            result.picture = Shared(ReadPictureAtNaturalSize(request.cachePath));
+            result.picture = Shared(ReadCacheFile(request.cachePath));
             break;
         case PhotoSource::Scale:
-            result.picture = Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.stretchMode));
+            result.picture =
+                Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.stretchMode, request.dpi));
             // A cache that cannot be written leaves the flag stale, and the next load scales again.
             if (result.picture)
-                result.isStretchBmpCashed = WriteCacheFile(request.cachePath, *result.picture) ? 1 : 0;
+                result.isStretchBmpCashed = WriteCacheFile(request.cachePath, *result.picture, request.dpi) ? 1 : 0;
             break;
     }
     return result;
@@ -57,23 +86,34 @@ std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path) {
     return ReadNaturalSize(*picture);
 }
 
-std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, int16_t stretchMode) {
+std::optional<PixelImage> ReadCacheFile(const std::string& path) {
+    // A cache of the largest picture shown: 3 bytes a pixel and a header.
+    constexpr size_t kLargestCache = static_cast<size_t>(kMaxShownPixels) * 3 + 4096;
+    if (std::optional<PixelImage> own = DecodeBmp24(ReadWholeFile(path, kLargestCache), kMaxShownPixels))
+        return own;
+    return ReadPictureAtNaturalSize(path);  // a cache replaced by another program's bitmap
+}
+
+std::optional<PixelImage> ReadPictureScaled(const std::string& path,
+                                            int16_t pictureSize,
+                                            int16_t stretchMode,
+                                            int dpi) {
     std::optional<WicPicture> picture = OpenWicPicture(path, kMaxScaledSourcePixels);
     if (!picture)
         return std::nullopt;
     PixelSize shown = picture->Shown();
-    std::optional<PixelSize> target = ScaledPictureSize(shown.width, shown.height, pictureSize, stretchMode);
+    std::optional<PixelSize> target = PhotoTargetSize(shown, 1, pictureSize, stretchMode, dpi);
     if (!target)
         return std::nullopt;
     return ReadScaled(*picture, *target);
 }
 
-bool WriteCacheFile(const std::string& path, const PixelImage& picture) {
+bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi) {
     if (path.empty())
         return false;
     std::wstring target = Widen(path);
     std::wstring temporary = target + L".new";
-    if (!WriteWholeFile(temporary, EncodeBmp24(picture)) ||
+    if (!WriteWholeFile(temporary, EncodeBmp24(picture, dpi)) ||
         !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary.c_str());
         return false;

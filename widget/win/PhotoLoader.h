@@ -15,6 +15,8 @@ struct PhotoLoadRequest {
     int16_t pictureSize = 0;
     int16_t stretchMode = 0;
     std::string cachePath;
+    // The DPI of the window's monitor: the scaled photo and its cache are made for it.
+    int dpi = 96;
 };
 
 struct PhotoLoadResult {
@@ -30,7 +32,14 @@ PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request);
 
 // The picture file at its natural size, upright.
 std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path);
-// The picture file scaled by the setting's size and mode (the sides of the upright picture).
-std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, int16_t stretchMode);
-// Writes the cache file as a whole: a new file in the same folder, then put in place of the old.
-bool WriteCacheFile(const std::string& path, const PixelImage& picture);
+// The picture file scaled by the setting's size and mode (the sides of the upright picture),
+// for a screen of the given DPI.
+std::optional<PixelImage> ReadPictureScaled(const std::string& path,
+                                            int16_t pictureSize,
+                                            int16_t stretchMode,
+                                            int dpi = 96);
+// The cache file: the project's own bitmap is read without the platform's decoders.
+std::optional<PixelImage> ReadCacheFile(const std::string& path);
+// Writes the cache file, made for dpi, as a whole: a new file in the same folder, then put in
+// place of the old.
+bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi = 96);

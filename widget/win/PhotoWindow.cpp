@@ -193,7 +193,8 @@ void PhotoWindow::OnGetMinMaxInfo(MINMAXINFO& limits) {
     limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
 }
 
-// Per-monitor DPI: the frame changes with the monitor, the photo must not.
+// Per-monitor DPI: the frame changes with the monitor at once; the owner then scales the photo
+// anew for the new DPI, from its source.
 void PhotoWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     PixelSize inner = InnerSize();
     RECT outer{0, 0, inner.width, inner.height};
@@ -201,4 +202,5 @@ void PhotoWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
                              static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_EXSTYLE)), dpi);
     SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    m_events.OnDpiChanged(*this);
 }

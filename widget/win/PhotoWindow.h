@@ -27,6 +27,8 @@ public:
     virtual void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) = 0;
     // The window is being closed, or the session ends.
     virtual void OnUnload(PhotoWindow& window) = 0;
+    // The window now lies on a monitor of another DPI.
+    virtual void OnDpiChanged(PhotoWindow& window) = 0;
 
 protected:
     ~PhotoWindowEvents() = default;

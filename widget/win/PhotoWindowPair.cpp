@@ -86,6 +86,11 @@ void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std:
     m_owner.OnPictureDropped(files.front());
 }
 
+void PhotoWindowPair::OnDpiChanged(PhotoWindow& window) {
+    if (&window == &WindowFor(m_setting.CurrentBorder))
+        m_owner.OnPhotoDpiChanged();
+}
+
 // Closing either window, or the end of the session, ends the whole widget: the other window
 // is hidden, and a process left running without a lock could never be reached again.
 void PhotoWindowPair::OnUnload(PhotoWindow&) {
@@ -97,8 +102,10 @@ void PhotoWindowPair::OnUnload(PhotoWindow&) {
 
 void PhotoWindowPair::LoadPhoto(const std::string& path, const std::string& cachePath) {
     FrameMetrics frame = MeasureBorderedFrame();
+    // Scaled for the monitor the photo is on: the same physical size on every screen.
+    const int dpi = static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
     PhotoLoadResult result = LoadPhotoPicture({path, m_setting.IsStretched, m_setting.IsStretchBmpCashed,
-                                               m_setting.PictureSize, m_setting.StretchMode, cachePath});
+                                               m_setting.PictureSize, m_setting.StretchMode, cachePath, dpi});
     m_setting.IsStretchBmpCashed = result.isStretchBmpCashed;
     if (!result.picture) {
         ShowEmptyPhoto();

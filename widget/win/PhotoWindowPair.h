@@ -18,6 +18,8 @@ public:
     virtual void OnPictureDropped(const std::string& path) = 0;
     // Either window is being closed, or the session ends.
     virtual void OnPhotoUnload() = 0;
+    // The current window moved to a monitor of another DPI.
+    virtual void OnPhotoDpiChanged() = 0;
 
 protected:
     ~PhotoPairOwner() = default;
@@ -62,6 +64,7 @@ private:
     void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
     void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
     void OnUnload(PhotoWindow& window) override;
+    void OnDpiChanged(PhotoWindow& window) override;
 
     PhotoWindow& WindowFor(int16_t border) { return border == 0 ? m_borderless : m_bordered; }
     const PhotoWindow& WindowFor(int16_t border) const { return border == 0 ? m_borderless : m_bordered; }

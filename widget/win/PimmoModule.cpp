@@ -126,6 +126,13 @@ void PimmoModule::OnPhotoUnload() {
     PostQuitMessage(0);
 }
 
+// The cache was made for the old DPI: the photo is scaled anew and cached for the new one,
+// where the window now stands.
+void PimmoModule::OnPhotoDpiChanged() {
+    LoadPhoto();
+    m_pair.AlignOtherWindow(m_setting.CurrentBorder == 0 ? 0 : 1);
+}
+
 void PimmoModule::RunEditMode() {
     if (LoadSetting())
         RunSettingWizard();

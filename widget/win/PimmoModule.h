@@ -63,6 +63,7 @@ private:
     void OnPhotoMenu(int16_t button) override;
     void OnPictureDropped(const std::string& path) override;
     void OnPhotoUnload() override;
+    void OnPhotoDpiChanged() override;
 
     void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
