@@ -89,6 +89,7 @@ private:
     void OnPictureDropped(const std::string&) override {}
     void OnPhotoUnload() override {}
     void OnPhotoDpiChanged() override {}
+    std::string PhotoTooltipText() override { return {}; }
 };
 
 TEST_F(PhotoWindowPairTest, BothWindowsTakeThePictureSize) {

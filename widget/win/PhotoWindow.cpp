@@ -112,7 +112,35 @@ bool PhotoWindow::Create(HINSTANCE instance) {
         return false;
     RECT inner{};
     GetClientRect(Handle(), &inner);
-    return m_photo.Create(instance, Handle(), inner);
+    if (!m_photo.Create(instance, Handle(), inner))
+        return false;
+    AddTooltip(instance);
+    return true;
+}
+
+// Hovering the photo shows the child's age at a glance; the text is asked for each time, so it
+// is always today's.
+void PhotoWindow::AddTooltip(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};  // the tooltip class
+    InitCommonControlsEx(&classes);
+    m_tooltip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);
+    if (!m_tooltip)
+        return;  // the photo works without it
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(m_photo.Handle());
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, 600);  // lines break at the text's own line ends
+}
+
+void PhotoWindow::OnTooltipText(NMTTDISPINFOW& info) {
+    m_tooltipText = Widen(m_events.TooltipText());
+    info.lpszText = m_tooltipText.data();
 }
 
 PixelRect PhotoWindow::OuterRect() const {
@@ -171,6 +199,10 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
+                OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
             return 0;
         case WM_CLOSE:
             m_events.OnUnload(*this);

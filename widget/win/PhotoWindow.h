@@ -5,6 +5,7 @@
 // picture at its top-left corner and takes the mouse and dropped files.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -29,6 +30,8 @@ public:
     virtual void OnUnload(PhotoWindow& window) = 0;
     // The window now lies on a monitor of another DPI.
     virtual void OnDpiChanged(PhotoWindow& window) = 0;
+    // The text of the photo's tooltip, asked for each time it shows.
+    virtual std::string TooltipText() = 0;
 
 protected:
     ~PhotoWindowEvents() = default;
@@ -82,10 +85,14 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static void OnGetMinMaxInfo(MINMAXINFO& limits);
+    void AddTooltip(HINSTANCE instance);
+    void OnTooltipText(NMTTDISPINFOW& info);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
     Frame m_frame;
     PhotoWindowEvents& m_events;
     PhotoControl m_photo;
     std::shared_ptr<const PixelImage> m_picture;
+    HWND m_tooltip = nullptr;  // owned by the window: destroyed with it
+    std::wstring m_tooltipText;
 };

@@ -2,6 +2,7 @@
 
 #include "APICall.h"
 #include "MessageBox.h"
+#include "MonitorPlacement.h"
 #include "PhotoGeometry.h"
 #include "PhotoLoader.h"
 #include "PictureChoice.h"
@@ -30,13 +31,43 @@ MONITORINFO NearestMonitor(const PixelRect& rect) {
     return info;
 }
 
-// A stored place on no monitor (one since removed, another screen layout) would leave the
-// photo unreachable; it comes onto the nearest monitor's work area instead.
+struct Monitors {
+    std::vector<PixelRect> screens;
+    std::vector<PixelRect> workAreas;
+};
+
+Monitors CurrentMonitors() {
+    Monitors monitors;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (GetMonitorInfoW(monitor, &info)) {
+                auto* found = reinterpret_cast<Monitors*>(data);
+                found->screens.push_back(ToPixelRect(info.rcMonitor));
+                found->workAreas.push_back(ToPixelRect(info.rcWork));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+// A place on no monitor (one since removed, another screen layout) would leave the photo
+// unreachable; it comes onto the work area of the nearest monitor instead.
 PixelRect KeepOnAMonitor(const PixelRect& rect) {
-    RECT area = ToRECT(rect);
-    if (MonitorFromRect(&area, MONITOR_DEFAULTTONULL))
+    Monitors monitors = CurrentMonitors();
+    if (monitors.screens.empty() || IsOnAnyArea(rect, monitors.screens))
         return rect;
-    return MoveIntoArea(rect, ToPixelRect(NearestMonitor(rect).rcWork));
+    std::optional<PixelRect> nearest = NearestArea(rect, monitors.screens);
+    for (size_t i = 0; nearest && i < monitors.screens.size(); ++i) {
+        const PixelRect& screen = monitors.screens[i];
+        if (screen.left == nearest->left && screen.top == nearest->top && screen.width == nearest->width &&
+            screen.height == nearest->height)
+            return MoveIntoArea(rect, monitors.workAreas[i]);
+    }
+    return rect;
 }
 
 }  // namespace
@@ -166,6 +197,21 @@ WindowPlace PhotoWindowPair::CurrentWindowPlace() const {
     PixelRect rect = WindowFor(m_setting.CurrentBorder).OuterRect();
     double twipsPerPixel = SystemTwipsPerPixel();
     return {PixelsToTwips(rect.top, twipsPerPixel).value_or(0), PixelsToTwips(rect.left, twipsPerPixel).value_or(0)};
+}
+
+void PhotoWindowPair::SetCaption(const std::string& caption) {
+    m_borderless.SetCaption(caption);
+    m_bordered.SetCaption(caption);
+}
+
+void PhotoWindowPair::KeepOnTheScreen() {
+    PhotoWindow& current = WindowFor(m_setting.CurrentBorder);
+    PixelRect place = current.OuterRect();
+    PixelRect kept = KeepOnAMonitor(place);
+    if (kept.left == place.left && kept.top == place.top)
+        return;
+    current.MoveTo(kept.left, kept.top);
+    AlignOtherWindow(m_setting.CurrentBorder == 0 ? 0 : 1);
 }
 
 HWND PhotoWindowPair::CurrentPhotoWindow() const {

@@ -20,6 +20,8 @@ public:
     virtual void OnPhotoUnload() = 0;
     // The current window moved to a monitor of another DPI.
     virtual void OnPhotoDpiChanged() = 0;
+    // The photo's tooltip: the child's age at a glance.
+    virtual std::string PhotoTooltipText() = 0;
 
 protected:
     ~PhotoPairOwner() = default;
@@ -51,6 +53,11 @@ public:
     void ShowPhotoWindow(int16_t border, int16_t stacking);
     // Switches the current window in place: the frame appears or disappears around the photo.
     void ToggleBorder();
+    // The caption of both windows.
+    void SetCaption(const std::string& caption);
+    // After a change of the monitors: a current window on none comes onto the nearest one, by
+    // the rule of PlacePhotoWindow; the stored place follows at the next save.
+    void KeepOnTheScreen();
 
     // The outer position of the current window (chosen by the record's CurrentBorder).
     WindowPlace CurrentWindowPlace() const;
@@ -65,6 +72,7 @@ private:
     void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
     void OnUnload(PhotoWindow& window) override;
     void OnDpiChanged(PhotoWindow& window) override;
+    std::string TooltipText() override { return m_owner.PhotoTooltipText(); }
 
     PhotoWindow& WindowFor(int16_t border) { return border == 0 ? m_borderless : m_bordered; }
     const PhotoWindow& WindowFor(int16_t border) const { return border == 0 ? m_borderless : m_bordered; }

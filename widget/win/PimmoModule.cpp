@@ -1,6 +1,7 @@
 #include "PimmoModule.h"
 
 #include "AgeMessages.h"
+#include "AgeTooltip.h"
 #include "CallbackGuard.h"
 #include "CommandLine.h"
 #include "ContextMenu.h"
@@ -133,6 +134,25 @@ void PimmoModule::OnPhotoDpiChanged() {
     m_pair.AlignOtherWindow(m_setting.CurrentBorder == 0 ? 0 : 1);
 }
 
+std::string PimmoModule::PhotoTooltipText() {
+    return AgeTooltipText(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+}
+
+// A widget runs for days: its caption counts today, and a new day's anniversary is announced
+// once, as at a start.
+void PimmoModule::OnDayMayHaveChanged() {
+    DayChange change = CheckDay(m_dayWatch, m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    m_dayWatch = change.watch;
+    if (change.captionChanges)
+        m_pair.SetCaption(AgeCaption());
+    if (!change.message.empty())
+        ShowMessage(CurrentPhotoWindow(), change.message, MB_OK);
+}
+
+void PimmoModule::OnDisplayChanged() {
+    m_pair.KeepOnTheScreen();
+}
+
 void PimmoModule::RunEditMode() {
     if (LoadSetting())
         RunSettingWizard();
@@ -155,6 +175,8 @@ int PimmoModule::RunShowMode() {
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
+    m_dayWatch = StartDayWatch(Today());
+    m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     AnniversaryMessage();
     return RunMessageLoop();
 }

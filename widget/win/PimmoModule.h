@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "DayRollover.h"
+#include "DesktopWatch.h"
 #include "PhotoWindowPair.h"
 #include "SettingRecord.h"
 #include "SettingStore.h"
@@ -21,7 +23,7 @@ enum class ExitCode : UINT {
     UnexpectedFailure = 3,  // an unexpected failure inside a window; the lock is released
 };
 
-class PimmoModule final : private PhotoPairOwner {
+class PimmoModule final : private PhotoPairOwner, private DesktopEvents {
 public:
     explicit PimmoModule(HINSTANCE instance);
 
@@ -64,6 +66,9 @@ private:
     void OnPictureDropped(const std::string& path) override;
     void OnPhotoUnload() override;
     void OnPhotoDpiChanged() override;
+    std::string PhotoTooltipText() override;
+    void OnDayMayHaveChanged() override;
+    void OnDisplayChanged() override;
 
     void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
@@ -80,4 +85,7 @@ private:
     // load uses it instead of reading the file again.
     std::optional<ProfileSectionValues> m_startValues;
     PhotoWindowPair m_pair{m_setting, *this};
+    // The running widget follows the date and the monitors.
+    DesktopWatch m_desktop{*this};
+    DayWatch m_dayWatch;
 };
