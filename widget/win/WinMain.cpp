@@ -3,6 +3,8 @@
 #include "PimmoModule.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // The manifest asks for this; where it is not honoured (some Wine versions) the call does it.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     PimmoModule pimmo(instance);
     return pimmo.Main(GetCommandLineW());
 }
