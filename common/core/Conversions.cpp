@@ -1,20 +1,13 @@
 #include "Conversions.h"
 
+#include "AsciiText.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Only plain decimal notation: digits with an optional sign, point and exponent. No hex,
 // no "inf"/"nan", nothing after the number.

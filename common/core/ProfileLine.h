@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "AsciiText.h"
+
 enum class ProfileLineKind {
     Blank,    // nothing but spaces and tabs
     Comment,  // first non-blank character ';'
@@ -19,9 +21,6 @@ struct ProfileLineParts {
 
 // Classifies a line (UTF-8 text without its line break).
 ProfileLineParts ParseProfileLine(std::string_view line);
-
-// Spaces and tabs at both ends removed.
-std::string_view TrimBlanks(std::string_view text);
 
 // Names compare without regard to ASCII case.
 bool SameProfileName(std::string_view a, std::string_view b);

@@ -1,18 +1,11 @@
 #include "HouseCommandLine.h"
 
+#include "AsciiText.h"
 #include "HouseNames.h"
 #include "ProgramLocation.h"
 
 namespace PimmoHouseModule {
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 const char* SwitchText(WidgetSwitch widgetSwitch) {
     switch (widgetSwitch) {
