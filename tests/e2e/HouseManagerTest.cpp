@@ -96,6 +96,22 @@ TEST_F(House, ReleaseAndResetAskFirstAndResetRefusesWhileAWidgetRuns) {
     EXPECT_EQ(Value(L"Pimmo", L"LastWindowTop"), L"1500") << "the unnumbered setting was moved";
 }
 
+// A list that cannot be read ends house with its message, before any window and any write.
+TEST_F(House, AnUnreadableListEndsHouseBeforeAnyWindow) {
+    WriteFileBytes(m_folder.ProfilePath(), "[PimmoHouse]\r\nNumbersOfSettings=3\r\nSetting1=3\r\nSetting2=5\r\n");
+    const std::string before = ReadFileBytes(m_folder.ProfilePath());
+    Process house = Start(L"/S");
+    auto box = WaitForMessageBox(house.Pid());
+    ASSERT_TRUE(box) << "no message box";
+    EXPECT_EQ(box->caption, kHouseTitle);
+    EXPECT_EQ(box->icon, MessageIcon::Error);
+    EXPECT_NE(box->text.find(L"Setting3"), std::wstring::npos) << "the message does not name the key";
+    EXPECT_EQ(WaitForManagerWindow(house.Pid(), 0), nullptr);
+    PressButtonId(box->window, IDOK);
+    EXPECT_EQ(house.WaitExit(), 2u);
+    EXPECT_EQ(ReadFileBytes(m_folder.ProfilePath()), before);
+}
+
 // The manager window lists the settings, refuses to change a running one, deletes only after
 // Yes, and stays disabled but responsive while the widget it started runs.
 TEST_F(House, ManagerWindowListsChangesAndDeletes) {

@@ -87,10 +87,13 @@ std::wstring ExpectedCaption(const std::string& name) {
            wide.substr(8, 2) + L"日生まれ)";
 }
 
-HWND WaitForManagerWindow(DWORD pid) {
-    return e2e::WaitForWindow(pid, [](HWND window) {
-        return e2e::WindowText(window) == kHouseTitle && GetDlgItem(window, kSettingListBox) != nullptr;
-    });
+HWND WaitForManagerWindow(DWORD pid, DWORD timeoutMs) {
+    return e2e::WaitForWindow(
+        pid,
+        [](HWND window) {
+            return e2e::WindowText(window) == kHouseTitle && GetDlgItem(window, kSettingListBox) != nullptr;
+        },
+        timeoutMs);
 }
 
 std::vector<std::wstring> ListLines(HWND form) {

@@ -39,7 +39,7 @@ void WriteHouseProfile(const std::wstring& profile,
 std::wstring ExpectedCaption(const std::string& name);
 
 // The manager window of house, or nullptr after the time-out.
-HWND WaitForManagerWindow(DWORD pid);
+HWND WaitForManagerWindow(DWORD pid, DWORD timeoutMs = e2e::kWindowTimeoutMs);
 // The lines of the manager window's list box.
 std::vector<std::wstring> ListLines(HWND form);
 
