@@ -1,5 +1,9 @@
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return 0;
+#include "HouseApplication.h"
+
+// lpCmdLine is the argument text without the program name, as house compares it.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+    PimmoHouseModule::HouseApplication house(instance);
+    return house.Main(arguments ? arguments : L"");
 }

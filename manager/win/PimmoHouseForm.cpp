@@ -1,0 +1,124 @@
+#include "PimmoHouseForm.h"
+
+#include "HelpRelatedLibrary.h"
+#include "HouseMessageBox.h"
+#include "HouseNames.h"
+#include "SettingCaption.h"
+#include "SettingListEdits.h"
+#include "Unicode.h"
+#include "resource.h"
+
+namespace PimmoHouseModule {
+
+void PimmoHouseForm::Run(HINSTANCE instance) {
+    RunModal(instance, IDD_PimmoHouseForm, nullptr);
+}
+
+BOOL PimmoHouseForm::OnInitDialog() {
+    for (int16_t number : m_list.numbers)
+        AddLine(SettingCaption(m_profileFile, number));
+    return TRUE;  // the focus goes to the first control of the tab order, OK
+}
+
+bool PimmoHouseForm::OnCommand(int id, int code) {
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+        case IDC_CommandOK:
+            End(IDOK);
+            return true;
+        case IDC_CommandAdd:
+            CommandAdd_Click();
+            return true;
+        case IDC_CommandDelete:
+            CommandDelete_Click();
+            return true;
+        case IDC_CommandSetting:
+            CommandSetting_Click();
+            return true;
+        case IDC_CommandHelp:
+            CommandHelp_Click();
+            return true;
+        default:
+            return false;  // Esc: the window has no cancel; OK is the way out
+    }
+}
+
+INT_PTR PimmoHouseForm::OnOtherMessage(UINT message, WPARAM, LPARAM) {
+    // Closed by the system rather than by OK: the window goes, and nothing is written.
+    if (message != WM_CLOSE)
+        return FALSE;
+    End(IDCANCEL);
+    return TRUE;
+}
+
+void PimmoHouseForm::CommandAdd_Click() {
+    const auto number = NewSettingNumber(m_profileFile, m_list);
+    if (!number) {
+        ShowHouseMessage(Handle(), NoMoreSettingsMessage());
+        return;
+    }
+    m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Edit, *number);
+    // Listed only when the widget saved the setting; a cancelled wizard leaves no empty line.
+    if (const auto line = CompleteAdd(m_profileFile, m_list, *number))
+        AddLine(*line);
+}
+
+void PimmoHouseForm::CommandDelete_Click() {
+    const int line = SelectedLine();
+    if (line < 0) {
+        ShowHouseMessage(Handle(), SelectLineToDeleteMessage());
+        return;
+    }
+    const int16_t number = m_list.numbers[static_cast<size_t>(line)];
+    if (IsSettingRunning(m_profileFile, number)) {
+        ShowHouseMessage(Handle(), DeleteRunningSettingMessage());
+        return;
+    }
+    if (!ShowHouseMessage(Handle(), ConfirmDeleteMessage()))
+        return;
+    m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Delete, number);
+    // A widget that refused (its setting was started meanwhile) leaves the setting and its line.
+    if (CompleteDelete(m_profileFile, m_list, static_cast<size_t>(line)))
+        SendDlgItemMessageW(Handle(), IDC_SettingListBox, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
+}
+
+void PimmoHouseForm::CommandSetting_Click() {
+    const int line = SelectedLine();
+    if (line < 0) {
+        ShowHouseMessage(Handle(), SelectLineToChangeMessage());
+        return;
+    }
+    const int16_t number = m_list.numbers[static_cast<size_t>(line)];
+    if (IsSettingRunning(m_profileFile, number)) {
+        ShowHouseMessage(Handle(), ChangeRunningSettingMessage());
+        return;
+    }
+    m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Edit, number);
+    ReplaceLine(line, SettingCaption(m_profileFile, number));
+}
+
+void PimmoHouseForm::CommandHelp_Click() {
+    HelpRelatedLibrary::ShowHelpTopic(Instance(), Handle(), kHelpFile, kHelpTopic);
+}
+
+int PimmoHouseForm::SelectedLine() const {
+    const LRESULT line = SendDlgItemMessageW(Handle(), IDC_SettingListBox, LB_GETCURSEL, 0, 0);
+    // The list and the list box hold the same lines; anything else is no usable selection.
+    if (line == LB_ERR || line < 0 || static_cast<size_t>(line) >= m_list.numbers.size())
+        return -1;
+    return static_cast<int>(line);
+}
+
+void PimmoHouseForm::AddLine(const std::string& text) const {
+    SendDlgItemMessageW(Handle(), IDC_SettingListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void PimmoHouseForm::ReplaceLine(int line, const std::string& text) const {
+    HWND listBox = Item(IDC_SettingListBox);
+    SendMessageW(listBox, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
+    SendMessageW(listBox, LB_INSERTSTRING, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(listBox, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+}
+
+}  // namespace PimmoHouseModule
