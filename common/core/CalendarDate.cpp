@@ -48,8 +48,10 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
+// The platform's dates run from the year 100 on; an earlier year is no date it can read back,
+// and y/M/d leaves two-digit years to the platform's own conversion.
 bool IsValidDate(const CalendarDate& date) {
-    return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+    return date.year >= 100 && date.year <= 9999 && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
            date.day <= DaysInMonth(date.year, date.month);
 }
 

@@ -16,6 +16,7 @@ struct CalendarDate {
 bool IsLeapYear(int year);
 // month 1..12.
 int DaysInMonth(int year, int month);
+// A real day of the years 100..9999, the range of the platform's dates.
 bool IsValidDate(const CalendarDate& date);
 // Days since 1970-01-01 (proleptic Gregorian calendar), negative before.
 int64_t DayNumber(const CalendarDate& date);

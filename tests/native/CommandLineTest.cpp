@@ -36,10 +36,32 @@ TEST(WidgetCommandLine, RefusesANumberThatIsNoSixteenBitInteger) {
 }
 
 TEST(WidgetCommandLine, ArgumentTextFollowsTheProgramName) {
-    EXPECT_EQ(ArgumentText("\"C:\\Program Files\\Pimmo\\pimmo.exe\" /s3"), "/s3");
-    EXPECT_EQ(ArgumentText("Pimmo /i7"), "/i7");
-    EXPECT_EQ(ArgumentText("pimmo.exe"), "");
-    EXPECT_EQ(ArgumentText("pimmo.exe   /S 3"), "/S 3");
+    const struct {
+        const char* commandLine;
+        const char* arguments;
+    } kCases[] = {
+        {"\"C:\\Program Files\\Pimmo\\pimmo.exe\" /s3", "/s3"},
+        {"\"C:\\Pimmo\\pimmo.exe\"/s3", "/s3"},
+        {"\"C:\\Pimmo\\pimmo.exe\"\t/i7", "/i7"},
+        {"\"C:\\Pimmo\\pimmo.exe\"", ""},
+        {"\"C:\\Pimmo\\pimmo.exe\"   ", ""},
+        {"\"C:\\Pimmo\\pimmo.exe /s3", ""},
+        {"\"\"/s3", "/s3"},
+        {"Pimmo /i7", "/i7"},
+        {"pimmo.exe", ""},
+        {"pimmo.exe   /S 3", "/S 3"},
+        {"pimmo.exe/s3", ""},
+        {"", ""},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(ArgumentText(c.commandLine), c.arguments) << c.commandLine;
+}
+
+TEST(WidgetCommandLine, QuotedProgramNameDirectlyFollowedByTheSwitchServesItsSetting) {
+    auto command = ParseWidgetCommand(ArgumentText("\"C:\\Pimmo\\pimmo.exe\"/s3"));
+    ASSERT_TRUE(command);
+    EXPECT_EQ(command->mode, WidgetMode::Show);
+    EXPECT_EQ(command->settingNumber, 3);
 }
 
 TEST(WidgetCommandLine, LockMessageDependsOnTheSwitch) {

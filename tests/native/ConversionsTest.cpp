@@ -67,4 +67,20 @@ TEST(CalendarDate, StoresDatesAsYearMonthDayAndReadsThemBack) {
         EXPECT_EQ(ParseDate(c.text), c.expected) << '"' << c.text << '"';
 }
 
+TEST(CalendarDate, EveryValidDateReadsBackFromItsStoredForm) {
+    const struct {
+        CalendarDate date;
+        bool valid;
+    } kCases[] = {
+        {{100, 1, 1}, true},    {{9999, 12, 31}, true}, {{2000, 2, 29}, true},  {{1900, 2, 29}, false},
+        {{99, 12, 31}, false},  {{1, 1, 1}, false},     {{10000, 1, 1}, false}, {{2000, 0, 1}, false},
+        {{2000, 4, 31}, false}, {{2000, 12, 0}, false},
+    };
+    for (const auto& c : kCases) {
+        const std::string stored = FormatDate(c.date);
+        EXPECT_EQ(IsValidDate(c.date), c.valid) << stored;
+        EXPECT_EQ(ParseDate(stored), c.valid ? std::optional(c.date) : std::nullopt) << stored;
+    }
+}
+
 }  // namespace

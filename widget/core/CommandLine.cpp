@@ -17,11 +17,13 @@ std::string UpperAscii(std::string_view text) {
 std::string_view ArgumentText(std::string_view commandLine) {
     size_t i = 0;
     if (!commandLine.empty() && commandLine.front() == '"') {
+        // A quoted program name ends at its closing quote: "C:\Pimmo\pimmo.exe"/s3 carries /s3.
         size_t close = commandLine.find('"', 1);
         i = close == std::string_view::npos ? commandLine.size() : close + 1;
+    } else {
+        while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t')
+            ++i;
     }
-    while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t')
-        ++i;
     while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t'))
         ++i;
     return commandLine.substr(i);

@@ -14,7 +14,8 @@ struct WidgetCommand {
 };
 
 // The argument text as the platform delivers it: the command line without the program name
-// and the blanks that follow it.
+// and the blanks that follow it. A quoted program name ends at its closing quote, whether or
+// not a blank follows it.
 std::string_view ArgumentText(std::string_view commandLine);
 
 // nullopt when the text behind "/S", "/I" or "/D" is no 16-bit number.

@@ -1,0 +1,158 @@
+// Time from the start of a program to its first visible window (not a test): see scripts/bench.
+//   startup_timer [--runs N] [--free-lock <profile> <section>] [--class <name>] [--close]
+//                 <program> [arguments...]
+// Starts the program N times (5 by default), one after the other. After each start it looks
+// every 2 ms for a visible top-level window of the new process, then ends the process by its
+// handle (with --close: closes that window, so that a widget saves its setting, and waits for
+// the end). A widget ended by its handle keeps its start lock; --free-lock clears the key
+// "LockSetting" of that section before every start. With --class the first window must be of
+// that window class (a message box instead of the photo is a failure). Prints one line per start
+// and a last line "median <ms> ms"; fails when a start shows no such window within 30 s.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kWindowTimeout = std::chrono::seconds(30);
+constexpr DWORD kPollMilliseconds = 2;
+constexpr DWORD kEndTimeoutMilliseconds = 10000;
+
+struct Options {
+    int runs = 5;
+    std::wstring lockProfile;
+    std::wstring lockSection;
+    std::wstring windowClass;
+    bool close = false;
+    std::wstring commandLine;
+};
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+std::wstring Quoted(const std::wstring& argument) {
+    return argument.find_first_of(L" \t") == std::wstring::npos ? argument : L"\"" + argument + L"\"";
+}
+
+std::optional<Options> ParseOptions(int argc, wchar_t** argv) {
+    Options options;
+    int i = 1;
+    for (; i < argc && argv[i][0] == L'-'; ++i) {
+        const std::wstring option = argv[i];
+        if (option == L"--runs" && i + 1 < argc) {
+            options.runs = _wtoi(argv[++i]);
+        } else if (option == L"--free-lock" && i + 2 < argc) {
+            options.lockProfile = argv[++i];
+            options.lockSection = argv[++i];
+        } else if (option == L"--class" && i + 1 < argc) {
+            options.windowClass = argv[++i];
+        } else if (option == L"--close") {
+            options.close = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (i >= argc || options.runs < 1)
+        return std::nullopt;
+    options.commandLine = L"\"" + std::wstring(argv[i]) + L"\"";
+    for (++i; i < argc; ++i)
+        options.commandLine += L" " + Quoted(argv[i]);
+    return options;
+}
+
+bool IsExpectedWindow(HWND window, const std::wstring& windowClass) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    if (windowClass.empty() || windowClass == name)
+        return true;
+    std::printf("the first window is of class %ls\n", name);
+    return false;
+}
+
+// Closes the window and waits for the end; a process that does not end is ended by its handle.
+void EndProcess(HANDLE process, HWND window, bool close) {
+    if (close && window) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process, kEndTimeoutMilliseconds) == WAIT_OBJECT_0)
+            return;
+    }
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, kEndTimeoutMilliseconds);
+}
+
+// Milliseconds from CreateProcessW to the first visible window; nullopt without one.
+std::optional<double> TimeOneStart(const Options& options) {
+    std::wstring commandLine = options.commandLine;  // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const Clock::time_point start = Clock::now();
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return std::nullopt;
+    CloseHandle(process.hThread);
+    WindowSearch search{process.dwProcessId, nullptr};
+    while (Clock::now() - start < kWindowTimeout && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            break;
+        Sleep(kPollMilliseconds);
+    }
+    const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const bool expected = search.found && IsExpectedWindow(search.found, options.windowClass);
+    EndProcess(process.hProcess, search.found, options.close);
+    CloseHandle(process.hProcess);
+    if (!expected)
+        return std::nullopt;
+    return milliseconds;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::optional<Options> options = ParseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: startup_timer [--runs N] [--free-lock <profile> <section>] [--class <name>] "
+                     "[--close] <program> [arguments...]\n");
+        return 2;
+    }
+    std::vector<double> times;
+    for (int run = 1; run <= options->runs; ++run) {
+        if (!options->lockProfile.empty())
+            WritePrivateProfileStringW(options->lockSection.c_str(), L"LockSetting", L"", options->lockProfile.c_str());
+        const std::optional<double> milliseconds = TimeOneStart(*options);
+        if (!milliseconds) {
+            std::printf("start %d: no visible window of the program\n", run);
+            return 1;
+        }
+        std::printf("start %d: %.1f ms\n", run, *milliseconds);
+        times.push_back(*milliseconds);
+    }
+    std::printf("median %.1f ms\n", Median(times));
+    return 0;
+}
