@@ -1,18 +1,7 @@
 #include "CommandLine.h"
 
+#include "AsciiText.h"
 #include "Conversions.h"
-
-namespace {
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-}  // namespace
 
 std::string_view ArgumentText(std::string_view commandLine) {
     size_t i = 0;
