@@ -7,10 +7,10 @@
 #include "IniFileRelatedLibrary.h"
 #include "MessageBox.h"
 #include "PictureChoice.h"
+#include "PimmoOptionDialog.h"
 #include "ProgramLocation.h"
 #include "SettingNames.h"
 #include "Unicode.h"
-#include "WizardDialog.h"
 
 namespace {
 
@@ -47,12 +47,12 @@ bool PimmoModule::LoadSetting() {
 // waits at the screen origin.
 void PimmoModule::NewSetting() {
     m_setting = NewSettingRecord(Today());
-    RunSettingWizard();
+    RunWizard();
     m_setting.IsStretchBmpCashed = 0;
 }
 
 void PimmoModule::SaveSetting(bool capture) {
-    if (capture) {
+    if (capture && m_windowsPlaced) {
         m_setting.LastWindowBorder = m_setting.CurrentBorder;
         WindowPlace place = m_pair.CurrentWindowPlace();
         m_setting.LastWindowLeft = place.left;
@@ -75,6 +75,7 @@ void PimmoModule::LoadPhoto() {
 }
 
 void PimmoModule::PlacePhotoWindow() {
+    m_windowsPlaced = true;
     m_pair.PlacePhotoWindow(m_setting.LastWindowBorder, m_setting.LastWindowTop, m_setting.LastWindowLeft,
                             AgeCaption());
 }
@@ -108,7 +109,7 @@ void PimmoModule::EndProgram(ExitCode code) {
 }
 
 void PimmoModule::OnPhotoMenu(int16_t button) {
-    ShowContextMenu(button);
+    ShowContextMenu(m_instance, CurrentPhotoWindow(), button, *this);
 }
 
 void PimmoModule::OnPictureDropped(const std::string& path) {
@@ -119,16 +120,21 @@ void PimmoModule::OnPictureDropped(const std::string& path) {
     ShowPhotoWindow();
 }
 
+// Inside a dialog or menu the session's end stops the widget at once: the command that opened
+// it must not go on with the windows gone.
 void PimmoModule::OnPhotoUnload() {
     SaveSetting(true);
     ReleaseStartLock();
+    if (m_modalDepth > 0)
+        EndProgram();
+    m_windowsPlaced = false;
     m_pair.DestroyWindows();
     PostQuitMessage(0);
 }
 
 void PimmoModule::RunEditMode() {
     if (LoadSetting())
-        RunSettingWizard();
+        RunWizard();
     else
         NewSetting();
     SaveSetting(false);

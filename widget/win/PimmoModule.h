@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ContextMenu.h"
+#include "OptionsDialogHost.h"
 #include "PhotoWindowPair.h"
 #include "SettingRecord.h"
 #include "SettingStore.h"
@@ -21,7 +23,7 @@ enum class ExitCode : UINT {
     UnexpectedFailure = 3,  // an unexpected failure inside a window; the lock is released
 };
 
-class PimmoModule final : private PhotoPairOwner {
+class PimmoModule final : private PhotoPairOwner, private ContextMenuHost, private OptionsDialogHost {
 public:
     explicit PimmoModule(HINSTANCE instance);
 
@@ -32,8 +34,10 @@ public:
     // The record's operations on the setting's section of the per-user profile file.
     bool LoadSetting();
     void NewSetting();
-    // Writes the record; with capture, first takes the current window's frame and position.
-    void SaveSetting(bool capture);
+    // Writes the record; with capture, first takes the current window's frame and position,
+    // as long as a photo window has been placed (before that, and after the windows are gone,
+    // their place is no place of the setting and the record's own is kept).
+    void SaveSetting(bool capture) override;
     void ClearSetting();
     void ReleaseStartLock();
 
@@ -63,6 +67,15 @@ private:
     void OnPhotoMenu(int16_t button) override;
     void OnPictureDropped(const std::string& path) override;
     void OnPhotoUnload() override;
+    int16_t MenuBorder() const override { return m_setting.CurrentBorder; }
+    void RunMenuCommand(MenuCommand command, HWND holder) override;
+
+    // The options dialog as the wizard of a new or edited setting.
+    void RunWizard();
+    // The context menu's commands (PimmoMenuCommands.cpp).
+    void OpenPicture(HWND holder);
+    [[noreturn]] void Quit();
+    void ShowOptions();
 
     void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
@@ -79,4 +92,8 @@ private:
     // load uses it instead of reading the file again.
     std::optional<ProfileSectionValues> m_startValues;
     PhotoWindowPair m_pair{m_setting, *this};
+    // Whether the photo windows stand at the setting's place (set by PlacePhotoWindow).
+    bool m_windowsPlaced = false;
+    // How many modal dialogs or menus of the widget are open: the session may end inside one.
+    int m_modalDepth = 0;
 };
