@@ -13,10 +13,12 @@ constexpr wchar_t kHolderClass[] = L"PimmoSettingForm";
 // The never-shown window that the menu and the dialogs of its commands belong to.
 class MenuHolder final : public Window {
 public:
-    bool Create(HINSTANCE instance, HWND owner) {
+    // Not owned by the photo window: an owned window stays above its owner, and a holder
+    // that is not top-most would pull an always-on-top photo down with it.
+    bool Create(HINSTANCE instance) {
         if (!RegisterClassOnce(instance, WindowClass{kHolderClass}))
             return false;
-        return CreateOf(instance, kHolderClass, WS_EX_TOOLWINDOW, L"", WS_POPUP, RECT{}, owner);
+        return CreateOf(instance, kHolderClass, WS_EX_TOOLWINDOW, L"", WS_POPUP, RECT{}, nullptr);
     }
 
 private:
@@ -83,11 +85,11 @@ MenuCommand TrackMenu(HMENU menu, HWND holder) {
 
 }  // namespace
 
-void ShowContextMenu(HINSTANCE instance, HWND photoWindow, int16_t button, ContextMenuHost& host) {
+void ShowContextMenu(HINSTANCE instance, int16_t button, ContextMenuHost& host) {
     if (!OpensContextMenu(button))
         return;
     MenuHolder holder;
-    if (!holder.Create(instance, photoWindow))
+    if (!holder.Create(instance))
         return;
     UniqueMenu menu = BuildMenu(host.MenuBorder());
     MenuCommand command = TrackMenu(menu.Get(), holder.Handle());

@@ -21,5 +21,5 @@ protected:
 
 // For the right button alone (code 2) pops up the menu at the mouse, owned by a hidden holder
 // window (PimmoSettingForm) that lives until the chosen command has run; any other button code
-// does nothing.
-void ShowContextMenu(HINSTANCE instance, HWND photoWindow, int16_t button, ContextMenuHost& host);
+// does nothing. The host keeps the photo windows from taking input while a command runs.
+void ShowContextMenu(HINSTANCE instance, int16_t button, ContextMenuHost& host);

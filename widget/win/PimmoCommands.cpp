@@ -1,4 +1,6 @@
 // PimmoModule's modal parts: the wizard and the commands of the context menu.
+#include <functional>
+
 #include "AboutBox.h"
 #include "ChoosePicture.h"
 #include "PimmoModule.h"
@@ -7,20 +9,24 @@
 
 namespace {
 
-// Counts an open dialog or menu for the session's end (PimmoModule::OnPhotoUnload).
+// Counts an open dialog or menu command for the session's end (PimmoModule::OnPhotoUnload).
 class ModalScope {
 public:
-    explicit ModalScope(int& depth) : m_depth(depth) { ++m_depth; }
-    ~ModalScope() { --m_depth; }
+    ModalScope(int& depth, std::function<void()> onEnd) : m_depth(depth), m_onEnd(std::move(onEnd)) { ++m_depth; }
+    ~ModalScope() {
+        --m_depth;
+        m_onEnd();
+    }
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
 
 private:
     int& m_depth;
+    std::function<void()> m_onEnd;
 };
 
-// While a command's dialog is open the photo windows take no input, so that no second menu
-// opens inside the first; the holder-owned dialogs would leave them enabled.
+// While a command runs the photo windows take no input, so that no second menu opens inside
+// the first: the dialogs owned by the menu's holder would leave them enabled.
 class PhotoInputPause {
 public:
     PhotoInputPause(HWND borderless, HWND bordered) : m_windows{borderless, bordered} {
@@ -43,13 +49,18 @@ private:
 
 // Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.
 void PimmoModule::RunWizard() {
-    ModalScope modal(m_modalDepth);
+    ModalScope modal(m_modalDepth, [this] { EndModal(); });
     PimmoOptionDialog dialog(m_setting, *this, OptionsMode::Wizard);
     dialog.Run(m_instance, CurrentPhotoWindow());
 }
 
+void PimmoModule::EndModal() {
+    if (m_unloaded && m_modalDepth == 0)
+        EndProgram();
+}
+
 void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
-    ModalScope modal(m_modalDepth);
+    ModalScope modal(m_modalDepth, [this] { EndModal(); });
     PhotoInputPause pause(m_pair.Borderless(), m_pair.Bordered());
     switch (command) {
         case MenuCommand::Open:

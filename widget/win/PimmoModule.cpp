@@ -52,6 +52,8 @@ void PimmoModule::NewSetting() {
 }
 
 void PimmoModule::SaveSetting(bool capture) {
+    if (m_unloaded)
+        return;  // the unload saved the last state; a command that ends after it saves nothing
     if (capture && m_windowsPlaced) {
         m_setting.LastWindowBorder = m_setting.CurrentBorder;
         WindowPlace place = m_pair.CurrentWindowPlace();
@@ -109,7 +111,7 @@ void PimmoModule::EndProgram(ExitCode code) {
 }
 
 void PimmoModule::OnPhotoMenu(int16_t button) {
-    ShowContextMenu(m_instance, CurrentPhotoWindow(), button, *this);
+    ShowContextMenu(m_instance, button, *this);
 }
 
 void PimmoModule::OnPictureDropped(const std::string& path) {
@@ -120,16 +122,17 @@ void PimmoModule::OnPictureDropped(const std::string& path) {
     ShowPhotoWindow();
 }
 
-// Inside a dialog or menu the session's end stops the widget at once: the command that opened
-// it must not go on with the windows gone.
+// Inside a dialog of the widget the windows stay until the dialog has closed (the quit message
+// closes it) and the widget ends then, without saving again (PimmoCommands.cpp, ModalScope).
 void PimmoModule::OnPhotoUnload() {
     SaveSetting(true);
     ReleaseStartLock();
+    m_unloaded = true;
+    PostQuitMessage(0);
     if (m_modalDepth > 0)
-        EndProgram();
+        return;
     m_windowsPlaced = false;
     m_pair.DestroyWindows();
-    PostQuitMessage(0);
 }
 
 void PimmoModule::RunEditMode() {

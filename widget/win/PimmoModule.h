@@ -76,6 +76,8 @@ private:
     void OpenPicture(HWND holder);
     [[noreturn]] void Quit();
     void ShowOptions();
+    // Leaves a dialog or menu command; ends the widget when it was unloaded meanwhile.
+    void EndModal();
 
     void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
@@ -96,4 +98,6 @@ private:
     bool m_windowsPlaced = false;
     // How many modal dialogs or menus of the widget are open: the session may end inside one.
     int m_modalDepth = 0;
+    // The windows were unloaded (closed, or the session ended): saved, unlocked, ending.
+    bool m_unloaded = false;
 };
