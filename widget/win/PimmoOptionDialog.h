@@ -29,7 +29,6 @@ private:
     void ShowForm(const OptionsForm& form);
     OptionsForm ReadForm() const;
     void OnStretchClicked();
-    void OnTopMostClicked();
     void OnOK();
     void OnNext();
     void OnSelectPicture();
