@@ -59,11 +59,13 @@ TEST_F(WidgetMenu, OnlyTheRightButtonOpensTheMenuAndTheFrameItemSwitchesTheWindo
     EXPECT_EQ(Value("LastWindowBorder"), "1") << "switching saves nothing";
     ASSERT_TRUE(RunMenu(Pid(), PhotoControl(borderless), kFrame));
     ASSERT_TRUE(e2e::WaitForWindowClass(Pid(), kBordered)) << "and back";
+    SetWindowPos(bordered, nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(RunMenu(Pid(), PhotoControl(bordered), kQuit));
     ASSERT_EQ(m_process->WaitExit(), 0u) << "終了 ends the widget";
     m_process.reset();
     EXPECT_EQ(Value("LockSetting"), "");
-    EXPECT_EQ(Value("LastWindowLeft"), "3000");
+    EXPECT_EQ(Value("LastWindowLeft"), std::to_string(300 * TwipsPerPixel())) << "saved with the window's place";
+    EXPECT_EQ(Value("LastWindowTop"), std::to_string(250 * TwipsPerPixel()));
 }
 
 TEST_F(WidgetMenu, OptionsConfirmedRescaleInPlaceAndCancelledChangeNothing) {
@@ -149,7 +151,7 @@ TEST_F(WidgetMenu, HelpOpensAtItsTopicAndAMissingFileIsNamed) {
     std::wstring text = e2e::WindowText(GetDlgItem(viewer, 1101));
     EXPECT_EQ(text.rfind(L"Pimmo for Windows ヘルプ", 0), 0u) << Utf8(text.substr(0, 40));
     EXPECT_EQ(text.find(L"@topic"), std::wstring::npos) << "only topic 0";
-    EXPECT_EQ(GetWindow(viewer, GW_OWNER) != window, true) << "owned by the menu's holder";
+    EXPECT_EQ(e2e::ClassName(GetWindow(viewer, GW_OWNER)), L"PimmoSettingForm") << "owned by the menu's holder";
     PostMessageW(viewer, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(e2e::WaitWindowGone(viewer));
 
