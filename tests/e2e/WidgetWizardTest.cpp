@@ -106,6 +106,31 @@ TEST_F(WidgetWizard, EditModeMakesANewSettingThroughTheWizard) {
         EXPECT_EQ(Value(key), value) << key;
 }
 
+// An ordinary start of a setting that does not exist yet runs the wizard before any photo
+// window shows; the photo then appears with the chosen picture.
+TEST_F(WidgetWizard, OrdinaryStartOfANewSettingRunsTheWizardFirst) {
+    std::wstring picture = Picture(L"kid.bmp", QuadrantBmp(200, 100));
+    m_process.emplace(e2e::Process::Start(m_folder.Exe(L"pimmo.exe"), L"/S3"));
+    HWND dialog = WaitForOptionsDialog(m_process->Pid());
+    ASSERT_TRUE(dialog) << "no wizard";
+    EXPECT_FALSE(IsShown(dialog, IDC_CommandOK));
+    for (HWND window : e2e::TopLevelWindows(m_process->Pid()))
+        EXPECT_NE(e2e::ClassName(window), kBordered) << "no photo before the wizard ends";
+    e2e::PressButtonId(dialog, IDC_CommandSelectPicture);
+    ASSERT_TRUE(ChooseFile(m_process->Pid(), picture));
+    e2e::PressButtonId(dialog, IDC_CommandNext);
+    HWND window = WaitForPhotoWindow(m_process->Pid());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(e2e::ClassName(window), kBordered);
+    SIZE inner = Size(InnerRect(window));
+    EXPECT_EQ(inner.cx, 200);
+    EXPECT_EQ(inner.cy, 100);
+    EXPECT_EQ(Value("LockSetting"), "locked");
+    Close(window);
+    EXPECT_EQ(Value("PimmoName"), "Pimmo");
+    EXPECT_EQ(Value("PictureFile"), Utf8(picture));
+}
+
 // The session may end while the wizard of "/I" is open: the hidden, never placed photo windows
 // stand at the screen origin, which is no place of the setting, so the stored place stays.
 TEST_F(WidgetWizard, SessionEndDuringTheWizardKeepsTheStoredPlace) {
