@@ -159,14 +159,13 @@ TEST_F(PhotoWidget, PhotoIsDraggedLikeACaption) {
     EXPECT_EQ(Value("LastWindowLeft"), std::to_string(after.left * TwipsPerPixel()));
 }
 
-TEST_F(PhotoWidget, OtherButtonsDoNothingYet) {
+TEST_F(PhotoWidget, MiddleButtonDoesNothing) {
     Picture(L"kid.bmp", QuadrantBmp(160, 120));
     WriteSetting();
     HWND window = Start();
     RECT before = OuterRect(window);
     HWND photo = PhotoControl(window);
-    for (UINT message : {WM_MBUTTONDOWN, WM_RBUTTONDOWN})
-        SendMessageW(photo, message, 0, MAKELPARAM(10, 10));
+    SendMessageW(photo, WM_MBUTTONDOWN, 0, MAKELPARAM(10, 10));
     EXPECT_TRUE(IsWindowVisible(window));
     EXPECT_TRUE(Same(before, OuterRect(window)));
     EXPECT_TRUE(NoMessageBoxFor(500));

@@ -9,6 +9,7 @@ using namespace e2e;
 namespace {
 
 const std::wstring kTitle = L"Pimmo for Windows";
+const std::wstring kWizardCaption = L"Pimmo for Windowsの設定";
 
 std::string TodayText() {
     SYSTEMTIME now;
@@ -27,14 +28,16 @@ protected:
     }
 
     // Runs pimmo to its end: a mode that ends by itself, or show mode ended through its
-    // regular exit (the photo window is closed).
+    // regular exit (the photo window is closed). The wizard of a new setting is closed as it
+    // stands, which keeps the new setting's defaults.
     void RunToEnd(const std::wstring& arguments) {
         Process pimmo = Pimmo(arguments);
         bool ended = WaitUntil([&] {
             if (!pimmo.IsRunning())
                 return true;
             for (HWND window : TopLevelWindows(pimmo.Pid()))
-                if (ClassName(window) == L"PimmoFormBd" || ClassName(window) == L"PimmoFormBl")
+                if (ClassName(window) == L"PimmoFormBd" || ClassName(window) == L"PimmoFormBl" ||
+                    WindowText(window) == kWizardCaption)
                     PostMessageW(window, WM_CLOSE, 0, 0);
             return false;
         });
@@ -69,6 +72,10 @@ TEST_F(WidgetStartup, LockedSettingIsRefusedWithTheMessageOfItsSwitch) {
 
 TEST_F(WidgetStartup, EditModeWritesANewSettingInTheKnownLayoutAndFreesTheLock) {
     Process pimmo = Pimmo(L"/i3");
+    // The wizard closed without 設定完了: the new setting is saved all the same.
+    HWND wizard = WaitForWindow(pimmo.Pid(), [](HWND window) { return WindowText(window) == kWizardCaption; });
+    ASSERT_TRUE(wizard) << "no wizard";
+    PostMessageW(wizard, WM_CLOSE, 0, 0);
     ASSERT_EQ(pimmo.WaitExit(), 0u);
     EXPECT_EQ(ReadFileBytes(m_folder.ProfilePath()),
               "[PIMMO3]\r\nLockSetting=\r\nWindowPosition=0\r\nPictureFile=\r\nLastWindowTop=0\r\n"

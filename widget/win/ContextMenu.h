@@ -1,7 +1,25 @@
 #pragma once
-// The photo's context menu.
+// The photo's context menu: every command of the running widget.
+#include <windows.h>
+
 #include <cstdint>
 
-// Pops up the menu at the mouse for the right button (code 2); any other button code does
-// nothing. (The menu's commands arrive with the menu itself; until then nothing pops up.)
-void ShowContextMenu(int16_t button);
+enum class MenuCommand { None, Open, Quit, Borderless, Option, Help, About };
+
+// What the menu leaves to the widget: the frame item's caption and the chosen command.
+class ContextMenuHost {
+public:
+    // CurrentBorder: 0 while the borderless window is current.
+    virtual int16_t MenuBorder() const = 0;
+    // Runs the chosen command while the menu holder still exists; holder owns the help viewer
+    // and the open-file dialog.
+    virtual void RunMenuCommand(MenuCommand command, HWND holder) = 0;
+
+protected:
+    ~ContextMenuHost() = default;
+};
+
+// For the right button alone (code 2) pops up the menu at the mouse, owned by a hidden holder
+// window (PimmoSettingForm) that lives until the chosen command has run; any other button code
+// does nothing. The host keeps the photo windows from taking input while a command runs.
+void ShowContextMenu(HINSTANCE instance, int16_t button, ContextMenuHost& host);

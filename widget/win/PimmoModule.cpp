@@ -8,10 +8,10 @@
 #include "IniFileRelatedLibrary.h"
 #include "MessageBox.h"
 #include "PictureChoice.h"
+#include "PimmoOptionDialog.h"
 #include "ProgramLocation.h"
 #include "SettingNames.h"
 #include "Unicode.h"
-#include "WizardDialog.h"
 
 namespace {
 
@@ -48,12 +48,14 @@ bool PimmoModule::LoadSetting() {
 // waits at the screen origin.
 void PimmoModule::NewSetting() {
     m_setting = NewSettingRecord(Today());
-    RunSettingWizard();
+    RunWizard();
     m_setting.IsStretchBmpCashed = 0;
 }
 
 void PimmoModule::SaveSetting(bool capture) {
-    if (capture) {
+    if (m_unloaded)
+        return;  // the unload saved the last state; a command that ends after it saves nothing
+    if (capture && m_windowsPlaced) {
         m_setting.LastWindowBorder = m_setting.CurrentBorder;
         WindowPlace place = m_pair.CurrentWindowPlace();
         m_setting.LastWindowLeft = place.left;
@@ -76,6 +78,7 @@ void PimmoModule::LoadPhoto() {
 }
 
 void PimmoModule::PlacePhotoWindow() {
+    m_windowsPlaced = true;
     m_pair.PlacePhotoWindow(m_setting.LastWindowBorder, m_setting.LastWindowTop, m_setting.LastWindowLeft,
                             AgeCaption());
 }
@@ -109,7 +112,7 @@ void PimmoModule::EndProgram(ExitCode code) {
 }
 
 void PimmoModule::OnPhotoMenu(int16_t button) {
-    ShowContextMenu(button);
+    ShowContextMenu(m_instance, button, *this);
 }
 
 void PimmoModule::OnPictureDropped(const std::string& path) {
@@ -120,11 +123,17 @@ void PimmoModule::OnPictureDropped(const std::string& path) {
     ShowPhotoWindow();
 }
 
+// Inside a dialog of the widget the windows stay until the dialog has closed (the quit message
+// closes it) and the widget ends then, without saving again (PimmoCommands.cpp, ModalScope).
 void PimmoModule::OnPhotoUnload() {
     SaveSetting(true);
     ReleaseStartLock();
-    m_pair.DestroyWindows();
+    m_unloaded = true;
     PostQuitMessage(0);
+    if (m_modalDepth > 0)
+        return;
+    m_windowsPlaced = false;
+    m_pair.DestroyWindows();
 }
 
 // The cache was made for the old DPI: the photo is scaled anew and cached for the new one,
@@ -155,7 +164,7 @@ void PimmoModule::OnDisplayChanged() {
 
 void PimmoModule::RunEditMode() {
     if (LoadSetting())
-        RunSettingWizard();
+        RunWizard();
     else
         NewSetting();
     SaveSetting(false);

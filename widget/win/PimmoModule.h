@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "ContextMenu.h"
 #include "DayRollover.h"
 #include "DesktopWatch.h"
+#include "OptionsDialogHost.h"
 #include "PhotoWindowPair.h"
 #include "SettingRecord.h"
 #include "SettingStore.h"
@@ -23,7 +25,10 @@ enum class ExitCode : UINT {
     UnexpectedFailure = 3,  // an unexpected failure inside a window; the lock is released
 };
 
-class PimmoModule final : private PhotoPairOwner, private DesktopEvents {
+class PimmoModule final : private PhotoPairOwner,
+                          private DesktopEvents,
+                          private ContextMenuHost,
+                          private OptionsDialogHost {
 public:
     explicit PimmoModule(HINSTANCE instance);
 
@@ -34,8 +39,10 @@ public:
     // The record's operations on the setting's section of the per-user profile file.
     bool LoadSetting();
     void NewSetting();
-    // Writes the record; with capture, first takes the current window's frame and position.
-    void SaveSetting(bool capture);
+    // Writes the record; with capture, first takes the current window's frame and position,
+    // as long as a photo window has been placed (before that, and after the windows are gone,
+    // their place is no place of the setting and the record's own is kept).
+    void SaveSetting(bool capture) override;
     void ClearSetting();
     void ReleaseStartLock();
 
@@ -69,6 +76,17 @@ private:
     std::string PhotoTooltipText() override;
     void OnDayMayHaveChanged() override;
     void OnDisplayChanged() override;
+    int16_t MenuBorder() const override { return m_setting.CurrentBorder; }
+    void RunMenuCommand(MenuCommand command, HWND holder) override;
+
+    // The options dialog as the wizard of a new or edited setting.
+    void RunWizard();
+    // The context menu's commands (PimmoMenuCommands.cpp).
+    void OpenPicture(HWND holder);
+    [[noreturn]] void Quit();
+    void ShowOptions();
+    // Leaves a dialog or menu command; ends the widget when it was unloaded meanwhile.
+    void EndModal();
 
     void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
@@ -88,4 +106,10 @@ private:
     // The running widget follows the date and the monitors.
     DesktopWatch m_desktop{*this};
     DayWatch m_dayWatch;
+    // Whether the photo windows stand at the setting's place (set by PlacePhotoWindow).
+    bool m_windowsPlaced = false;
+    // How many modal dialogs or menus of the widget are open: the session may end inside one.
+    int m_modalDepth = 0;
+    // The windows were unloaded (closed, or the session ended): saved, unlocked, ending.
+    bool m_unloaded = false;
 };

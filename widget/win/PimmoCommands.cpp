@@ -1,0 +1,117 @@
+// PimmoModule's modal parts: the wizard and the commands of the context menu.
+#include <functional>
+
+#include "AboutBox.h"
+#include "ChoosePicture.h"
+#include "PimmoModule.h"
+#include "PimmoOptionDialog.h"
+#include "WidgetHelp.h"
+
+namespace {
+
+// Counts an open dialog or menu command for the session's end (PimmoModule::OnPhotoUnload).
+class ModalScope {
+public:
+    ModalScope(int& depth, std::function<void()> onEnd) : m_depth(depth), m_onEnd(std::move(onEnd)) { ++m_depth; }
+    ~ModalScope() {
+        --m_depth;
+        m_onEnd();
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    int& m_depth;
+    std::function<void()> m_onEnd;
+};
+
+// While a command runs the photo windows take no input, so that no second menu opens inside
+// the first: the dialogs owned by the menu's holder would leave them enabled.
+class PhotoInputPause {
+public:
+    PhotoInputPause(HWND borderless, HWND bordered) : m_windows{borderless, bordered} {
+        for (HWND window : m_windows)
+            EnableWindow(window, FALSE);
+    }
+    ~PhotoInputPause() {
+        for (HWND window : m_windows)
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+    }
+    PhotoInputPause(const PhotoInputPause&) = delete;
+    PhotoInputPause& operator=(const PhotoInputPause&) = delete;
+
+private:
+    HWND m_windows[2];
+};
+
+}  // namespace
+
+// Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.
+void PimmoModule::RunWizard() {
+    ModalScope modal(m_modalDepth, [this] { EndModal(); });
+    PimmoOptionDialog dialog(m_setting, *this, OptionsMode::Wizard);
+    dialog.Run(m_instance, CurrentPhotoWindow());
+}
+
+void PimmoModule::EndModal() {
+    if (m_unloaded && m_modalDepth == 0)
+        EndProgram();
+}
+
+void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
+    ModalScope modal(m_modalDepth, [this] { EndModal(); });
+    PhotoInputPause pause(m_pair.Borderless(), m_pair.Bordered());
+    switch (command) {
+        case MenuCommand::Open:
+            OpenPicture(holder);
+            break;
+        case MenuCommand::Quit:
+            Quit();
+        case MenuCommand::Borderless:
+            ToggleBorder();
+            break;
+        case MenuCommand::Option:
+            ShowOptions();
+            break;
+        case MenuCommand::Help:
+            ShowWidgetHelp(m_instance, holder);
+            break;
+        case MenuCommand::About:
+            ShowAboutBox(m_instance, holder);
+            break;
+        case MenuCommand::None:
+            break;
+    }
+}
+
+// "画像を開く": the photo leaves the top while the file dialog is open; a cancelled dialog still
+// saves and reloads the unchanged picture in place.
+void PimmoModule::OpenPicture(HWND holder) {
+    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, 0);
+    ChoosePicture(holder, m_setting);
+    SaveSetting(true);
+    LoadPhoto();
+    PlacePhotoWindow();
+    ShowPhotoWindow();
+}
+
+// "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
+void PimmoModule::Quit() {
+    SaveSetting(true);
+    ReleaseStartLock();
+    EndProgram();
+}
+
+// "オプション": confirmed, the setting is saved and the picture made again at its new size in
+// the same place; cancelled, only the stacking order comes back.
+void PimmoModule::ShowOptions() {
+    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, 0);
+    PimmoOptionDialog dialog(m_setting, *this, OptionsMode::Options);
+    if (dialog.Run(m_instance, CurrentPhotoWindow())) {
+        SaveSetting(true);
+        LoadPhoto();
+        PlacePhotoWindow();
+    }
+    ShowPhotoWindow();
+}

@@ -1,0 +1,152 @@
+#include "PimmoOptionDialog.h"
+
+#include "CalendarDate.h"
+#include "ChoosePicture.h"
+#include "MessageBox.h"
+#include "OptionControls.h"
+#include "Unicode.h"
+#include "resource.h"
+
+namespace {
+
+int ControlId(OptionsControl control) {
+    switch (control) {
+        case OptionsControl::PimmoName:
+            return IDC_PimmoName;
+        case OptionsControl::PimmoBirthYear:
+            return IDC_PimmoBirthYear;
+        case OptionsControl::PimmoBirthMonth:
+            return IDC_PimmoBirthMonth;
+        case OptionsControl::PimmoBirthDay:
+            return IDC_PimmoBirthDay;
+        case OptionsControl::PimmoPictureSize:
+            return IDC_PimmoPictureSize;
+        case OptionsControl::CommandSelectPicture:
+            return IDC_CommandSelectPicture;
+        case OptionsControl::None:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool PimmoOptionDialog::Run(HINSTANCE instance, HWND owner) {
+    RetVal = false;
+    RunModal(instance, IDD_PimmoOptionDialog, owner);
+    return RetVal;
+}
+
+BOOL PimmoOptionDialog::OnInitDialog() {
+    m_loaded = LoadOptions(m_setting, Today(), m_mode);
+    ShowForm(m_loaded);
+    // The first visible field of the tab order: OK in options mode, the name in the wizard.
+    SetFocus(Item(m_mode == OptionsMode::Options ? IDC_CommandOK : IDC_PimmoName));
+    return FALSE;
+}
+
+void PimmoOptionDialog::ShowForm(const OptionsForm& form) {
+    SetWindowTextW(Handle(), Widen(form.caption).c_str());
+    SetItemText(IDC_PimmoName, form.PimmoName);
+    ShowList(Item(IDC_PimmoBirthYear), form.PimmoBirthYear);
+    ShowList(Item(IDC_PimmoBirthMonth), form.PimmoBirthMonth);
+    ShowList(Item(IDC_PimmoBirthDay), form.PimmoBirthDay);
+    ShowCheck(Item(IDC_PimmoIsTopMost), form.PimmoIsTopMost);
+    ShowCheck(Item(IDC_PimmoIsPhotoStretch), form.PimmoIsPhotoStretch);
+    ShowList(Item(IDC_PimmoStretchMode), form.PimmoStretchMode);
+    ShowCombo(Item(IDC_PimmoPictureSize), form.PimmoPictureSize);
+    SetItemText(IDC_LabelPictureFile, form.LabelPictureFile);
+    ShowItem(IDC_CommandOK, form.CommandOKVisible);
+    ShowItem(IDC_CommandCancel, form.CommandCancelVisible);
+    ShowItem(IDC_CommandSelectPicture, form.CommandSelectPictureVisible);
+    ShowItem(IDC_CommandNext, form.CommandNextVisible);
+}
+
+OptionsForm PimmoOptionDialog::ReadForm() const {
+    OptionsForm form = m_loaded;
+    form.PimmoName = ItemText(IDC_PimmoName);
+    form.PimmoBirthYear.selected = SelectedEntry(Item(IDC_PimmoBirthYear));
+    form.PimmoBirthMonth.selected = SelectedEntry(Item(IDC_PimmoBirthMonth));
+    form.PimmoBirthDay.selected = SelectedEntry(Item(IDC_PimmoBirthDay));
+    form.PimmoIsTopMost = ReadCheck(Item(IDC_PimmoIsTopMost));
+    form.PimmoIsPhotoStretch = ReadCheck(Item(IDC_PimmoIsPhotoStretch));
+    form.PimmoStretchMode.selected = SelectedEntry(Item(IDC_PimmoStretchMode));
+    form.PimmoPictureSize.text = ItemText(IDC_PimmoPictureSize);
+    UpdateSizeControls(form);
+    return form;
+}
+
+bool PimmoOptionDialog::OnCommand(int id, int code) {
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+        case IDC_PimmoIsPhotoStretch:
+            OnStretchClicked();
+            return true;
+        case IDC_PimmoIsTopMost:
+            ShowCheck(Item(id), NextCheckState(ReadCheck(Item(id))));
+            return true;
+        case IDC_CommandOK:
+            OnOK();
+            return true;
+        case IDC_CommandCancel:
+            End(IDCANCEL);
+            return true;
+        case IDC_CommandNext:
+            OnNext();
+            return true;
+        case IDC_CommandSelectPicture:
+            OnSelectPicture();
+            return true;
+        default:
+            // Enter and Esc do nothing: neither OK nor ｷｬﾝｾﾙ is the window's default or cancel button.
+            return id == IDOK || id == IDCANCEL;
+    }
+}
+
+// Closing the window by other means (the session's end, a close request) stores nothing.
+INT_PTR PimmoOptionDialog::OnOtherMessage(UINT message, WPARAM, LPARAM) {
+    if (message != WM_CLOSE)
+        return FALSE;
+    End(IDCANCEL);
+    return TRUE;
+}
+
+// The size controls follow the scaling check box; disabled, they keep their values.
+void PimmoOptionDialog::OnStretchClicked() {
+    HWND box = Item(IDC_PimmoIsPhotoStretch);
+    ShowCheck(box, NextCheckState(ReadCheck(box)));
+    OptionsForm form = ReadForm();
+    EnableWindow(Item(IDC_PimmoStretchMode), form.PimmoStretchMode.enabled);
+    EnableWindow(Item(IDC_PimmoPictureSize), form.PimmoPictureSize.enabled);
+}
+
+void PimmoOptionDialog::OnOK() {
+    if (!Accepted(ApplyOptions(ReadForm(), m_setting)))
+        return;
+    RetVal = true;
+    End(IDOK);
+}
+
+void PimmoOptionDialog::OnNext() {
+    if (!Accepted(FinishWizard(ReadForm(), m_setting)))
+        return;
+    RetVal = false;
+    End(IDOK);
+}
+
+// The chosen picture is saved at once; the dialog only shows its path.
+void PimmoOptionDialog::OnSelectPicture() {
+    ChoosePicture(Handle(), m_setting);
+    m_host.SaveSetting(true);
+    SetItemText(IDC_LabelPictureFile, PictureFileLabel(m_setting.PictureFile));
+}
+
+bool PimmoOptionDialog::Accepted(const ApplyResult& result) {
+    if (result.stored)
+        return true;
+    ShowMessage(Handle(), result.message, MB_OK | (result.icon == MessageIcon::Exclamation ? MB_ICONEXCLAMATION : 0));
+    if (int id = ControlId(result.focus); id != 0)
+        SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+    return false;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The options dialog: edits the setting record in memory, in options mode (OK / ｷｬﾝｾﾙ) or as
+// the wizard of a new or edited setting (画像の選択 / 設定完了). It moves values between its
+// controls and an OptionsForm; the checks and the storing are ApplyOptions' and FinishWizard's.
+#include <windows.h>
+
+#include "Dialog.h"
+#include "OptionsApply.h"
+#include "OptionsDialogHost.h"
+#include "OptionsForm.h"
+#include "SettingRecord.h"
+
+class PimmoOptionDialog final : public Dialog {
+public:
+    PimmoOptionDialog(SettingRecord& setting, OptionsDialogHost& host, OptionsMode mode)
+        : m_setting(setting), m_host(host), m_mode(mode) {}
+
+    // Shows the dialog modally, owned by owner, and returns RetVal.
+    bool Run(HINSTANCE instance, HWND owner);
+
+    // True only when "OK" closed the dialog with every value stored.
+    bool RetVal = false;
+
+private:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code) override;
+    INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void ShowForm(const OptionsForm& form);
+    OptionsForm ReadForm() const;
+    void OnStretchClicked();
+    void OnOK();
+    void OnNext();
+    void OnSelectPicture();
+    // Shows a refusal and puts the focus on the control it names; true when stored.
+    bool Accepted(const ApplyResult& result);
+
+    SettingRecord& m_setting;
+    OptionsDialogHost& m_host;
+    OptionsMode m_mode;
+    // The lists' entries and what was loaded: read back over these, so that an entry the
+    // user left alone keeps the loaded value.
+    OptionsForm m_loaded;
+};

@@ -1,3 +1,0 @@
-#include "WizardDialog.h"
-
-void RunSettingWizard() {}
