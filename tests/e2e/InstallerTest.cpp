@@ -126,6 +126,39 @@ INSTANTIATE_TEST_SUITE_P(Installer,
                          InstallerUninstall,
                          testing::Values(UninstallCase{L"", true}, UninstallCase{L"/RemoveUserData", false}));
 
+// For every user: the programs in a folder the user's programs cannot write to (Program Files
+// to anyone but an administrator), the entry in HKLM, the shortcuts in the common Start menu; the
+// widget then keeps the profile in %APPDATA%\Pimmo, which the uninstaller leaves in place.
+TEST(InstallerAllUsers, EntryAndShortcutsForEveryUserAndTheProfileInAppData) {
+    if (FileExists(AppDataPimmo()))
+        GTEST_SKIP() << "this prefix already holds a user's %APPDATA%\\Pimmo";
+    InstallFolder folder;
+    ASSERT_EQ(folder.Install(L"/AllUsers"), 0u);
+    EXPECT_EQ(ReadMachineString(kUninstallKey, L"InstallLocation"), folder.Path());
+    EXPECT_EQ(ReadMachineString(kUninstallKey, L"DisplayName"), L"Pimmo");
+    EXPECT_FALSE(UserKeyExists(kUninstallKey));
+    EXPECT_TRUE(FileExists(CommonStartMenuFolder() + L"\\Pimmoハウス.lnk"));
+    EXPECT_EQ(ReadUserString(kRunKey, kRunValue), L"\"" + folder.File(L"house.exe") + L"\"");
+
+    const std::wstring appDataProfile = AppDataPimmo() + L"\\" + folder.ProfilePath().substr(folder.Path().size() + 1);
+    {
+        UnwritableFolder readOnly(folder.Path());
+        ASSERT_TRUE(readOnly.Holds()) << "the folder could not be made unwritable";
+        Process widget = Process::Start(folder.File(L"pimmo.exe"), L"/D1");
+        EXPECT_TRUE(widget.WaitExit());
+    }
+    EXPECT_TRUE(FileExists(appDataProfile));
+    EXPECT_FALSE(FileExists(folder.ProfilePath()));
+
+    ASSERT_EQ(folder.Uninstall(), 0u);
+    EXPECT_FALSE(FileExists(folder.File(L"pimmo.exe")));
+    EXPECT_EQ(ReadMachineString(kUninstallKey, L"DisplayName"), std::nullopt);
+    EXPECT_FALSE(FileExists(CommonStartMenuFolder()));
+    EXPECT_EQ(ReadUserString(kRunKey, kRunValue), std::nullopt);
+    EXPECT_TRUE(FileExists(appDataProfile));
+    TempFolder::RemoveTree(AppDataPimmo());
+}
+
 // The checker in front of the setup: everything it lists is installed, and 継続 opens the setup.
 TEST(InstallerDistribution, PruvoListsItsLibrariesAsInstalledAndContinuesIntoTheSetup) {
     TempFolder dist;

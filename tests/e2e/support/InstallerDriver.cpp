@@ -30,6 +30,42 @@ std::wstring ImagePath(DWORD pid) {
     return image;
 }
 
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& key, const std::wstring& name) {
+    wchar_t value[2048];
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::wstring(value);
+}
+
+// Wine's own export names the Unix path of a Windows path.
+std::string UnixPathOf(const std::wstring& path) {
+    using Convert = char*(CDECL*)(LPCWSTR);
+    const auto convert = reinterpret_cast<Convert>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* unixPath = convert ? convert(path.c_str()) : nullptr;
+    if (!unixPath)
+        return {};
+    std::string result = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return result;
+}
+
+// Wine starts a Unix program given by its Z: path like a Windows one; its handle does not wait
+// for the program's end, so the callers watch for the effect.
+void RunChattr(const std::string& flag, const std::string& unixPath) {
+    std::wstring commandLine = L"Z:\\usr\\bin\\chattr " + std::wstring(flag.begin(), flag.end()) + L" \"" +
+                               std::wstring(unixPath.begin(), unixPath.end()) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return;
+    WaitForSingleObject(info.hProcess, kExitTimeoutMs);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+}
+
 }  // namespace
 
 std::wstring DistDir() {
@@ -46,12 +82,11 @@ std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& argum
 }
 
 std::optional<std::wstring> ReadUserString(const std::wstring& key, const std::wstring& name) {
-    wchar_t value[2048];
-    DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    return std::wstring(value);
+    return ReadString(HKEY_CURRENT_USER, key, name);
+}
+
+std::optional<std::wstring> ReadMachineString(const std::wstring& key, const std::wstring& name) {
+    return ReadString(HKEY_LOCAL_MACHINE, key, name);
 }
 
 std::optional<DWORD> ReadUserNumber(const std::wstring& key, const std::wstring& name) {
@@ -73,6 +108,10 @@ bool UserKeyExists(const std::wstring& key) {
 
 std::wstring StartMenuFolder() {
     return KnownFolder(FOLDERID_Programs) + L"\\Pimmo";
+}
+
+std::wstring CommonStartMenuFolder() {
+    return KnownFolder(FOLDERID_CommonPrograms) + L"\\Pimmo";
 }
 
 std::wstring AppDataPimmo() {
@@ -104,14 +143,39 @@ void EndProcessesOf(const std::wstring& exePath) {
     }
 }
 
-void RemoveUserTraces() {
+void RemoveInstallTraces() {
     RegDeleteTreeW(HKEY_CURRENT_USER, kUninstallKey);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kUninstallKey);
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue);
     TempFolder::RemoveTree(StartMenuFolder());
+    TempFolder::RemoveTree(CommonStartMenuFolder());
+}
+
+UnwritableFolder::UnwritableFolder(const std::wstring& folder) : m_folder(folder), m_unixPath(UnixPathOf(folder)) {
+    if (m_unixPath.empty())
+        return;
+    RunChattr("+i", m_unixPath);
+    WaitUntil([&] { return Holds(); }, 5000);
+}
+
+UnwritableFolder::~UnwritableFolder() {
+    if (m_unixPath.empty())
+        return;
+    RunChattr("-i", m_unixPath);
+    WaitUntil([&] { return !Holds(); }, 5000);
+}
+
+bool UnwritableFolder::Holds() const {
+    const std::wstring probe = m_folder + L"\\probe.tmp";
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(file);
+    return false;
 }
 
 InstallFolder::InstallFolder() : m_path(m_temp.File(L"Pimmo")) {
-    RemoveUserTraces();
+    RemoveInstallTraces();
 }
 
 InstallFolder::~InstallFolder() {
@@ -119,7 +183,7 @@ InstallFolder::~InstallFolder() {
     EndProcessesOf(File(L"house.exe"));
     if (FileExists(File(L"uninstall.exe")))
         Uninstall();
-    RemoveUserTraces();
+    RemoveInstallTraces();
     // A program that has just ended can hold its folder for a moment more under Wine.
     WaitUntil(
         [&] {

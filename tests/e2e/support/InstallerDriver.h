@@ -26,11 +26,14 @@ std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& argum
 
 // A string or number of HKEY_CURRENT_USER, or nullopt when the key or value is missing.
 std::optional<std::wstring> ReadUserString(const std::wstring& key, const std::wstring& name);
+std::optional<std::wstring> ReadMachineString(const std::wstring& key, const std::wstring& name);
 std::optional<DWORD> ReadUserNumber(const std::wstring& key, const std::wstring& name);
 bool UserKeyExists(const std::wstring& key);
 
 // The user's Start menu folder of the programs (%APPDATA%\Microsoft\Windows\Start Menu\Programs\Pimmo).
 std::wstring StartMenuFolder();
+// The same folder in the Start menu of all users.
+std::wstring CommonStartMenuFolder();
 // The user's %APPDATA%\Pimmo, where the programs keep the profile when their folder is read-only.
 std::wstring AppDataPimmo();
 
@@ -38,8 +41,24 @@ std::wstring AppDataPimmo();
 std::vector<DWORD> ProcessesOf(const std::wstring& exePath);
 void EndProcessesOf(const std::wstring& exePath);
 
-// Removes whatever an installation left for this user: uninstall entry, Run value, shortcuts.
-void RemoveUserTraces();
+// Removes whatever an installation left: uninstall entries, Run value, shortcuts.
+void RemoveInstallTraces();
+
+// While it lives, no file can be created in the folder, not even by root (the Linux immutable
+// flag, set through Wine's start of a Unix program): how an administrator's Program Files
+// looks to a user's programs. Created() tells whether the flag could be set.
+class UnwritableFolder {
+public:
+    explicit UnwritableFolder(const std::wstring& folder);
+    ~UnwritableFolder();
+    UnwritableFolder(const UnwritableFolder&) = delete;
+    UnwritableFolder& operator=(const UnwritableFolder&) = delete;
+    bool Holds() const;
+
+private:
+    std::wstring m_folder;
+    std::string m_unixPath;
+};
 
 // A folder to install into (a subfolder of a fresh temporary folder, which goes at the end
 // with everything the test left in it), with the registry and Start menu cleaned up at the end.
