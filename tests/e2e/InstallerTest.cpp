@@ -2,6 +2,9 @@
 // the uninstaller, and the runtime checker in the distribution folder that opens the setup.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <vector>
+
 #include "E2e.h"
 #include "InstallerDriver.h"
 #include "PruvoDriver.h"
@@ -57,6 +60,37 @@ TEST(InstallerSilent, PutsProgramsShortcutsRunValueAndUninstallEntryInPlace) {
     for (const auto& value : entry)
         EXPECT_EQ(ReadUserString(kUninstallKey, value.name), value.expected) << value.name;
     EXPECT_GT(ReadUserNumber(kUninstallKey, L"EstimatedSize").value_or(0), 0u);
+}
+
+// The version record of a program file: a string of its first translation.
+std::wstring VersionString(const std::wstring& exe, const std::wstring& name) {
+    DWORD ignored = 0;
+    std::vector<BYTE> record(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
+    if (record.empty() || !GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(record.size()), record.data()))
+        return L"<no version record>";
+    WORD* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length))
+        return L"<no translation>";
+    wchar_t path[64];
+    swprintf(path, 64, L"\\StringFileInfo\\%04X%04X\\", translation[0], translation[1]);
+    wchar_t* value = nullptr;
+    if (!VerQueryValueW(record.data(), (path + name).c_str(), reinterpret_cast<void**>(&value), &length))
+        return L"<absent>";
+    return value;
+}
+
+TEST(InstallerDistribution, SetupProgramCarriesItsVersionRecord) {
+    const struct {
+        const wchar_t* name;
+        const wchar_t* expected;
+    } cases[] = {
+        {L"ProductName", L"Pimmo"},         {L"ProductVersion", L"1.10.0"},
+        {L"FileVersion", L"1.10.0"},        {L"FileDescription", L"Pimmo セットアップ"},
+        {L"CompanyName", L"Pimmo Project"},
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(VersionString(SetupProgram(), item.name), item.expected) << item.name;
 }
 
 TEST(InstallerSilent, StartAtLogOnIsAChoice) {
