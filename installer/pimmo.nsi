@@ -39,6 +39,7 @@ Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 ShowInstDetails show
+BrandingText "${PRODUCT} ${VERSION}"
 ShowUninstDetails show
 
 VIProductVersion "${VERSION}.0"
@@ -80,7 +81,7 @@ LangString MSG_Running ${LANG_JAPANESE} "${PRODUCT} の写真のウィンドウ�
 
 ; ---------------------------------------------------------------- install
 
-Section "!${PRODUCT} と ${HOUSE_TITLE}" SecPrograms
+Section "!${PRODUCT} 本体" SecPrograms
     SectionIn RO
     ; Running widgets and a running manager hold their program files; asking before the first
     ; file is written keeps an upgrade from stopping half-way.
@@ -99,13 +100,13 @@ Section "!${PRODUCT} と ${HOUSE_TITLE}" SecPrograms
     Call WriteUninstallEntry
 SectionEnd
 
-Section "ログオン時に ${HOUSE_TITLE} ですべての写真を表示する" SecRun
+Section "ログオン時に起動" SecRun
     ; Always the user's own Run key: starting the widgets is each user's choice.
     WriteRegStr HKCU "${RUN_KEY}" "${HOUSE_TITLE}" '"$INSTDIR\house.exe"'
 SectionEnd
 
-LangString DESC_Programs ${LANG_JAPANESE} "写真のウィジェット pimmo、設定を管理する house、ヘルプ"
-LangString DESC_Run ${LANG_JAPANESE} "Windows にログオンしたとき、登録した写真をすべて表示します。"
+LangString DESC_Programs ${LANG_JAPANESE} "写真を表示する Pimmo、設定を管理する ${HOUSE_TITLE}、ヘルプ"
+LangString DESC_Run ${LANG_JAPANESE} "Windows にログオンしたとき、${HOUSE_TITLE} が登録した写真をすべて表示します。"
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecPrograms} $(DESC_Programs)
     !insertmacro MUI_DESCRIPTION_TEXT ${SecRun} $(DESC_Run)
@@ -204,7 +205,7 @@ FunctionEnd
 
 ; ---------------------------------------------------------------- uninstall
 
-Section "un.${PRODUCT} と ${HOUSE_TITLE}" UnSecPrograms
+Section "un.${PRODUCT} 本体" UnSecPrograms
     SectionIn RO
     !insertmacro WaitProgramsClosed
     Delete "$INSTDIR\pimmo.exe"
@@ -226,7 +227,7 @@ Section "un.${PRODUCT} と ${HOUSE_TITLE}" UnSecPrograms
     Delete "$INSTDIR\uninstall.exe"
 SectionEnd
 
-Section /o "un.プロファイルと写真のキャッシュファイルも削除する" UnSecUserData
+Section /o "un.設定とキャッシュも削除" UnSecUserData
     ; The programs keep them in their own folder when they can write there, else in %APPDATA%\Pimmo.
     !insertmacro DeleteUserData "$INSTDIR"
     SetShellVarContext current
