@@ -227,7 +227,7 @@ Section "un.${PRODUCT} 本体" UnSecPrograms
     Delete "$INSTDIR\uninstall.exe"
 SectionEnd
 
-Section /o "un.設定とキャッシュも削除" UnSecUserData
+Section /o "un.設定とキャッシュ" UnSecUserData
     ; The programs keep them in their own folder when they can write there, else in %APPDATA%\Pimmo.
     !insertmacro DeleteUserData "$INSTDIR"
     SetShellVarContext current
