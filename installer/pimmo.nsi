@@ -4,7 +4,7 @@
 ; What it writes, and where:
 ;   <install folder>\pimmo.exe, house.exe, pimmo.hlp, uninstall.exe
 ;       per user (default, no elevation): %LOCALAPPDATA%\Programs\Pimmo
-;       per machine (/AllUsers or the first page): %ProgramFiles%\Pimmo
+;       per machine (/AllUsers or the install-mode page): %ProgramFiles%\Pimmo
 ;   <Start menu>\Programs\Pimmo\Pimmoハウス.lnk (house /S) and Pimmo ヘルプ.lnk
 ;       (the user's Start menu per user, the common one per machine)
 ;   HKCU\Software\Microsoft\Windows\CurrentVersion\Run  "Pimmoハウス" (house: start all)
