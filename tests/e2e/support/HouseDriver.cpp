@@ -101,8 +101,15 @@ std::vector<std::wstring> ListLines(HWND form) {
     std::vector<std::wstring> lines;
     const LRESULT count = SendMessageW(listBox, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        std::wstring line(static_cast<size_t>(SendMessageW(listBox, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        line.resize(static_cast<size_t>(SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
+        // The manager may be refilling the list meanwhile: a line gone since the count ends the read.
+        const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, i, 0);
+        if (length == LB_ERR)
+            break;
+        std::wstring line(static_cast<size_t>(length) + 1, L'\0');
+        const LRESULT read = SendMessageW(listBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+        if (read == LB_ERR)
+            break;
+        line.resize(static_cast<size_t>(read));
         lines.push_back(line);
     }
     return lines;
