@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "CommonControls.h"
 #include "Unicode.h"
 #include "resource.h"
 
@@ -112,17 +113,16 @@ bool PhotoWindow::Create(HINSTANCE instance) {
         return false;
     RECT inner{};
     GetClientRect(Handle(), &inner);
-    if (!m_photo.Create(instance, Handle(), inner))
-        return false;
-    AddTooltip(instance);
-    return true;
+    return m_photo.Create(instance, Handle(), inner);
 }
 
 // Hovering the photo shows the child's age at a glance; the text is asked for each time, so it
 // is always today's.
-void PhotoWindow::AddTooltip(HINSTANCE instance) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES};  // the tooltip class
-    InitCommonControlsEx(&classes);
+void PhotoWindow::AddTooltip() {
+    if (m_tooltip)
+        return;
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    EnsureCommonControls();  // the tooltip class
     m_tooltip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);

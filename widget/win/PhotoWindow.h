@@ -81,11 +81,13 @@ public:
     // Both windows share one picture in memory; an empty one shows the bare control.
     const std::shared_ptr<const PixelImage>& Picture() const { return m_picture; }
     void SetPicture(std::shared_ptr<const PixelImage> picture);
+    // The tooltip with the child's age; added once the photo is on the screen, so that the
+    // common controls are not loaded before the first window shows.
+    void AddTooltip();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     static void OnGetMinMaxInfo(MINMAXINFO& limits);
-    void AddTooltip(HINSTANCE instance);
     void OnTooltipText(NMTTDISPINFOW& info);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 

@@ -53,6 +53,11 @@ public:
     void ShowPhotoWindow(int16_t border, int16_t stacking);
     // Switches the current window in place: the frame appears or disappears around the photo.
     void ToggleBorder();
+    // Both photos' tooltips (after the first show).
+    void AddTooltips() {
+        m_borderless.AddTooltip();
+        m_bordered.AddTooltip();
+    }
     // The caption of both windows.
     void SetCaption(const std::string& caption);
     // After a change of the monitors: a current window on none comes onto the nearest one, by

@@ -184,6 +184,8 @@ int PimmoModule::RunShowMode() {
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
+    // What only a running widget needs comes after its photo is on the screen.
+    m_pair.AddTooltips();
     m_dayWatch = StartDayWatch(Today());
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     AnniversaryMessage();

@@ -2,6 +2,7 @@
 
 #include "CalendarDate.h"
 #include "ChoosePicture.h"
+#include "CommonControls.h"
 #include "MessageBox.h"
 #include "OptionControls.h"
 #include "Unicode.h"
@@ -33,6 +34,7 @@ int ControlId(OptionsControl control) {
 
 bool PimmoOptionDialog::Run(HINSTANCE instance, HWND owner) {
     RetVal = false;
+    EnsureCommonControls();
     RunModal(instance, IDD_PimmoOptionDialog, owner);
     return RetVal;
 }

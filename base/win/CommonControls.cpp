@@ -1,0 +1,13 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "CommonControls.h"
+
+void EnsureCommonControls() {
+    static const bool loaded = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)loaded;
+}
