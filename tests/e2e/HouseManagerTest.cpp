@@ -37,6 +37,8 @@ protected:
         EXPECT_EQ(box->caption, kHouseTitle);
         EXPECT_EQ(box->text, text);
         EXPECT_TRUE(PressButtonId(box->window, button));
+        // The press is posted: the next box looked for must not be this one, still closing.
+        EXPECT_TRUE(WaitWindowGone(box->window)) << "the message box stayed";
     }
 
     // Runs house with the arguments, answers its one message box, and waits for its end.
