@@ -1,0 +1,59 @@
+// Add in the manager window runs the wizard of a real widget: the new child is listed, in the
+// window and in the stored list, once the widget has saved it.
+#include <gtest/gtest.h>
+
+#include "../../widget/win/resource.h"
+#include "E2e.h"
+#include "HouseDriver.h"
+#include "OptionsDriver.h"
+#include "PhotoPictures.h"
+
+using namespace e2e;
+using namespace house_e2e;
+
+namespace {
+
+HWND WaitForWidgetWizard(const std::wstring& folder) {
+    HWND wizard = nullptr;
+    WaitUntil([&] {
+        for (HWND dialog : WidgetDialogs(folder))
+            if (WindowText(dialog) == options_e2e::kOptionsCaption)
+                wizard = dialog;
+        return wizard != nullptr;
+    });
+    return wizard;
+}
+
+TEST(HouseAdd, AddRunsTheWidgetsWizardAndListsTheNewChild) {
+    ProgramFolder folder;
+    const std::wstring picture = folder.File(L"kid.bmp");
+    photo_test::WriteFileBytes(picture, photo_test::QuadrantBmp(64, 48));
+    WriteHouseProfile(folder.ProfilePath(), picture, {{3, "Taro", "", ""}}, {3});
+    Process house = Process::Start(folder.Exe(L"house.exe"), L"/S");
+    HWND form = WaitForManagerWindow(house.Pid());
+    ASSERT_TRUE(form);
+
+    PressButtonId(form, kCommandAdd);
+    HWND wizard = WaitForWidgetWizard(folder.Path());
+    ASSERT_TRUE(wizard) << "no wizard of a widget";
+    EXPECT_FALSE(IsWindowEnabled(form)) << "the manager took input while the widget ran";
+    DWORD widget = 0;
+    GetWindowThreadProcessId(wizard, &widget);
+    PressButtonId(wizard, IDC_CommandSelectPicture);
+    ASSERT_TRUE(options_e2e::ChooseFile(widget, picture));
+    options_e2e::SetText(GetDlgItem(wizard, IDC_PimmoName), L"Hana");
+    PressButtonId(wizard, IDC_CommandNext);
+
+    ASSERT_TRUE(WaitUntil([&] { return ListLines(form).size() == 2; })) << "the new child is not listed";
+    EXPECT_EQ(ListLines(form)[1].rfind(L"Hana (", 0), 0u) << "the new line names the child";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(form) != FALSE; }));
+    const std::wstring number = ReadProfileString(folder.ProfilePath(), L"PimmoHouse", L"Setting2");
+    EXPECT_NE(number, L"3") << "a setting listed twice";
+    EXPECT_EQ(ReadProfileString(folder.ProfilePath(), L"PimmoHouse", L"NumbersOfSettings"), L"2");
+    EXPECT_EQ(ReadProfileString(folder.ProfilePath(), L"Pimmo" + number, L"PimmoName"), L"Hana");
+    EXPECT_EQ(ReadProfileString(folder.ProfilePath(), L"Pimmo" + number, L"LockSetting"), L"");
+    PressButtonId(form, kCommandOK);
+    EXPECT_EQ(house.WaitExit(), 0u);
+}
+
+}  // namespace
