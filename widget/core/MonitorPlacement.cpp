@@ -48,19 +48,19 @@ bool IsOnAnyArea(const PixelRect& window, const std::vector<PixelRect>& workArea
                        [&](const PixelRect& area) { return !IsEmpty(area) && Overlap(window, area) > 0; });
 }
 
-std::optional<PixelRect> NearestArea(const PixelRect& window, const std::vector<PixelRect>& workAreas) {
-    std::optional<PixelRect> nearest;
+std::optional<size_t> NearestAreaIndex(const PixelRect& window, const std::vector<PixelRect>& areas) {
+    std::optional<size_t> nearest;
     int64_t bestOverlap = 0;
     double bestDistance = 0;
-    for (const PixelRect& area : workAreas) {
-        if (IsEmpty(area))
+    for (size_t i = 0; i < areas.size(); ++i) {
+        if (IsEmpty(areas[i]))
             continue;
-        int64_t overlap = Overlap(window, area);
-        double distance = SquaredDistance(window, area);
+        int64_t overlap = Overlap(window, areas[i]);
+        double distance = SquaredDistance(window, areas[i]);
         bool better =
             !nearest || overlap > bestOverlap || (overlap == 0 && bestOverlap == 0 && distance < bestDistance);
         if (better) {
-            nearest = area;
+            nearest = i;
             bestOverlap = overlap;
             bestDistance = distance;
         }
@@ -68,9 +68,20 @@ std::optional<PixelRect> NearestArea(const PixelRect& window, const std::vector<
     return nearest;
 }
 
+std::optional<PixelRect> NearestArea(const PixelRect& window, const std::vector<PixelRect>& workAreas) {
+    std::optional<size_t> nearest = NearestAreaIndex(window, workAreas);
+    return nearest ? std::optional<PixelRect>(workAreas[*nearest]) : std::nullopt;
+}
+
 PixelRect KeepOnMonitors(const PixelRect& window, const std::vector<PixelRect>& workAreas) {
-    if (IsOnAnyArea(window, workAreas))
+    return KeepOnMonitors(window, workAreas, workAreas);
+}
+
+PixelRect KeepOnMonitors(const PixelRect& window,
+                         const std::vector<PixelRect>& screens,
+                         const std::vector<PixelRect>& workAreas) {
+    if (IsOnAnyArea(window, screens))
         return window;
-    std::optional<PixelRect> area = NearestArea(window, workAreas);
-    return area ? MoveIntoArea(window, *area) : window;
+    std::optional<size_t> nearest = NearestAreaIndex(window, screens);
+    return nearest && *nearest < workAreas.size() ? MoveIntoArea(window, workAreas[*nearest]) : window;
 }

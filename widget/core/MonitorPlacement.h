@@ -10,10 +10,17 @@
 // its top-left pixel).
 bool IsOnAnyArea(const PixelRect& window, const std::vector<PixelRect>& workAreas);
 
-// The work area nearest to the window: the first one it overlaps most, or else the first at the
+// The area nearest to the window (its index, or itself): the first one it overlaps most, or else the first at the
 // shortest distance. nullopt for an empty list (or only empty areas).
+std::optional<size_t> NearestAreaIndex(const PixelRect& window, const std::vector<PixelRect>& areas);
 std::optional<PixelRect> NearestArea(const PixelRect& window, const std::vector<PixelRect>& workAreas);
 
 // The window's place: unchanged when it is on a work area (or none is known), else moved (not
 // resized) into the nearest work area with MoveIntoArea.
 PixelRect KeepOnMonitors(const PixelRect& window, const std::vector<PixelRect>& workAreas);
+// The same with the monitors' whole screens and their work areas (one each, in the same order):
+// a window on any screen stays; one on none comes into the work area of the nearest screen.
+// This is the rule of the photo windows, at start and after a change of the monitors.
+PixelRect KeepOnMonitors(const PixelRect& window,
+                         const std::vector<PixelRect>& screens,
+                         const std::vector<PixelRect>& workAreas);

@@ -58,16 +58,7 @@ Monitors CurrentMonitors() {
 // unreachable; it comes onto the work area of the nearest monitor instead.
 PixelRect KeepOnAMonitor(const PixelRect& rect) {
     Monitors monitors = CurrentMonitors();
-    if (monitors.screens.empty() || IsOnAnyArea(rect, monitors.screens))
-        return rect;
-    std::optional<PixelRect> nearest = NearestArea(rect, monitors.screens);
-    for (size_t i = 0; nearest && i < monitors.screens.size(); ++i) {
-        const PixelRect& screen = monitors.screens[i];
-        if (screen.left == nearest->left && screen.top == nearest->top && screen.width == nearest->width &&
-            screen.height == nearest->height)
-            return MoveIntoArea(rect, monitors.workAreas[i]);
-    }
-    return rect;
+    return KeepOnMonitors(rect, monitors.screens, monitors.workAreas);
 }
 
 }  // namespace

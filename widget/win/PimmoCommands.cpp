@@ -3,9 +3,9 @@
 
 #include "AboutBox.h"
 #include "ChoosePicture.h"
+#include "HelpRelatedLibrary.h"
 #include "PimmoModule.h"
 #include "PimmoOptionDialog.h"
-#include "WidgetHelp.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
             ShowOptions();
             break;
         case MenuCommand::Help:
-            ShowWidgetHelp(m_instance, holder);
+            // Topic 0 of the help file beside the program is the widget's.
+            HelpRelatedLibrary::ShowHelpTopic(m_instance, holder, "pimmo.hlp", 0);
             break;
         case MenuCommand::About:
             ShowAboutBox(m_instance, holder);
