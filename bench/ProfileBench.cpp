@@ -1,5 +1,6 @@
-// Speed of a setting's save as one batch against the eleven single-key writes it replaces, on a
-// profile file that holds 50 settings.
+// Speed of a setting's save as one batch against the eleven single-key writes it replaces, and
+// of house's save of a list of 50 settings as one transaction against its 51 single-key writes,
+// on a profile file that holds 50 settings.
 //   profile_bench <folder>   makes <folder>\user1.ini with settings 1..50, then measures
 // Prints one line per measurement (mode, median milliseconds of the runs) and the ratio.
 #include <windows.h>
@@ -13,8 +14,11 @@
 
 #include "../tests/tools/SettingGenerations.h"
 #include "IniFileRelatedLibrary.h"
+#include "ProfileAccess.h"
 #include "SettingKeys.h"
+#include "SettingList.h"
 #include "SettingNames.h"
+#include "SettingSections.h"
 #include "SettingStore.h"
 #include "Unicode.h"
 
@@ -40,9 +44,24 @@ double MedianMilliseconds(const std::function<bool(int run)>& save, int& generat
 
 bool SaveKeyByKey(const std::string& file, const SettingRecord& record) {
     bool ok = true;
-    IniFileRelatedLibrary::SelectProfile(file, SettingSectionFor(kMeasured));
+    const auto selection = IniFileRelatedLibrary::SelectProfile(file, SettingSectionFor(kMeasured));
     for (const SettingKey& key : kSettingKeys)
-        ok = IniFileRelatedLibrary::WriteProfileValue(key.name, key.write(record)) != 0 && ok;
+        ok = IniFileRelatedLibrary::WriteProfileValue(selection, key.name, key.write(record)) != 0 && ok;
+    return ok;
+}
+
+// house's list of 50 settings; each run moves the numbers by one so that every key changes.
+SettingList GenerationList(int generation) {
+    SettingList list;
+    for (int i = 1; i <= kSettings; ++i)
+        list.numbers.push_back(static_cast<int16_t>((i + generation) % kSettings + 1));
+    return list;
+}
+
+bool SaveListKeyByKey(const std::string& file, const SettingList& list) {
+    bool ok = true;
+    for (const ProfileWrite& write : SettingListWrites(list))
+        ok = WriteProfileEntry(file, write.section, write.key, write.value) && ok;
     return ok;
 }
 
@@ -60,13 +79,19 @@ int Measure(const std::string& folder) {
     const double batch = MedianMilliseconds([&](int g) { return store.Save(GenerationRecord(g)); }, generation);
     const double single =
         MedianMilliseconds([&](int g) { return SaveKeyByKey(file, GenerationRecord(g)); }, generation);
-    if (batch < 0 || single < 0) {
+    const double listBatch =
+        MedianMilliseconds([&](int g) { return SaveSettingList(file, GenerationList(g)); }, generation);
+    const double listSingle =
+        MedianMilliseconds([&](int g) { return SaveListKeyByKey(file, GenerationList(g)); }, generation);
+    if (batch < 0 || single < 0 || listBatch < 0 || listSingle < 0) {
         std::printf("save failed\n");
         return 1;
     }
     std::printf("save-batch %.2f ms\n", batch);
     std::printf("save-keys %.2f ms\n", single);
     std::printf("ratio %.3f\n", batch / single);
+    std::printf("list-batch %.2f ms\n", listBatch);
+    std::printf("list-keys %.2f ms\n", listSingle);
     return 0;
 }
 

@@ -9,10 +9,16 @@ std::function<void()>& Handler() {
     return handler;
 }
 
+UINT& ExitCode() {
+    static UINT exitCode = 3;
+    return exitCode;
+}
+
 }  // namespace
 
-void SetUnexpectedFailureHandler(std::function<void()> handler) {
+void SetUnexpectedFailureHandler(std::function<void()> handler, UINT exitCode) {
     Handler() = std::move(handler);
+    ExitCode() = exitCode;
 }
 
 void EndAfterUnexpectedFailure() noexcept {
@@ -23,5 +29,5 @@ void EndAfterUnexpectedFailure() noexcept {
             handler();
     } catch (...) {
     }
-    ExitProcess(3);
+    ExitProcess(ExitCode());
 }

@@ -6,10 +6,12 @@
 #include <functional>
 
 // What the program does before it ends after an unexpected failure (release what it holds,
-// tell the user). Runs at most once; an exception from it is ignored.
-void SetUnexpectedFailureHandler(std::function<void()> handler);
+// tell the user), and the exit code it then ends with, one that no other outcome of the program
+// uses. The handler runs at most once; an exception from it is ignored.
+void SetUnexpectedFailureHandler(std::function<void()> handler, UINT exitCode);
 
-// Runs the program's handler, then ends the process with exit code 3.
+// Runs the program's handler, then ends the process with the program's exit code (3 before the
+// program set its own).
 [[noreturn]] void EndAfterUnexpectedFailure() noexcept;
 
 template <typename Handler>

@@ -134,15 +134,19 @@ bool ReplaceProfileFile(const std::string& path, const std::string& bytes) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return false;
+    bool written = false;
     {
         UniqueFile file(
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return false;
-        if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
-            DeleteFileW(temporary.c_str());
-            return false;
-        }
+        written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    }
+    // Deleted only once closed: the file was opened without delete sharing, so a delete while
+    // it is open fails and would leave it behind (a full disk did).
+    if (!written) {
+        DeleteFileW(temporary.c_str());
+        return false;
     }
     const bool moved = Retry(
         [&] {

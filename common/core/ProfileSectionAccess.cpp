@@ -4,15 +4,13 @@
 #include "ProfileDocument.h"
 #include "ProfileLine.h"
 #include "ProfileStore.h"
+#include "ProfileTransaction.h"
 #include "ProfileValue.h"
 
 namespace {
 
 ProfileSectionValues ResolvedEntries(const ProfileDocument& document, std::string_view section, const TextCodec& ansi) {
-    ProfileSectionValues values;
-    for (auto& [key, found] : document.SectionEntries(section))
-        values.emplace_back(std::move(key), ResolveProfileValue(found, "", ansi));
-    return values;
+    return ProfileSnapshot(document, ansi).Section(section);
 }
 
 bool AllWritable(std::string_view section, const ProfileSectionValues& values) {

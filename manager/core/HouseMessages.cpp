@@ -37,6 +37,14 @@ HouseMessage WidgetStartFailedMessage(const std::string& commandLine) {
                    MessageButtons::Ok, MessageIcon::Stop);
 }
 
+HouseMessage NotSavedMessage(const std::string& profileFile, UnsavedChange what) {
+    return Message(UnsavedChangeText(profileFile, what), MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+HouseMessage UnexpectedFailureMessage() {
+    return Message("予期しないエラーが発生したため、Pimmoハウスを終了します。", MessageButtons::Ok, MessageIcon::Stop);
+}
+
 HouseMessage SelectLineToDeleteMessage() {
     return Message("削除する項目を選んでください", MessageButtons::Ok, MessageIcon::Exclamation);
 }

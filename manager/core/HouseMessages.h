@@ -4,6 +4,7 @@
 #include <string>
 
 #include "SettingList.h"
+#include "UnsavedChange.h"
 
 namespace PimmoHouseModule {
 
@@ -28,6 +29,11 @@ HouseMessage ConfirmPositionResetMessage();
 HouseMessage UnreadableListMessage(const UnreadableSettingList& error);
 // The widget program could not be started (start all, Add, Change, Delete): house ends.
 HouseMessage WidgetStartFailedMessage(const std::string& commandLine);
+
+// The profile file could not be written: what was not saved; house goes on.
+HouseMessage NotSavedMessage(const std::string& profileFile, UnsavedChange what);
+// An unexpected failure ends house.
+HouseMessage UnexpectedFailureMessage();
 
 // The manager window.
 HouseMessage SelectLineToDeleteMessage();

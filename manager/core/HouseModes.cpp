@@ -3,66 +3,86 @@
 #include <algorithm>
 
 #include "HouseCommandLine.h"
-#include "HouseNames.h"
-#include "IniFileRelatedLibrary.h"
-
-using namespace IniFileRelatedLibrary;
+#include "SettingKeys.h"
+#include "SettingSections.h"
+#include "SettingStore.h"
 
 namespace PimmoHouseModule {
 namespace {
 
-constexpr const char* kLockKey = "LockSetting";
-
-std::string ReadLock(const std::string& profileFile, int16_t settingNumber) {
-    SelectProfile(profileFile, HouseSettingSection(settingNumber));
-    return ReadProfileValue(kLockKey, "");
+std::string LockOf(const ProfileSnapshot& profile, int16_t settingNumber) {
+    return profile.Value(HouseSettingSection(settingNumber), kLockKey, "");
 }
 
-// Clears the lock of one setting when it holds anything; true when it was written.
-bool ReleaseStartLock(const std::string& profileFile, int16_t settingNumber) {
-    if (ReadLock(profileFile, settingNumber).empty())
-        return false;
-    WriteProfileValue(kLockKey, "");  // the key stays, with nothing after "="
-    return true;
-}
-
-}  // namespace
-
-std::vector<int16_t> ReleaseAllStartLocks(const std::string& profileFile, const SettingList& list) {
-    std::vector<int16_t> released;
-    if (ReleaseStartLock(profileFile, 0))
-        released.push_back(0);
+std::optional<int16_t> FirstRunning(const ProfileSnapshot& profile, const SettingList& list) {
     for (int16_t settingNumber : list.numbers)
-        if (ReleaseStartLock(profileFile, settingNumber))
-            released.push_back(settingNumber);
-    return released;
-}
-
-std::optional<int16_t> FindRunningWidget(const std::string& profileFile, const SettingList& list) {
-    for (int16_t settingNumber : list.numbers)
-        if (ReadLock(profileFile, settingNumber) == "locked")
+        if (IsWidgetRunningLock(LockOf(profile, settingNumber)))
             return settingNumber;
     return std::nullopt;
 }
 
-void ResetWindowPositions(const std::string& profileFile, const SettingList& list) {
-    for (int16_t settingNumber : list.numbers) {
-        SelectProfile(profileFile, HouseSettingSection(settingNumber));
-        WriteProfileValue("LastWindowTop", "0");
-        WriteProfileValue("LastWindowLeft", "0");
-    }
+}  // namespace
+
+ReleasedLocks ReleaseAllStartLocks(const std::string& profileFile, const SettingList& list) {
+    std::vector<int16_t> settings{0};
+    settings.insert(settings.end(), list.numbers.begin(), list.numbers.end());
+    ReleasedLocks result;
+    result.saved = UpdateProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        result.released.clear();
+        ProfileWrites writes;
+        for (int16_t settingNumber : settings) {
+            // A number listed twice is cleared once, as the second read of its lock finds it empty.
+            const bool cleared =
+                std::find(result.released.begin(), result.released.end(), settingNumber) != result.released.end();
+            if (cleared || !IsStartLockSet(LockOf(profile, settingNumber)))
+                continue;
+            result.released.push_back(settingNumber);
+            writes.push_back({HouseSettingSection(settingNumber), kLockKey, ""});  // the key stays, empty
+        }
+        return writes;
+    });
+    if (!result.saved)
+        result.released.clear();
+    return result;
+}
+
+std::optional<int16_t> FindRunningWidget(const std::string& profileFile, const SettingList& list) {
+    std::optional<int16_t> running;
+    ReadProfile(profileFile, [&](const ProfileSnapshot& profile) { running = FirstRunning(profile, list); });
+    return running;
+}
+
+PositionReset ResetWindowPositions(const std::string& profileFile, const SettingList& list) {
+    bool widgetRunning = false;
+    const bool saved = UpdateProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        widgetRunning = FirstRunning(profile, list).has_value();
+        ProfileWrites writes;
+        for (int16_t settingNumber : list.numbers) {
+            if (widgetRunning)
+                break;
+            const std::string section = HouseSettingSection(settingNumber);
+            writes.push_back({section, SettingKeyName::kLastWindowTop, "0"});
+            writes.push_back({section, SettingKeyName::kLastWindowLeft, "0"});
+        }
+        return writes;
+    });
+    if (widgetRunning)
+        return PositionReset::WidgetRunning;
+    return saved ? PositionReset::Done : PositionReset::NotSaved;
 }
 
 std::vector<std::string> StartAllCommandLines(const std::string& profileFile,
                                               const SettingList& list,
                                               const std::string& widgetPath) {
     std::vector<std::string> commandLines;
-    for (auto it = list.numbers.begin(); it != list.numbers.end(); ++it) {
-        if (std::find(list.numbers.begin(), it, *it) != it)
-            continue;
-        if (!IsSettingRunning(profileFile, *it))
-            commandLines.push_back(WidgetCommandLine(widgetPath, WidgetSwitch::Show, *it));
-    }
+    ReadProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        for (auto it = list.numbers.begin(); it != list.numbers.end(); ++it) {
+            if (std::find(list.numbers.begin(), it, *it) != it)
+                continue;
+            if (!IsStartLockSet(LockOf(profile, *it)))
+                commandLines.push_back(WidgetCommandLine(widgetPath, WidgetSwitch::Show, *it));
+        }
+    });
     return commandLines;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The work of house's modes over the setting list, without the splash and message boxes that
-// frame them: the shell asks for consent first and then calls these.
+// frame them: the shell asks for consent first and then calls these. Each write is one
+// transaction on the profile file.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,19 +11,27 @@
 
 namespace PimmoHouseModule {
 
+struct ReleasedLocks {
+    // The numbers whose lock was cleared, in the order cleared.
+    std::vector<int16_t> released;
+    bool saved = true;  // false: the file could not be written, and no lock was cleared
+};
+
 // "/R": empties every set start lock, first of the unnumbered setting 0, then of the listed
-// settings in list order. A missing or empty lock key is not written. The numbers whose lock
-// was cleared, in the order cleared.
-std::vector<int16_t> ReleaseAllStartLocks(const std::string& profileFile, const SettingList& list);
+// settings in list order. A missing or empty lock key is not written.
+ReleasedLocks ReleaseAllStartLocks(const std::string& profileFile, const SettingList& list);
 
 // "/P" check pass: the first listed setting whose lock is exactly "locked" (a running widget),
 // which stops the reset before any write. Another leftover text does not stop it, and the
 // unnumbered setting is not looked at.
 std::optional<int16_t> FindRunningWidget(const std::string& profileFile, const SettingList& list);
 
-// "/P" reset pass: "LastWindowTop" and "LastWindowLeft" of every listed setting become "0".
-// The unnumbered setting keeps its position.
-void ResetWindowPositions(const std::string& profileFile, const SettingList& list);
+enum class PositionReset { Done, WidgetRunning, NotSaved };
+
+// "/P" reset pass: "LastWindowTop" and "LastWindowLeft" of every listed setting become "0". The
+// unnumbered setting keeps its position. The check pass runs again inside the transaction, so
+// that a widget started while the user was asked is not moved under its feet.
+PositionReset ResetWindowPositions(const std::string& profileFile, const SettingList& list);
 
 // Start all: the command lines "\"<widgetPath>\" /s<N>" of the listed settings whose widget
 // is not running, in list order. A number listed twice is started once: two widgets of one

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "HouseNames.h"
-#include "IniFileRelatedLibrary.h"
-
-using namespace IniFileRelatedLibrary;
+#include "ProfileSectionAccess.h"
+#include "ProfileTransaction.h"
+#include "SettingKeys.h"
+#include "SettingSections.h"
 
 namespace PimmoHouseModule {
 
@@ -17,10 +17,22 @@ std::string FormatSettingCaption(const std::string& name, const std::optional<Ca
     return name + " (" + date + "生まれ)";
 }
 
+std::string SettingCaption(const ProfileSectionValues& section) {
+    const std::string name = ProfileSectionValue(section, SettingKeyName::kPimmoName, "");
+    return FormatSettingCaption(name, ParseDate(ProfileSectionValue(section, SettingKeyName::kPimmoBirthDay, "")));
+}
+
 std::string SettingCaption(const std::string& profileFile, int16_t settingNumber) {
-    SelectProfile(profileFile, HouseSettingSection(settingNumber));
-    const std::string name = ReadProfileValue("PimmoName", "");
-    return FormatSettingCaption(name, ParseDate(ReadProfileValue("PimmoBirthDay", "")));
+    return SettingCaption(ReadProfileSectionValues(profileFile, HouseSettingSection(settingNumber)));
+}
+
+std::vector<std::string> SettingCaptions(const std::string& profileFile, const SettingList& list) {
+    std::vector<std::string> captions;
+    ReadProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        for (int16_t number : list.numbers)
+            captions.push_back(SettingCaption(profile.Section(HouseSettingSection(number))));
+    });
+    return captions;
 }
 
 }  // namespace PimmoHouseModule

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CalendarDate.h"
+#include "ProfileSectionAccess.h"
+#include "SettingList.h"
 
 namespace PimmoHouseModule {
 
@@ -15,7 +18,11 @@ inline constexpr const char* kUnknownBirthday = "生年月日不明";
 // "Taro (2000年07月22日生まれ)"; "Taro (生年月日不明)" without a birthday.
 std::string FormatSettingCaption(const std::string& name, const std::optional<CalendarDate>& birthday);
 
-// The line of setting N, read from its section "PimmoName" and "PimmoBirthDay".
+// The line of a setting from its section's "PimmoName" and "PimmoBirthDay".
+std::string SettingCaption(const ProfileSectionValues& section);
+// The line of setting N, from one read of its section.
 std::string SettingCaption(const std::string& profileFile, int16_t settingNumber);
+// The lines of every listed setting, in list order, from one read of the file.
+std::vector<std::string> SettingCaptions(const std::string& profileFile, const SettingList& list);
 
 }  // namespace PimmoHouseModule

@@ -2,18 +2,39 @@
 
 #include <limits>
 
-#include "HouseNames.h"
-#include "IniFileRelatedLibrary.h"
 #include "SettingCaption.h"
-
-using namespace IniFileRelatedLibrary;
+#include "SettingKeys.h"
+#include "SettingSections.h"
+#include "SettingStore.h"
 
 namespace PimmoHouseModule {
 namespace {
 
-bool HasName(const std::string& profileFile, int16_t settingNumber) {
-    SelectProfile(profileFile, HouseSettingSection(settingNumber));
-    return !ReadProfileValue("PimmoName", "").empty();
+bool HasName(const ProfileSnapshot& profile, int16_t settingNumber) {
+    return !profile.Value(HouseSettingSection(settingNumber), SettingKeyName::kPimmoName, "").empty();
+}
+
+// One transaction: edit decides from the file as it stands whether the list changes (and
+// fills the edit's line); the new list is written in the same transaction and taken over only
+// when it reached the file.
+using ListDecision = bool (*)(const ProfileSnapshot&, SettingList&, ListEdit&, int16_t, size_t);
+ListEdit EditList(const std::string& profileFile,
+                  SettingList& list,
+                  ListDecision decide,
+                  int16_t settingNumber,
+                  size_t line) {
+    ListEdit edit;
+    SettingList edited;
+    const bool saved = UpdateProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        edited = list;
+        edit.changed = decide(profile, edited, edit, settingNumber, line);
+        return edit.changed ? SettingListWrites(edited) : ProfileWrites{};
+    });
+    if (edit.changed && saved)
+        list = std::move(edited);
+    edit.notSaved = edit.changed && !saved;
+    edit.changed = edit.changed && saved;
+    return edit;
 }
 
 }  // namespace
@@ -21,37 +42,40 @@ bool HasName(const std::string& profileFile, int16_t settingNumber) {
 std::optional<int16_t> NewSettingNumber(const std::string& profileFile, const SettingList& list) {
     if (list.numbers.size() >= static_cast<size_t>(std::numeric_limits<int16_t>::max()))
         return std::nullopt;
-    for (int number = 1; number <= std::numeric_limits<int16_t>::max(); ++number) {
-        const auto settingNumber = static_cast<int16_t>(number);
-        if (IsListed(list, settingNumber) || HasName(profileFile, settingNumber))
-            continue;
-        if (!IsSettingRunning(profileFile, settingNumber))
-            return settingNumber;
-    }
-    return std::nullopt;
+    std::optional<int16_t> found;
+    ReadProfile(profileFile, [&](const ProfileSnapshot& profile) {
+        for (int number = 1; number <= std::numeric_limits<int16_t>::max() && !found; ++number) {
+            const auto settingNumber = static_cast<int16_t>(number);
+            if (IsListed(list, settingNumber) || HasName(profile, settingNumber))
+                continue;
+            if (!IsStartLockSet(profile.Value(HouseSettingSection(settingNumber), kLockKey, "")))
+                found = settingNumber;
+        }
+    });
+    return found;
 }
 
-bool WasSettingCreated(const std::string& profileFile, int16_t settingNumber) {
-    return HasName(profileFile, settingNumber);
+ListEdit CompleteAdd(const std::string& profileFile, SettingList& list, int16_t settingNumber) {
+    return EditList(
+        profileFile, list,
+        [](const ProfileSnapshot& profile, SettingList& edited, ListEdit& edit, int16_t number, size_t) {
+            if (!HasName(profile, number) || !AppendSetting(edited, number))
+                return false;
+            edit.line = SettingCaption(profile.Section(HouseSettingSection(number)));
+            return true;
+        },
+        settingNumber, 0);
 }
 
-bool WasSettingDeleted(const std::string& profileFile, int16_t settingNumber) {
-    return !HasName(profileFile, settingNumber);
-}
-
-std::optional<std::string> CompleteAdd(const std::string& profileFile, SettingList& list, int16_t settingNumber) {
-    if (!WasSettingCreated(profileFile, settingNumber) || !AppendSetting(list, settingNumber))
-        return std::nullopt;
-    SaveSettingList(profileFile, list);
-    return SettingCaption(profileFile, settingNumber);
-}
-
-bool CompleteDelete(const std::string& profileFile, SettingList& list, size_t line) {
-    if (line >= list.numbers.size() || !WasSettingDeleted(profileFile, list.numbers[line]))
-        return false;
-    RemoveSetting(list, line);
-    SaveSettingList(profileFile, list);
-    return true;
+ListEdit CompleteDelete(const std::string& profileFile, SettingList& list, size_t line) {
+    if (line >= list.numbers.size())
+        return {};
+    return EditList(
+        profileFile, list,
+        [](const ProfileSnapshot& profile, SettingList& edited, ListEdit&, int16_t number, size_t at) {
+            return !HasName(profile, number) && RemoveSetting(edited, at);
+        },
+        list.numbers[line], line);
 }
 
 }  // namespace PimmoHouseModule

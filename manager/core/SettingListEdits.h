@@ -1,7 +1,8 @@
 #pragma once
 // The manager window's Add and Delete around the widget process they start: which number a new
 // setting gets, and whether the widget really created or emptied the setting before the list
-// follows. The window only starts and waits for the widget and moves list box lines.
+// follows. Each edit of the list is one transaction on the profile file. The window only starts
+// and waits for the widget and moves list box lines.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -17,21 +18,24 @@ namespace PimmoHouseModule {
 // number is free or the list is full.
 std::optional<int16_t> NewSettingNumber(const std::string& profileFile, const SettingList& list);
 
-// After "pimmo /i<N>" of Add ended: the widget saved the setting (its name is set). A widget
-// that refused or failed leaves the name empty, and then nothing is listed.
-bool WasSettingCreated(const std::string& profileFile, int16_t settingNumber);
+struct ListEdit {
+    // The list changed in memory and in the file.
+    bool changed = false;
+    // The list would have changed, but the file could not be written: memory and file are as
+    // before, and the user is to be told.
+    bool notSaved = false;
+    // Add: the list box line of the new setting.
+    std::string line;
+};
 
-// After "pimmo /d<N>" ended: the widget emptied the setting (its name is empty). A widget that
-// refused because the setting was locked leaves the name, and the line must stay.
-bool WasSettingDeleted(const std::string& profileFile, int16_t settingNumber);
+// Add, once "pimmo /i<N>" ended: when the widget saved the setting (its name is set), appends
+// it to the list and stores the list, in one transaction that reads the setting's line too. A
+// widget that refused or failed leaves the name empty, and then nothing is listed.
+ListEdit CompleteAdd(const std::string& profileFile, SettingList& list, int16_t settingNumber);
 
-// Add, once the widget ended: when the setting was created, appends it to the list, saves the
-// list and returns the line to append to the list box; otherwise nothing changes.
-std::optional<std::string> CompleteAdd(const std::string& profileFile, SettingList& list, int16_t settingNumber);
-
-// Delete of list box line `line`, once the widget ended: when the setting was emptied, removes
-// the entry, saves the list and returns true (the window removes the line); otherwise false
-// and nothing changes.
-bool CompleteDelete(const std::string& profileFile, SettingList& list, size_t line);
+// Delete of list box line `line`, once "pimmo /d<N>" ended: when the widget emptied the setting
+// (its name is empty), removes the entry and stores the list in one transaction. A widget that
+// refused because the setting was locked leaves the name, and the line stays.
+ListEdit CompleteDelete(const std::string& profileFile, SettingList& list, size_t line);
 
 }  // namespace PimmoHouseModule

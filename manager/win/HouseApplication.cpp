@@ -1,12 +1,14 @@
 #include "HouseApplication.h"
 
 #include "AboutBox.h"
+#include "CallbackGuard.h"
 #include "HouseMessageBox.h"
 #include "HouseMessages.h"
 #include "HouseModes.h"
 #include "HouseNames.h"
 #include "MessageBox.h"
 #include "ProgramPath.h"
+#include "SettingSections.h"
 #include "Unicode.h"
 #include "WaitForLibrary.h"
 
@@ -30,6 +32,8 @@ int HouseApplication::Main(std::wstring_view arguments) {
         ShowHouseMessage(nullptr, SecondInstanceMessage());
         return static_cast<int>(HouseExit::SecondInstance);
     }
+    SetUnexpectedFailureHandler([] { ShowHouseMessage(nullptr, UnexpectedFailureMessage()); },
+                                static_cast<UINT>(HouseExit::UnexpectedFailure));
     const HouseMode mode = ParseHouseMode(Narrow(arguments));
     if (!LoadList())
         return static_cast<int>(HouseExit::UnreadableList);
@@ -82,9 +86,10 @@ HouseExit HouseApplication::RunManagerWindow() {
 }
 
 HouseExit HouseApplication::RunReleaseLocks() {
-    if (ShowHouseMessage(nullptr, ConfirmReleaseLocksMessage()))
-        ReleaseAllStartLocks(m_profileFile, m_list);
-    return HouseExit::Done;
+    if (!ShowHouseMessage(nullptr, ConfirmReleaseLocksMessage()) || ReleaseAllStartLocks(m_profileFile, m_list).saved)
+        return HouseExit::Done;
+    TellNotSaved(nullptr, UnsavedChange::ReleasedLocks);
+    return HouseExit::NotSaved;
 }
 
 HouseExit HouseApplication::RunResetPositions() {
@@ -92,8 +97,19 @@ HouseExit HouseApplication::RunResetPositions() {
         ShowHouseMessage(nullptr, WidgetsRunningMessage());
         return HouseExit::WidgetsRunning;
     }
-    if (ShowHouseMessage(nullptr, ConfirmPositionResetMessage()))
-        ResetWindowPositions(m_profileFile, m_list);
+    if (!ShowHouseMessage(nullptr, ConfirmPositionResetMessage()))
+        return HouseExit::Done;
+    switch (ResetWindowPositions(m_profileFile, m_list)) {
+        case PositionReset::WidgetRunning:
+            // A widget started while the user was asked: nothing was moved.
+            ShowHouseMessage(nullptr, WidgetsRunningMessage());
+            return HouseExit::WidgetsRunning;
+        case PositionReset::NotSaved:
+            TellNotSaved(nullptr, UnsavedChange::WindowPositions);
+            return HouseExit::NotSaved;
+        case PositionReset::Done:
+            break;
+    }
     return HouseExit::Done;
 }
 
@@ -101,6 +117,10 @@ void HouseApplication::RunWidgetAndWait(HWND form, WidgetSwitch widgetSwitch, in
     const std::string commandLine = WidgetCommandLine(m_widgetPath, widgetSwitch, settingNumber);
     if (!WaitForLibrary::ShellAndWait(m_widgetPath, commandLine, SW_SHOWNORMAL, form))
         FailWidgetStart(form, commandLine);
+}
+
+void HouseApplication::TellNotSaved(HWND form, UnsavedChange what) {
+    ShowHouseMessage(form, NotSavedMessage(m_profileFile, what));
 }
 
 void HouseApplication::FailWidgetStart(HWND owner, const std::string& commandLine) {

@@ -15,11 +15,13 @@ namespace PimmoHouseModule {
 
 // How house ends.
 enum class HouseExit : UINT {
-    Done = 0,              // every regular end, a declined confirmation too
-    SecondInstance = 1,    // another manager runs in this session; nothing was read
-    UnreadableList = 2,    // the stored list could not be read; nothing was written
-    WidgetNotStarted = 3,  // the widget program could not be started
-    WidgetsRunning = 4,    // "/P" refused: a widget runs; nothing was written
+    Done = 0,               // every regular end, a declined confirmation too
+    SecondInstance = 1,     // another manager runs in this session; nothing was read
+    UnreadableList = 2,     // the stored list could not be read; nothing was written
+    WidgetNotStarted = 3,   // the widget program could not be started
+    WidgetsRunning = 4,     // "/P" refused: a widget runs; nothing was written
+    UnexpectedFailure = 5,  // an unexpected failure inside a window, told before the end
+    NotSaved = 6,           // "/R" or "/P" could not write the profile file; it is unchanged
 };
 
 class HouseApplication final : private HouseFormOwner {
@@ -32,6 +34,7 @@ public:
 
 private:
     void RunWidgetAndWait(HWND form, WidgetSwitch widgetSwitch, int16_t settingNumber) override;
+    void TellNotSaved(HWND form, UnsavedChange what) override;
 
     bool IsOnlyManager();
     bool LoadList();

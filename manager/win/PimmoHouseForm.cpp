@@ -15,8 +15,8 @@ void PimmoHouseForm::Run(HINSTANCE instance) {
 }
 
 BOOL PimmoHouseForm::OnInitDialog() {
-    for (int16_t number : m_list.numbers)
-        AddLine(SettingCaption(m_profileFile, number));
+    for (const std::string& caption : SettingCaptions(m_profileFile, m_list))
+        AddLine(caption);
     return TRUE;  // the focus goes to the first control of the tab order, OK
 }
 
@@ -60,8 +60,11 @@ void PimmoHouseForm::CommandAdd_Click() {
     }
     m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Edit, *number);
     // Listed only when the widget saved the setting; a cancelled wizard leaves no empty line.
-    if (const auto line = CompleteAdd(m_profileFile, m_list, *number))
-        AddLine(*line);
+    const ListEdit edit = CompleteAdd(m_profileFile, m_list, *number);
+    if (edit.changed)
+        AddLine(edit.line);
+    if (edit.notSaved)
+        m_owner.TellNotSaved(Handle(), UnsavedChange::SettingList);
 }
 
 void PimmoHouseForm::CommandDelete_Click() {
@@ -79,8 +82,11 @@ void PimmoHouseForm::CommandDelete_Click() {
         return;
     m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Delete, number);
     // A widget that refused (its setting was started meanwhile) leaves the setting and its line.
-    if (CompleteDelete(m_profileFile, m_list, static_cast<size_t>(line)))
+    const ListEdit edit = CompleteDelete(m_profileFile, m_list, static_cast<size_t>(line));
+    if (edit.changed)
         SendDlgItemMessageW(Handle(), IDC_SettingListBox, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
+    if (edit.notSaved)
+        m_owner.TellNotSaved(Handle(), UnsavedChange::SettingList);
 }
 
 void PimmoHouseForm::CommandSetting_Click() {

@@ -9,6 +9,7 @@
 #include "Dialog.h"
 #include "HouseCommandLine.h"
 #include "SettingList.h"
+#include "UnsavedChange.h"
 
 namespace PimmoHouseModule {
 
@@ -19,6 +20,8 @@ public:
     // ended; form stays disabled meanwhile. Does not return when the widget cannot be started:
     // the program ends with its message, before the list changes.
     virtual void RunWidgetAndWait(HWND form, WidgetSwitch widgetSwitch, int16_t settingNumber) = 0;
+    // Tells the user that the profile file could not be written; the window goes on.
+    virtual void TellNotSaved(HWND form, UnsavedChange what) = 0;
 
 protected:
     ~HouseFormOwner() = default;

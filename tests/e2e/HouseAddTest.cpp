@@ -56,4 +56,44 @@ TEST(HouseAdd, AddRunsTheWidgetsWizardAndListsTheNewChild) {
     EXPECT_EQ(house.WaitExit(), 0u);
 }
 
+// A profile that cannot be written: the widget says what it could not save, and house lists
+// nothing that was not stored.
+TEST(HouseAdd, AddOnAReadOnlyProfileIsToldAndListsNothing) {
+    ProgramFolder folder;
+    const std::wstring picture = folder.File(L"kid.bmp");
+    photo_test::WriteFileBytes(picture, photo_test::QuadrantBmp(64, 48));
+    WriteHouseProfile(folder.ProfilePath(), picture, {{3, "Taro", "", ""}}, {3});
+    ASSERT_TRUE(SetFileAttributesW(folder.ProfilePath().c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string before = ReadFileBytes(folder.ProfilePath());
+    Process house = Process::Start(folder.Exe(L"house.exe"), L"/S");
+    HWND form = WaitForManagerWindow(house.Pid());
+    ASSERT_TRUE(form);
+
+    PressButtonId(form, kCommandAdd);
+    HWND wizard = WaitForWidgetWizard(folder.Path());
+    ASSERT_TRUE(wizard) << "no wizard of a widget";
+    DWORD widget = 0;
+    GetWindowThreadProcessId(wizard, &widget);
+    const auto answer = [&](const wchar_t* what) {
+        const auto box = WaitForMessageBox(widget);
+        ASSERT_TRUE(box) << "not told: " << std::wstring(what);
+        EXPECT_NE(box->text.find(what), std::wstring::npos) << box->text;
+        EXPECT_NE(box->text.find(L"ファイル: "), std::wstring::npos);
+        PressButton(box->window, L"OK");
+        WaitWindowGone(box->window);
+    };
+    PressButtonId(wizard, IDC_CommandSelectPicture);
+    ASSERT_TRUE(options_e2e::ChooseFile(widget, picture));
+    answer(L"写真の選択");
+    options_e2e::SetText(GetDlgItem(wizard, IDC_PimmoName), L"Hana");
+    PressButtonId(wizard, IDC_CommandNext);
+    answer(L"オプション");
+
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(form) != FALSE; }));
+    EXPECT_EQ(ListLines(form).size(), 1u) << "a child listed that was never stored";
+    EXPECT_EQ(ReadFileBytes(folder.ProfilePath()), before);
+    PressButtonId(form, kCommandOK);
+    EXPECT_EQ(house.WaitExit(), 0u);
+}
+
 }  // namespace

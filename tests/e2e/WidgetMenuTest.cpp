@@ -68,6 +68,30 @@ TEST_F(WidgetMenu, OnlyTheRightButtonOpensTheMenuAndTheFrameItemSwitchesTheWindo
     EXPECT_EQ(Value("LastWindowTop"), std::to_string(250 * TwipsPerPixel()));
 }
 
+// A profile that cannot be written: 終了 tells which file did not take the window's place, and
+// the file stays byte for byte as it was, with no temporary file beside it.
+TEST_F(WidgetMenu, QuitOnAReadOnlyProfileNamesTheFileAndChangesNothing) {
+    Picture(L"kid.bmp", QuadrantBmp(160, 120));
+    WriteSetting();
+    HWND bordered = Start();
+    const std::wstring profile = m_folder.ProfilePath();
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Value("LockSetting") == "locked"; }));
+    ASSERT_TRUE(SetFileAttributesW(profile.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string before = e2e::ReadFileBytes(profile);
+    SetWindowPos(bordered, nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(RunMenu(Pid(), PhotoControl(bordered), kQuit));
+    const auto box = e2e::WaitForMessageBox(Pid());
+    ASSERT_TRUE(box) << "the failed save was not told";
+    EXPECT_NE(box->text.find(profile.substr(profile.rfind(L'\\') + 1)), std::wstring::npos) << "names the file";
+    EXPECT_NE(box->text.find(L"ウィンドウの位置"), std::wstring::npos) << "names what was not saved";
+    EXPECT_EQ(box->icon, e2e::MessageIcon::Exclamation);
+    e2e::PressButton(box->window, L"OK");
+    ASSERT_EQ(m_process->WaitExit(), 0u) << "終了 still ends the widget";
+    m_process.reset();
+    EXPECT_EQ(e2e::ReadFileBytes(profile), before);
+    EXPECT_FALSE(e2e::FileExists(profile + L".tmp"));
+}
+
 TEST_F(WidgetMenu, OptionsConfirmedRescaleInPlaceAndCancelledChangeNothing) {
     Picture(L"kid.bmp", QuadrantBmp(320, 240));
     WriteSetting({{"IsStretched", "1"}, {"PictureSize", "160"}, {"WindowPosition", "1"}});

@@ -13,6 +13,7 @@
 #include "Conversions.h"
 #include "FuzzCheck.h"
 #include "SettingNames.h"
+#include "SettingSections.h"
 
 namespace {
 

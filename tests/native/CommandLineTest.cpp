@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "SettingNames.h"
+#include "SettingSections.h"
 
 namespace {
 

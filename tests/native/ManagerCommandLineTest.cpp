@@ -7,6 +7,7 @@
 #include "HouseMessages.h"
 #include "HouseNames.h"
 #include "SettingCaption.h"
+#include "SettingSections.h"
 
 namespace {
 

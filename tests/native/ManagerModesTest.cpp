@@ -16,8 +16,8 @@ using namespace PimmoHouseModule;
 class ManagerModes : public testing::Test {
 protected:
     std::string Read(const std::string& section, const std::string& key) const {
-        IniFileRelatedLibrary::SelectProfile(m_file, section);
-        return IniFileRelatedLibrary::ReadProfileValue(key, "<absent>");
+        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(m_file, section), key,
+                                                       "<absent>");
     }
 
     ProfileTestFolder m_folder;
@@ -28,7 +28,7 @@ TEST_F(ManagerModes, ReleaseClearsSetLocksOnlyAndKeepsTheKey) {
     WriteBytes(m_file,
                "[PIMMO]\r\nLockSetting=locked\r\n[Pimmo3]\r\nLockSetting=locked\r\n[Pimmo7]\r\nPimmoName=a\r\n"
                "[Pimmo9]\r\nLockSetting=\r\n[Pimmo5]\r\nLockSetting=stale\r\n[Pimmo4]\r\nLockSetting=locked\r\n");
-    EXPECT_EQ(ReleaseAllStartLocks(m_file, SettingList{{3, 7, 9, 5}}), (std::vector<int16_t>{0, 3, 5}));
+    EXPECT_EQ(ReleaseAllStartLocks(m_file, SettingList{{3, 7, 9, 5}}).released, (std::vector<int16_t>{0, 3, 5}));
     const struct {
         const char* section;
         const char* lock;
@@ -42,7 +42,7 @@ TEST_F(ManagerModes, ReleaseClearsSetLocksOnlyAndKeepsTheKey) {
 TEST_F(ManagerModes, ReleaseWithoutLocksWritesNothing) {
     const std::string text = "[Pimmo3]\r\nPimmoName=a\r\n[Pimmo9]\r\nLockSetting=\r\n";
     WriteBytes(m_file, text);
-    EXPECT_TRUE(ReleaseAllStartLocks(m_file, SettingList{{3, 9, 11}}).empty());
+    EXPECT_TRUE(ReleaseAllStartLocks(m_file, SettingList{{3, 9, 11}}).released.empty());
     EXPECT_EQ(ReadBytes(m_file), text);
 }
 
@@ -71,7 +71,7 @@ TEST_F(ManagerModes, PositionResetMovesListedSettingsToTheOrigin) {
     WriteBytes(m_file,
                "[Pimmo]\r\nLastWindowTop=100\r\nLastWindowLeft=200\r\n[Pimmo3]\r\nLockSetting=stale\r\n"
                "LastWindowTop=-500\r\nLastWindowLeft=300\r\n[Pimmo5]\r\nLastWindowTop=40\r\n");
-    ResetWindowPositions(m_file, SettingList{{3, 7}});
+    EXPECT_EQ(ResetWindowPositions(m_file, SettingList{{3, 7}}), PositionReset::Done);
     const struct {
         const char* section;
         const char* top;

@@ -86,7 +86,7 @@ TEST_F(ManagerWindow, DeleteRemovesTheLineOnlyWhenTheWidgetEmptiedTheSetting) {
         const std::string text = std::string(kList) + c.section;
         WriteBytes(m_file, text);
         SettingList list = std::get<SettingList>(LoadSettingList(m_file));
-        EXPECT_EQ(CompleteDelete(m_file, list, 0), c.removed) << c.name;
+        EXPECT_EQ(CompleteDelete(m_file, list, 0).changed, c.removed) << c.name;
         EXPECT_EQ(list.numbers, c.after) << c.name;
         EXPECT_EQ(std::get<SettingList>(LoadSettingList(m_file)).numbers, c.after) << c.name;
         if (!c.removed) {
@@ -97,7 +97,7 @@ TEST_F(ManagerWindow, DeleteRemovesTheLineOnlyWhenTheWidgetEmptiedTheSetting) {
 
 TEST_F(ManagerWindow, DeleteOfALineOutsideTheListChangesNothing) {
     SettingList list{{5}};
-    EXPECT_FALSE(CompleteDelete(m_file, list, 1));
+    EXPECT_FALSE(CompleteDelete(m_file, list, 1).changed);
     EXPECT_EQ(list.numbers, std::vector<int16_t>{5});
 }
 
@@ -119,7 +119,8 @@ TEST_F(ManagerWindow, AddListsTheSettingOnlyWhenTheWidgetSavedIt) {
     for (const auto& c : kCases) {
         WriteBytes(m_file, std::string(kList) + c.section);
         SettingList list = std::get<SettingList>(LoadSettingList(m_file));
-        EXPECT_EQ(CompleteAdd(m_file, list, 3), c.line) << c.name;
+        const ListEdit edit = CompleteAdd(m_file, list, 3);
+        EXPECT_EQ(edit.changed ? std::optional(edit.line) : std::nullopt, c.line) << c.name;
         EXPECT_EQ(list.numbers, c.after) << c.name;
         EXPECT_EQ(std::get<SettingList>(LoadSettingList(m_file)).numbers, c.after) << c.name;
     }

@@ -23,8 +23,7 @@ std::string RecordText(const SettingRecord& r) {
     return std::to_string(r.WindowPosition) + "|" + r.PictureFile + "|" + std::to_string(r.LastWindowTop) + "|" +
            std::to_string(r.LastWindowLeft) + "|" + std::to_string(r.LastWindowBorder) + "|" + r.PimmoName + "|" +
            FormatDate(r.PimmoBirthDay) + "|" + std::to_string(r.IsStretched) + "|" + std::to_string(r.PictureSize) +
-           "|" + std::to_string(r.StretchMode) + "|" + std::to_string(r.IsStretchBmpCashed) + "|" +
-           std::to_string(r.CurrentBorder);
+           "|" + std::to_string(r.StretchMode) + "|" + std::to_string(r.IsStretchBmpCashed);
 }
 
 void SelectEntry(ListControl& list, const std::string& text) {

@@ -81,38 +81,37 @@ TEST(ProfileLibrary, ProfileFolderIsTheWritableProgramFolder) {
 TEST(ProfileLibrary, EmptySelectionMeansProgramFileAndProgramSection) {
     const std::string file = JoinPath(ProfileFolder(), ProgramBaseName() + ".ini");
     std::filesystem::remove(file);
-    SelectProfile("", "");
-    EXPECT_EQ(WriteProfileValue("k", "v"), 1);
+    const ProfileSelection selection = SelectProfile("", "");
+    EXPECT_EQ(WriteProfileValue(selection, "k", "v"), 1);
     EXPECT_EQ(ReadBytes(file), "[native_tests]\r\nk=v\r\n");
-    EXPECT_EQ(ReadProfileValue("k", "d"), "v");
+    EXPECT_EQ(ReadProfileValue(selection, "k", "d"), "v");
     std::filesystem::remove(file);
     std::filesystem::remove(file + ".lock");
 }
 
 TEST(ProfileLibrary, ReadsWhatWasWritten) {
     ProfileTestFolder folder;
-    SelectProfile(folder.File("user1.ini"), "PIMMO1");
-    EXPECT_EQ(ReadProfileValue("PimmoName", "0"), "0");  // missing file
-    EXPECT_EQ(WriteProfileValue("PimmoName", "abc"), 1);
-    EXPECT_EQ(ReadProfileValue("PimmoName", ""), "abc");
-    EXPECT_EQ(ReadProfileValue("pimmoname", ""), "abc");
-    EXPECT_EQ(ReadProfileValue("Missing", "0"), "0");
-    SelectProfile(folder.File("user1.ini"), "Pimmo1");  // another spelling of the same section
-    EXPECT_EQ(ReadProfileValue("PimmoName", ""), "abc");
+    const ProfileSelection selection = SelectProfile(folder.File("user1.ini"), "PIMMO1");
+    EXPECT_EQ(ReadProfileValue(selection, "PimmoName", "0"), "0");  // missing file
+    EXPECT_EQ(WriteProfileValue(selection, "PimmoName", "abc"), 1);
+    EXPECT_EQ(ReadProfileValue(selection, "PimmoName", ""), "abc");
+    EXPECT_EQ(ReadProfileValue(selection, "pimmoname", ""), "abc");
+    EXPECT_EQ(ReadProfileValue(selection, "Missing", "0"), "0");
+    // another spelling of the same section
+    EXPECT_EQ(ReadProfileValue(SelectProfile(folder.File("user1.ini"), "Pimmo1"), "PimmoName", ""), "abc");
 }
 
 TEST(ProfileLibrary, EmptyValueReadsAsEmptyNotDefault) {
     ProfileTestFolder folder;
-    SelectProfile(folder.File("user1.ini"), "PIMMO");
-    EXPECT_EQ(WriteProfileValue("LockSetting", ""), 1);
-    EXPECT_EQ(ReadProfileValue("LockSetting", "locked"), "");
+    const ProfileSelection selection = SelectProfile(folder.File("user1.ini"), "PIMMO");
+    EXPECT_EQ(WriteProfileValue(selection, "LockSetting", ""), 1);
+    EXPECT_EQ(ReadProfileValue(selection, "LockSetting", "locked"), "");
     EXPECT_EQ(ReadBytes(folder.File("user1.ini")), "[PIMMO]\r\nLockSetting=\r\n");
 }
 
 TEST(ProfileLibrary, WriteLeavesNoTemporaryFile) {
     ProfileTestFolder folder;
-    SelectProfile(folder.File("a.ini"), "S");
-    ASSERT_EQ(WriteProfileValue("k", "v"), 1);
+    ASSERT_EQ(WriteProfileValue(SelectProfile(folder.File("a.ini"), "S"), "k", "v"), 1);
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "a.ini" || name == "a.ini.lock") << name;
@@ -137,17 +136,16 @@ TEST(ProfileLibrary, UnchangedFileIsNotReplaced) {
 
 TEST(ProfileLibrary, WriteIntoMissingFolderFailsAndCreatesNothing) {
     ProfileTestFolder folder;
-    SelectProfile(folder.File("no/such/a.ini"), "S");
-    EXPECT_EQ(WriteProfileValue("k", "v"), 0);
-    EXPECT_EQ(ReadProfileValue("k", "d"), "d");
+    const ProfileSelection selection = SelectProfile(folder.File("no/such/a.ini"), "S");
+    EXPECT_EQ(WriteProfileValue(selection, "k", "v"), 0);
+    EXPECT_EQ(ReadProfileValue(selection, "k", "d"), "d");
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(ProfileLibrary, UnreadableFileIsNotOverwritten) {
     ProfileTestFolder folder;
     std::filesystem::create_directory(folder.File("a.ini"));  // there, but no file to read
-    SelectProfile(folder.File("a.ini"), "S");
-    EXPECT_EQ(WriteProfileValue("k", "v"), 0);
+    EXPECT_EQ(WriteProfileValue(SelectProfile(folder.File("a.ini"), "S"), "k", "v"), 0);
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("a.ini")));
 }
 

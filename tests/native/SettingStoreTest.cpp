@@ -33,8 +33,8 @@ protected:
     }
     void WriteFile(const std::string& text) const { std::ofstream(m_file, std::ios::binary) << text; }
     std::string Read(const std::string& key) const {
-        IniFileRelatedLibrary::SelectProfile(m_file, "PIMMO3");
-        return IniFileRelatedLibrary::ReadProfileValue(key, "<absent>");
+        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(m_file, "PIMMO3"), key,
+                                                       "<absent>");
     }
 
     std::filesystem::path m_folder;
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(SettingStoreTest, NewSettingIsWrittenInTheKnownLayout) {
     SettingStore store(m_file, "PIMMO3");
-    store.SetStartLock();
+    store.TakeStartLock();
     SettingRecord record = NewSettingRecord({2000, 3, 15});
     record.PictureFile = "C:\\photos\\photo1.jpg";
     EXPECT_TRUE(store.Save(record));
@@ -57,12 +57,10 @@ TEST_F(SettingStoreTest, NewSettingIsWrittenInTheKnownLayout) {
 
 TEST_F(SettingStoreTest, SavedRecordLoadsBackUnchangedExceptTheCurrentFrame) {
     SettingStore store(m_file, "PIMMO3");
-    SettingRecord saved{1, "D:\\子供\\写真.jpg", -45000, 70000, 0, "ぴっこ", {2019, 2, 28}, 1, 240, 0, 1, 1};
+    SettingRecord saved{1, "D:\\子供\\写真.jpg", -45000, 70000, 0, "ぴっこ", {2019, 2, 28}, 1, 240, 0, 1};
     store.Save(saved);
     SettingRecord loaded;
-    loaded.CurrentBorder = 7;
     ASSERT_EQ(store.Load(loaded).outcome, SettingLoadResult::Outcome::Loaded);
-    saved.CurrentBorder = 7;  // loading never touches which window is current
     EXPECT_EQ(loaded.PictureFile, saved.PictureFile);
     EXPECT_EQ(loaded.PimmoName, saved.PimmoName);
     EXPECT_EQ(loaded.PimmoBirthDay, saved.PimmoBirthDay);
@@ -71,7 +69,6 @@ TEST_F(SettingStoreTest, SavedRecordLoadsBackUnchangedExceptTheCurrentFrame) {
     EXPECT_EQ(loaded.WindowPosition, 1);
     EXPECT_EQ(loaded.PictureSize, 240);
     EXPECT_EQ(loaded.IsStretchBmpCashed, 1);
-    EXPECT_EQ(loaded.CurrentBorder, 7);
 }
 
 TEST_F(SettingStoreTest, SectionWithoutNameCountsAsAbsent) {
@@ -120,7 +117,7 @@ TEST_F(SettingStoreTest, KeysComeInTheFileOrderOfANewSection) {
 // Each key holds its own field: a record whose fields all differ from a new setting's comes
 // back field by field, and each key's text reads into no other field.
 TEST_F(SettingStoreTest, EachKeyReadsAndWritesItsOwnField) {
-    const SettingRecord record{2, "p.jpg", -7, 9, 0, "n", {1999, 12, 31}, 1, 99, 1, 1, 0};
+    const SettingRecord record{2, "p.jpg", -7, 9, 0, "n", {1999, 12, 31}, 1, 99, 1, 1};
     const SettingRecord fresh = NewSettingRecord({2000, 1, 1});
     for (const SettingKey& key : kSettingKeys) {
         SettingRecord target = fresh;
@@ -145,7 +142,7 @@ TEST_F(SettingStoreTest, SaveRewritesAHandEditedSectionInPlace) {
 
 TEST_F(SettingStoreTest, ClearEmptiesTheElevenKeysAndKeepsTheLock) {
     SettingStore store(m_file, "PIMMO3");
-    store.SetStartLock();
+    store.TakeStartLock();
     store.Save(NewSettingRecord({2000, 3, 15}));
     store.Clear();
     for (const SettingKey& key : kSettingKeys)

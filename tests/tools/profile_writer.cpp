@@ -15,6 +15,7 @@
 #include "ProfileAccess.h"
 #include "SettingGenerations.h"
 #include "SettingNames.h"
+#include "SettingSections.h"
 #include "SettingStore.h"
 #include "Utf16.h"
 

@@ -59,8 +59,6 @@ int Twips(int pixels) {
 class PhotoWindowPairTest : public testing::Test, private PhotoPairOwner {
 protected:
     void SetUp() override {
-        m_setting.PimmoName = "X";
-        m_setting.PimmoBirthDay = Today();
         ASSERT_TRUE(m_pair.LoadPhotoWindows(GetModuleHandleW(nullptr)));
         s_borderless = m_pair.Borderless();
         s_bordered = m_pair.Bordered();
@@ -71,23 +69,21 @@ protected:
         WriteFileBytes(path, QuadrantBmp(w, h));
         return path;
     }
-    void LoadPhoto(const std::string& path) { m_pair.LoadPhoto(path, ""); }
+    void LoadPhoto(const std::string& path) { m_pair.LoadPhoto({path}); }
     void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
         m_pair.PlacePhotoWindow(border, top, left, "caption");
     }
     void ShowPhotoWindow(int16_t border, int16_t stacking) { m_pair.ShowPhotoWindow(border, stacking); }
     void ToggleBorder() { m_pair.ToggleBorder(); }
-    SettingRecord& Setting() { return m_setting; }
 
     HWND s_borderless = nullptr, s_bordered = nullptr;
     PhotoTempFolder m_folder;
-    SettingRecord m_setting;
-    PhotoWindowPair m_pair{m_setting, *this};
+    PhotoWindowPair m_pair{*this};
 
 private:
     void OnPhotoMenu(int16_t) override {}
     void OnPictureDropped(const std::string&) override {}
-    void OnPhotoUnload() override {}
+    void OnPhotoUnload(bool) override {}
     void OnPhotoDpiChanged() override {}
     std::string PhotoTooltipText() override { return {}; }
 };
@@ -121,7 +117,7 @@ TEST_F(PhotoWindowPairTest, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
 
 TEST_F(PhotoWindowPairTest, PlacesTheCurrentWindowAndAlignsTheOther) {
     PlacePhotoWindow(1, Twips(133), Twips(67));
-    EXPECT_EQ(Setting().CurrentBorder, 1);
+    EXPECT_EQ(m_pair.CurrentBorder(), 1);
     RECT bordered = Outer(s_bordered);
     EXPECT_EQ(bordered.left, 67);
     EXPECT_EQ(bordered.top, 133);
@@ -139,7 +135,7 @@ TEST_F(PhotoWindowPairTest, PlacesTheCurrentWindowAndAlignsTheOther) {
 
 TEST_F(PhotoWindowPairTest, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
     PlacePhotoWindow(0, 0, 0);
-    EXPECT_EQ(Setting().CurrentBorder, 0);
+    EXPECT_EQ(m_pair.CurrentBorder(), 0);
     RECT borderless = Outer(s_borderless), bordered = Outer(s_bordered);
     EXPECT_EQ(borderless.left, 0);
     EXPECT_EQ(borderless.top, 0);
@@ -162,14 +158,14 @@ TEST_F(PhotoWindowPairTest, ToggleKeepsThePhotoInPlace) {
     ASSERT_TRUE(IsWindowVisible(s_borderless));
     ASSERT_FALSE(IsWindowVisible(s_bordered));
     ToggleBorder();
-    EXPECT_EQ(Setting().CurrentBorder, 1);
+    EXPECT_EQ(m_pair.CurrentBorder(), 1);
     EXPECT_TRUE(IsWindowVisible(s_bordered));
     EXPECT_FALSE(IsWindowVisible(s_borderless));
     RECT inner = InnerOnScreen(s_bordered);
     EXPECT_EQ(inner.left, 400);
     EXPECT_EQ(inner.top, 300);
     ToggleBorder();
-    EXPECT_EQ(Setting().CurrentBorder, 0);
+    EXPECT_EQ(m_pair.CurrentBorder(), 0);
     EXPECT_TRUE(IsWindowVisible(s_borderless));
     EXPECT_FALSE(IsWindowVisible(s_bordered));
     RECT outer = Outer(s_borderless);

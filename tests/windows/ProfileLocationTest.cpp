@@ -40,8 +40,7 @@ TEST(ProfileLocation, ProfileFilePathNamesTheLoggedOnUser) {
 TEST(ProfileLocation, EmptySelectionIsTheProgramFileAndSection) {
     const std::string file = ProgramFolder() + "\\windows_tests.ini";
     DeleteFileW(Widen(file).c_str());
-    IniFileRelatedLibrary::SelectProfile("", "");
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("k", "v"), 1);
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(IniFileRelatedLibrary::SelectProfile("", ""), "k", "v"), 1);
     EXPECT_EQ(ReadFileBytes(file), "[windows_tests]\r\nk=v\r\n");
     EXPECT_EQ(PlatformRead(file, "windows_tests", "k", ""), "v");
     DeleteFileW(Widen(file).c_str());
@@ -51,12 +50,12 @@ TEST(ProfileLocation, EmptySelectionIsTheProgramFileAndSection) {
 TEST(ProfileLocation, ModuleReadsAndWritesThroughTheSelection) {
     ProfileTempFolder folder;
     const std::string file = folder.File("user1.ini");
-    IniFileRelatedLibrary::SelectProfile(file, "PIMMO3");
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("PimmoName", "0"), "0");
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("PimmoName", "花子"), 1);
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue("LockSetting", ""), 1);
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("PimmoName", ""), "花子");
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue("LockSetting", "locked"), "");
+    const auto selection = IniFileRelatedLibrary::SelectProfile(file, "PIMMO3");
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "PimmoName", "0"), "0");
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(selection, "PimmoName", "花子"), 1);
+    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(selection, "LockSetting", ""), 1);
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "PimmoName", ""), "花子");
+    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "LockSetting", "locked"), "");
     EXPECT_EQ(ReadFileBytes(file), "[PIMMO3]\r\nPimmoName=\x89\xd4\x8e\x71\r\nLockSetting=\r\n");
 }
 

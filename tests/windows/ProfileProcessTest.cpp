@@ -18,6 +18,7 @@
 #include "ProfileWinSupport.h"
 #include "SettingKeys.h"
 #include "SettingNames.h"
+#include "SettingSections.h"
 #include "SettingStore.h"
 
 namespace {

@@ -1,9 +1,5 @@
 #include "SettingNames.h"
 
-std::string SettingSectionFor(int16_t settingNumber) {
-    return settingNumber == 0 ? "PIMMO" : "PIMMO" + std::to_string(settingNumber);
-}
-
 std::string CacheNameFor(int16_t settingNumber) {
     return settingNumber == 0 ? "\\pmCache.bmp" : "\\pmCache" + std::to_string(settingNumber) + ".bmp";
 }

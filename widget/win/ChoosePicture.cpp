@@ -7,7 +7,3 @@ std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
     PictureDialogRequest request = MakePictureDialogRequest(currentPicture);
     return modCmOpen::ShowOpenDialog(owner, request.filter, request.initialFolder, request.title);
 }
-
-void ChoosePicture(HWND owner, SettingRecord& setting) {
-    TakePicture(setting, ChoosePictureFile(owner, setting.PictureFile));
-}

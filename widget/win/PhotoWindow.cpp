@@ -205,13 +205,13 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
             return 0;
         case WM_CLOSE:
-            m_events.OnUnload(*this);
+            m_events.OnUnload(*this, false);
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
             if (wParam)
-                m_events.OnUnload(*this);
+                m_events.OnUnload(*this, true);
             return 0;
         default:
             return DefaultHandling(message, wParam, lParam);

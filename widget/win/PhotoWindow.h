@@ -26,8 +26,8 @@ public:
     virtual void OnPhotoMouseDown(PhotoWindow& window, int16_t button) = 0;
     virtual void OnDoubleClick(PhotoWindow& window) = 0;
     virtual void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) = 0;
-    // The window is being closed, or the session ends.
-    virtual void OnUnload(PhotoWindow& window) = 0;
+    // The window is being closed, or the session ends (no message box may be shown then).
+    virtual void OnUnload(PhotoWindow& window, bool sessionEnds) = 0;
     // The window now lies on a monitor of another DPI.
     virtual void OnDpiChanged(PhotoWindow& window) = 0;
     // The text of the photo's tooltip, asked for each time it shows.

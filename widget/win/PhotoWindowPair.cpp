@@ -63,8 +63,6 @@ PixelRect KeepOnAMonitor(const PixelRect& rect) {
 
 }  // namespace
 
-PhotoWindowPair::PhotoWindowPair(SettingRecord& setting, PhotoPairOwner& owner) : m_setting(setting), m_owner(owner) {}
-
 bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
     return m_borderless.Create(instance) && m_bordered.Create(instance);
 }
@@ -109,39 +107,38 @@ void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std:
 }
 
 void PhotoWindowPair::OnDpiChanged(PhotoWindow& window) {
-    if (&window == &WindowFor(m_setting.CurrentBorder))
+    if (&window == &WindowFor(m_currentBorder))
         m_owner.OnPhotoDpiChanged();
 }
 
 // Closing either window, or the end of the session, ends the whole widget: the other window
 // is hidden, and a process left running without a lock could never be reached again.
-void PhotoWindowPair::OnUnload(PhotoWindow&) {
+void PhotoWindowPair::OnUnload(PhotoWindow&, bool sessionEnds) {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_owner.OnPhotoUnload();
+    m_owner.OnPhotoUnload(sessionEnds);
 }
 
-void PhotoWindowPair::LoadPhoto(const std::string& path, const std::string& cachePath) {
+int16_t PhotoWindowPair::LoadPhoto(PhotoLoadRequest request) {
     FrameMetrics frame = MeasureBorderedFrame();
     // Scaled for the monitor the photo is on: the same physical size on every screen.
-    const int dpi = static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
-    PhotoLoadResult result = LoadPhotoPicture({path, m_setting.IsStretched, m_setting.IsStretchBmpCashed,
-                                               m_setting.PictureSize, m_setting.StretchMode, cachePath, dpi});
-    m_setting.IsStretchBmpCashed = result.isStretchBmpCashed;
+    request.dpi = static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
+    PhotoLoadResult result = LoadPhotoPicture(request);
     if (!result.picture) {
         ShowEmptyPhoto();
-        return;
+        return result.isStretchBmpCashed;
     }
     int width = result.picture->width, height = result.picture->height;
     m_borderless.SetPicture(result.picture);
     m_borderless.SetOuterSize(width, height);
     m_bordered.SetPicture(result.picture);
     m_bordered.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+    return result.isStretchBmpCashed;
 }
 
 void PhotoWindowPair::PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption) {
-    m_setting.CurrentBorder = border;
+    m_currentBorder = border;
     PhotoWindow& target = WindowFor(border);
     double twipsPerPixel = SystemTwipsPerPixel();
     PixelRect place = target.OuterRect();
@@ -171,21 +168,22 @@ void PhotoWindowPair::AlignOtherWindow(int16_t current) {
 }
 
 void PhotoWindowPair::ShowPhotoWindow(int16_t border, int16_t stacking) {
+    m_stacking = stacking;
     APICall::SetWindowZOrder(WindowFor(border).Handle(), stacking);
     WindowFor(border == 0 ? 1 : 0).Hide();
 }
 
 void PhotoWindowPair::ToggleBorder() {
-    int16_t current = m_setting.CurrentBorder == 0 ? 0 : 1;
+    const int16_t current = m_currentBorder == 0 ? 0 : 1;
     AlignOtherWindow(current);
-    int16_t next = current == 0 ? 1 : 0;
-    APICall::SetWindowZOrder(WindowFor(next).Handle(), m_setting.WindowPosition);
+    const int16_t next = current == 0 ? 1 : 0;
+    APICall::SetWindowZOrder(WindowFor(next).Handle(), m_stacking);
     WindowFor(current).Hide();
-    m_setting.CurrentBorder = next;
+    m_currentBorder = next;
 }
 
 WindowPlace PhotoWindowPair::CurrentWindowPlace() const {
-    PixelRect rect = WindowFor(m_setting.CurrentBorder).OuterRect();
+    PixelRect rect = WindowFor(m_currentBorder).OuterRect();
     double twipsPerPixel = SystemTwipsPerPixel();
     return {PixelsToTwips(rect.top, twipsPerPixel).value_or(0), PixelsToTwips(rect.left, twipsPerPixel).value_or(0)};
 }
@@ -196,15 +194,15 @@ void PhotoWindowPair::SetCaption(const std::string& caption) {
 }
 
 void PhotoWindowPair::KeepOnTheScreen() {
-    PhotoWindow& current = WindowFor(m_setting.CurrentBorder);
+    PhotoWindow& current = WindowFor(m_currentBorder);
     PixelRect place = current.OuterRect();
     PixelRect kept = KeepOnAMonitor(place);
     if (kept.left == place.left && kept.top == place.top)
         return;
     current.MoveTo(kept.left, kept.top);
-    AlignOtherWindow(m_setting.CurrentBorder == 0 ? 0 : 1);
+    AlignOtherWindow(m_currentBorder);
 }
 
 HWND PhotoWindowPair::CurrentPhotoWindow() const {
-    return WindowFor(m_setting.CurrentBorder).Handle();
+    return WindowFor(m_currentBorder).Handle();
 }

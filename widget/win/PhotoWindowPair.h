@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "PhotoLoader.h"
 #include "PhotoWindow.h"
-#include "SettingRecord.h"
 
 // What the pair leaves to the widget: the commands that save the setting or end the program.
 class PhotoPairOwner {
@@ -16,8 +16,8 @@ public:
     virtual void OnPhotoMenu(int16_t button) = 0;
     // A picture file that may be shown was dropped on the photo.
     virtual void OnPictureDropped(const std::string& path) = 0;
-    // Either window is being closed, or the session ends.
-    virtual void OnPhotoUnload() = 0;
+    // Either window is being closed, or the session ends (no message box may be shown then).
+    virtual void OnPhotoUnload(bool sessionEnds) = 0;
     // The current window moved to a monitor of another DPI.
     virtual void OnPhotoDpiChanged() = 0;
     // The photo's tooltip: the child's age at a glance.
@@ -34,15 +34,16 @@ struct WindowPlace {
 
 class PhotoWindowPair final : private PhotoWindowEvents {
 public:
-    // The pair reads and sets the record's picture, scaling and CurrentBorder fields.
-    PhotoWindowPair(SettingRecord& setting, PhotoPairOwner& owner);
+    explicit PhotoWindowPair(PhotoPairOwner& owner) : m_owner(owner) {}
 
     // Creates both windows hidden: first the borderless, then the bordered one.
     bool LoadPhotoWindows(HINSTANCE instance);
     void DestroyWindows();
 
-    // Puts the picture (natural size, cached or scaled) into both windows and sizes them to it.
-    void LoadPhoto(const std::string& path, const std::string& cachePath);
+    // Puts the picture (natural size, cached or scaled) into both windows and sizes them to it,
+    // scaled for the current window's monitor (the request's dpi is the pair's). Returns the
+    // cache flag afterwards.
+    int16_t LoadPhoto(PhotoLoadRequest request);
     // Makes the window chosen by border current, moves it to (left, top) twips and captions it.
     // A place on no monitor is moved onto the nearest monitor's work area.
     void PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption);
@@ -51,8 +52,12 @@ public:
     void AlignOtherWindow(int16_t current);
     // Shows the chosen window with the stacking order (0 normal, 1 on top, other bottom), hides the other.
     void ShowPhotoWindow(int16_t border, int16_t stacking);
-    // Switches the current window in place: the frame appears or disappears around the photo.
+    // Switches the current window in place: the frame appears or disappears around the photo;
+    // the new window takes the stacking order the pair last showed.
     void ToggleBorder();
+    // Which window is current: 0 the borderless one, 1 the bordered one. The pair alone decides
+    // it (placing and toggling); the setting's stored frame follows at the next save.
+    int16_t CurrentBorder() const { return m_currentBorder; }
     // Both photos' tooltips (after the first show).
     void AddTooltips() {
         m_borderless.AddTooltip();
@@ -64,7 +69,7 @@ public:
     // the rule of PlacePhotoWindow; the stored place follows at the next save.
     void KeepOnTheScreen();
 
-    // The outer position of the current window (chosen by the record's CurrentBorder).
+    // The outer position of the current window.
     WindowPlace CurrentWindowPlace() const;
     // The current photo window, owner of the widget's dialogs and menus.
     HWND CurrentPhotoWindow() const;
@@ -75,7 +80,7 @@ private:
     void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
     void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
     void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
-    void OnUnload(PhotoWindow& window) override;
+    void OnUnload(PhotoWindow& window, bool sessionEnds) override;
     void OnDpiChanged(PhotoWindow& window) override;
     std::string TooltipText() override { return m_owner.PhotoTooltipText(); }
 
@@ -84,8 +89,9 @@ private:
     FrameMetrics MeasureBorderedFrame() const;
     void ShowEmptyPhoto();
 
-    SettingRecord& m_setting;
     PhotoPairOwner& m_owner;
+    int16_t m_currentBorder = 0;
+    int16_t m_stacking = 0;
     PhotoWindow m_borderless{PhotoWindow::Frame::Borderless, *this};
     PhotoWindow m_bordered{PhotoWindow::Frame::Bordered, *this};
     bool m_unloaded = false;

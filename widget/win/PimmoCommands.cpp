@@ -4,6 +4,7 @@
 #include "AboutBox.h"
 #include "ChoosePicture.h"
 #include "HelpRelatedLibrary.h"
+#include "PictureChoice.h"
 #include "PimmoModule.h"
 #include "PimmoOptionDialog.h"
 
@@ -50,8 +51,9 @@ private:
 // Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.
 void PimmoModule::RunWizard() {
     ModalScope modal(m_modalDepth, [this] { EndModal(); });
-    PimmoOptionDialog dialog(m_setting, *this, OptionsMode::Wizard);
+    PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Wizard);
     dialog.Run(m_instance, CurrentPhotoWindow());
+    Setting() = dialog.Setting();
 }
 
 void PimmoModule::EndModal() {
@@ -67,9 +69,9 @@ void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
             OpenPicture(holder);
             break;
         case MenuCommand::Quit:
-            Quit();
+            Quit(holder);
         case MenuCommand::Borderless:
-            ToggleBorder();
+            m_pair.ToggleBorder();
             break;
         case MenuCommand::Option:
             ShowOptions();
@@ -89,30 +91,36 @@ void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
 // "画像を開く": the photo leaves the top while the file dialog is open; a cancelled dialog still
 // saves and reloads the unchanged picture in place.
 void PimmoModule::OpenPicture(HWND holder) {
-    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, 0);
-    ChoosePicture(holder, m_setting);
-    SaveSetting(true);
+    m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
+    TakePicture(Setting(), ChoosePictureFile(holder, Setting().PictureFile));
+    SaveSetting(true, UnsavedChange::Picture, holder);
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
 }
 
 // "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
-void PimmoModule::Quit() {
-    SaveSetting(true);
-    ReleaseStartLock();
+void PimmoModule::Quit(HWND holder) {
+    SaveAndRelease(holder, true);
     EndProgram();
 }
 
 // "オプション": confirmed, the setting is saved and the picture made again at its new size in
 // the same place; cancelled, only the stacking order comes back.
 void PimmoModule::ShowOptions() {
-    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, 0);
-    PimmoOptionDialog dialog(m_setting, *this, OptionsMode::Options);
+    m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
+    PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Options);
     if (dialog.Run(m_instance, CurrentPhotoWindow())) {
-        SaveSetting(true);
+        Setting() = dialog.Setting();
+        SaveSetting(true, UnsavedChange::Options, CurrentPhotoWindow());
         LoadPhoto();
         PlacePhotoWindow();
     }
     ShowPhotoWindow();
+}
+
+// "画像の選択" in the options dialog or the wizard.
+void PimmoModule::OnPictureChosen(HWND dialog, const std::string& picture) {
+    TakePicture(Setting(), picture);
+    SaveSetting(true, UnsavedChange::Picture, dialog);
 }

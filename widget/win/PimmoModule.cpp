@@ -5,12 +5,10 @@
 #include "CallbackGuard.h"
 #include "CommandLine.h"
 #include "ContextMenu.h"
-#include "IniFileRelatedLibrary.h"
 #include "MessageBox.h"
 #include "PictureChoice.h"
-#include "PimmoOptionDialog.h"
 #include "ProgramLocation.h"
-#include "SettingNames.h"
+#include "SettingSections.h"
 #include "Unicode.h"
 
 namespace {
@@ -29,80 +27,94 @@ PimmoModule::PimmoModule(HINSTANCE instance) : m_instance(instance) {
     SetProgramTitle(kAppTitle);
 }
 
-void PimmoModule::SelectSetting(int16_t settingNumber) {
-    m_section = SettingSectionFor(settingNumber);
-    m_cacheName = CacheNameFor(settingNumber);
-    m_store.emplace(IniFileRelatedLibrary::ProfileFilePath(ProgramBaseName(), "ini"), m_section);
-}
-
 // A hand-edited section that cannot be read ends the widget before it writes anything else.
 bool PimmoModule::LoadSetting() {
-    SettingLoadResult result = m_startValues ? m_store->LoadFrom(*m_startValues, m_setting) : m_store->Load(m_setting);
-    m_startValues.reset();
+    const SettingLoadResult result = m_session->Load();
     if (result.outcome == SettingLoadResult::Outcome::Unreadable)
-        Fail(UnreadableSettingMessage(*m_store, result), ExitCode::SettingUnusable);
+        Fail(UnreadableSettingMessage(m_session->Store(), result), ExitCode::SettingUnusable);
     return result.outcome == SettingLoadResult::Outcome::Loaded;
 }
 
 // A new setting: the defaults, then the wizard lets the user edit them. The bordered window
 // waits at the screen origin.
 void PimmoModule::NewSetting() {
-    m_setting = NewSettingRecord(Today());
+    m_session->New(Today());
     RunWizard();
-    m_setting.IsStretchBmpCashed = 0;
+    Setting().IsStretchBmpCashed = 0;
 }
 
-void PimmoModule::SaveSetting(bool capture) {
+void PimmoModule::CaptureWindowPlace() {
+    if (!m_windowsPlaced)
+        return;
+    Setting().LastWindowBorder = m_pair.CurrentBorder();
+    const WindowPlace place = m_pair.CurrentWindowPlace();
+    Setting().LastWindowLeft = place.left;
+    Setting().LastWindowTop = place.top;
+}
+
+bool PimmoModule::SaveSetting(bool capture, UnsavedChange what, HWND owner) {
     if (m_unloaded)
-        return;  // the unload saved the last state; a command that ends after it saves nothing
-    if (capture && m_windowsPlaced) {
-        m_setting.LastWindowBorder = m_setting.CurrentBorder;
-        WindowPlace place = m_pair.CurrentWindowPlace();
-        m_setting.LastWindowLeft = place.left;
-        m_setting.LastWindowTop = place.top;
+        return true;  // the unload saved the last state; a command that ends after it saves nothing
+    if (capture)
+        CaptureWindowPlace();
+    if (m_session->Save())
+        return true;
+    TellNotSaved(owner, what);
+    return false;
+}
+
+void PimmoModule::ReleaseStartLock(HWND owner, bool saved) {
+    // After a failed save the user has been told already: one message box is enough.
+    if (!m_session->ReleaseStartLock() && saved)
+        TellNotSaved(owner, UnsavedChange::StartLock);
+}
+
+void PimmoModule::SaveAndRelease(HWND owner, bool tellFailure) {
+    if (m_unloaded)
+        return;
+    CaptureWindowPlace();
+    if (!tellFailure) {
+        m_session->Save();
+        m_session->ReleaseStartLock();
+        return;
     }
-    m_store->Save(m_setting);
+    ReleaseStartLock(owner, SaveSetting(false, UnsavedChange::WindowPlace, owner));
 }
 
-void PimmoModule::ClearSetting() {
-    m_store->Clear();
-}
-
-void PimmoModule::ReleaseStartLock() {
-    if (m_store)
-        m_store->ReleaseStartLock();
+void PimmoModule::TellNotSaved(HWND owner, UnsavedChange what) const {
+    ShowMessage(owner, UnsavedChangeText(m_session->Store().ProfileFile(), what), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void PimmoModule::LoadPhoto() {
-    m_pair.LoadPhoto(m_setting.PictureFile, CacheFilePath());
+    const SettingRecord& setting = Setting();
+    Setting().IsStretchBmpCashed =
+        m_pair.LoadPhoto({setting.PictureFile, setting.IsStretched, setting.IsStretchBmpCashed, setting.PictureSize,
+                          setting.StretchMode, m_session->CachePath()});
 }
 
 void PimmoModule::PlacePhotoWindow() {
     m_windowsPlaced = true;
-    m_pair.PlacePhotoWindow(m_setting.LastWindowBorder, m_setting.LastWindowTop, m_setting.LastWindowLeft,
+    m_pair.PlacePhotoWindow(Setting().LastWindowBorder, Setting().LastWindowTop, Setting().LastWindowLeft,
                             AgeCaption());
 }
 
 void PimmoModule::ShowPhotoWindow() {
-    m_pair.ShowPhotoWindow(m_setting.CurrentBorder, m_setting.WindowPosition);
+    m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), Setting().WindowPosition);
 }
 
 std::string PimmoModule::AgeCaption() const {
-    return ::AgeCaption(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    return ::AgeCaption(Setting().PimmoName, Setting().PimmoBirthDay, Today());
 }
 
 void PimmoModule::AnniversaryMessage() const {
-    std::string text = AnniversaryMessageText(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    std::string text = AnniversaryMessageText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
     if (!text.empty())
         ShowMessage(CurrentPhotoWindow(), text, MB_OK);
 }
 
-std::string PimmoModule::CacheFilePath() const {
-    return ProfileFolder() + m_cacheName;
-}
-
 void PimmoModule::Fail(std::string_view text, ExitCode code) {
-    ReleaseStartLock();
+    if (m_session)
+        m_session->ReleaseStartLock();
     ShowMessage(nullptr, text, MB_OK | MB_ICONSTOP);
     EndProgram(code);
 }
@@ -116,8 +128,8 @@ void PimmoModule::OnPhotoMenu(int16_t button) {
 }
 
 void PimmoModule::OnPictureDropped(const std::string& path) {
-    TakePicture(m_setting, path);
-    SaveSetting(true);
+    TakePicture(Setting(), path);
+    SaveSetting(true, UnsavedChange::Picture, CurrentPhotoWindow());
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
@@ -125,9 +137,8 @@ void PimmoModule::OnPictureDropped(const std::string& path) {
 
 // Inside a dialog of the widget the windows stay until the dialog has closed (the quit message
 // closes it) and the widget ends then, without saving again (PimmoCommands.cpp, ModalScope).
-void PimmoModule::OnPhotoUnload() {
-    SaveSetting(true);
-    ReleaseStartLock();
+void PimmoModule::OnPhotoUnload(bool sessionEnds) {
+    SaveAndRelease(CurrentPhotoWindow(), !sessionEnds);
     m_unloaded = true;
     PostQuitMessage(0);
     if (m_modalDepth > 0)
@@ -140,17 +151,17 @@ void PimmoModule::OnPhotoUnload() {
 // where the window now stands.
 void PimmoModule::OnPhotoDpiChanged() {
     LoadPhoto();
-    m_pair.AlignOtherWindow(m_setting.CurrentBorder == 0 ? 0 : 1);
+    m_pair.AlignOtherWindow(m_pair.CurrentBorder() == 0 ? 0 : 1);
 }
 
 std::string PimmoModule::PhotoTooltipText() {
-    return AgeTooltipText(m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    return AgeTooltipText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
 }
 
 // A widget runs for days: its caption counts today, and a new day's anniversary is announced
 // once, as at a start.
 void PimmoModule::OnDayMayHaveChanged() {
-    DayChange change = CheckDay(m_dayWatch, m_setting.PimmoName, m_setting.PimmoBirthDay, Today());
+    DayChange change = CheckDay(m_dayWatch, Setting().PimmoName, Setting().PimmoBirthDay, Today());
     m_dayWatch = change.watch;
     if (change.captionChanges)
         m_pair.SetCaption(AgeCaption());
@@ -167,14 +178,15 @@ void PimmoModule::RunEditMode() {
         RunWizard();
     else
         NewSetting();
-    SaveSetting(false);
-    ReleaseStartLock();
+    ReleaseStartLock(nullptr, SaveSetting(false, UnsavedChange::Options, nullptr));
     EndProgram();
 }
 
 void PimmoModule::RunDeleteMode() {
-    ClearSetting();
-    ReleaseStartLock();
+    const bool cleared = m_session->Clear();
+    if (!cleared)
+        TellNotSaved(nullptr, UnsavedChange::DeletedSetting);
+    ReleaseStartLock(nullptr, cleared);
     EndProgram();
 }
 
@@ -208,17 +220,16 @@ int PimmoModule::Main(std::wstring_view commandLine) {
         ShowMessage(nullptr, BadSettingNumberMessage(arguments), MB_OK | MB_ICONSTOP);
         return static_cast<int>(ExitCode::BadCommandLine);
     }
-    SelectSetting(command->settingNumber);
+    m_session.emplace(WidgetProfileFile(), ProfileFolder(), command->settingNumber);
     // One locked read-modify-write tests and takes the lock: two starts of one setting at the
     // same instant cannot both pass.
-    StartLockResult start = m_store->TakeStartLock();
-    if (start.alreadyLocked) {
+    if (!m_session->TakeStartLock()) {
         ShowMessage(nullptr, StartLockMessage(command->switchText), MB_OK | MB_ICONEXCLAMATION);
         return static_cast<int>(ExitCode::Done);
     }
-    m_startValues = std::move(start.values);
     // From here on every end releases the lock, an unexpected one too.
-    SetUnexpectedFailureHandler([this] { Fail(kUnexpectedFailureMessage, ExitCode::UnexpectedFailure); });
+    SetUnexpectedFailureHandler([this] { Fail(kUnexpectedFailureMessage, ExitCode::UnexpectedFailure); },
+                                static_cast<UINT>(ExitCode::UnexpectedFailure));
     if (!m_pair.LoadPhotoWindows(m_instance))
         Fail(kWindowsFailedMessage, ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)

@@ -1,6 +1,6 @@
 #pragma once
-// The widget's application object: one setting, its store and its two photo windows, from
-// the start procedure to the end of the process.
+// The widget's application object: one setting's session and its two photo windows, from the
+// start procedure to the end of the process.
 #include <windows.h>
 
 #include <optional>
@@ -12,8 +12,8 @@
 #include "DesktopWatch.h"
 #include "OptionsDialogHost.h"
 #include "PhotoWindowPair.h"
-#include "SettingRecord.h"
-#include "SettingStore.h"
+#include "PimmoSession.h"
+#include "UnsavedChange.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 
@@ -36,73 +36,70 @@ public:
     // Returns the process exit code (show mode returns when its message loop ends).
     int Main(std::wstring_view commandLine);
 
+private:
     // The record's operations on the setting's section of the per-user profile file.
     bool LoadSetting();
     void NewSetting();
     // Writes the record; with capture, first takes the current window's frame and position,
     // as long as a photo window has been placed (before that, and after the windows are gone,
-    // their place is no place of the setting and the record's own is kept).
-    void SaveSetting(bool capture) override;
-    void ClearSetting();
-    void ReleaseStartLock();
+    // their place is no place of the setting and the record's own is kept). A file that cannot
+    // be written is told (owned by owner), naming what was not saved; false then.
+    bool SaveSetting(bool capture, UnsavedChange what, HWND owner);
+    // Takes the current window's frame and place into the record, once the windows are placed.
+    void CaptureWindowPlace();
+    // Lets go of the start lock; a failure is told when the save before it was not (one box).
+    void ReleaseStartLock(HWND owner, bool saved);
+    // Every regular end: saved with the window's place, the lock let go. A failure is told
+    // unless the session ends, when no message box may be shown.
+    void SaveAndRelease(HWND owner, bool tellFailure);
+    void TellNotSaved(HWND owner, UnsavedChange what) const;
 
     // The picture of the record, cached or scaled, into both windows.
     void LoadPhoto();
     // The record's window place, frame and caption; then the window shown in its stacking order.
     void PlacePhotoWindow();
     void ShowPhotoWindow();
-    void ToggleBorder() { m_pair.ToggleBorder(); }
     // The child's name and today's day number since the birthday, for the windows' caption.
     std::string AgeCaption() const;
     // Announces today's birthday, month-birthday or round day count, if any.
     void AnniversaryMessage() const;
-
-    SettingRecord& Setting() { return m_setting; }
-    const std::string& SettingSection() const { return m_section; }
-    // The scaled-picture cache of this setting: the profile's folder + CacheName.
-    std::string CacheFilePath() const;
     HWND CurrentPhotoWindow() const { return m_pair.CurrentPhotoWindow(); }
+    SettingRecord& Setting() { return m_session->Record(); }
+    const SettingRecord& Setting() const { return m_session->Record(); }
 
     // The one way the widget gives up: releases the start lock, tells the user, ends.
     [[noreturn]] void Fail(std::string_view text, ExitCode code);
     // The immediate end: no window-closing handling runs.
     [[noreturn]] static void EndProgram(ExitCode code = ExitCode::Done);
 
-private:
     void OnPhotoMenu(int16_t button) override;
     void OnPictureDropped(const std::string& path) override;
-    void OnPhotoUnload() override;
+    void OnPhotoUnload(bool sessionEnds) override;
     void OnPhotoDpiChanged() override;
     std::string PhotoTooltipText() override;
     void OnDayMayHaveChanged() override;
     void OnDisplayChanged() override;
-    int16_t MenuBorder() const override { return m_setting.CurrentBorder; }
+    int16_t MenuBorder() const override { return m_pair.CurrentBorder(); }
     void RunMenuCommand(MenuCommand command, HWND holder) override;
+    void OnPictureChosen(HWND dialog, const std::string& picture) override;
 
     // The options dialog as the wizard of a new or edited setting.
     void RunWizard();
-    // The context menu's commands (PimmoMenuCommands.cpp).
+    // The context menu's commands (PimmoCommands.cpp).
     void OpenPicture(HWND holder);
-    [[noreturn]] void Quit();
+    [[noreturn]] void Quit(HWND holder);
     void ShowOptions();
     // Leaves a dialog or menu command; ends the widget when it was unloaded meanwhile.
     void EndModal();
 
-    void SelectSetting(int16_t settingNumber);
     [[noreturn]] void RunEditMode();
     [[noreturn]] void RunDeleteMode();
     int RunShowMode();
     static int RunMessageLoop();
 
     HINSTANCE m_instance;
-    SettingRecord m_setting;
-    std::string m_section;
-    std::string m_cacheName;
-    std::optional<SettingStore> m_store;
-    // The section as the start read it, under the same lock that took the start lock; the first
-    // load uses it instead of reading the file again.
-    std::optional<ProfileSectionValues> m_startValues;
-    PhotoWindowPair m_pair{m_setting, *this};
+    std::optional<PimmoSession> m_session;
+    PhotoWindowPair m_pair{*this};
     // The running widget follows the date and the monitors.
     DesktopWatch m_desktop{*this};
     DayWatch m_dayWatch;

@@ -5,6 +5,7 @@
 #include "CommonControls.h"
 #include "MessageBox.h"
 #include "OptionControls.h"
+#include "PictureChoice.h"
 #include "Unicode.h"
 #include "resource.h"
 
@@ -139,8 +140,9 @@ void PimmoOptionDialog::OnNext() {
 
 // The chosen picture is saved at once; the dialog only shows its path.
 void PimmoOptionDialog::OnSelectPicture() {
-    ChoosePicture(Handle(), m_setting);
-    m_host.SaveSetting(true);
+    const std::string picture = ChoosePictureFile(Handle(), m_setting.PictureFile);
+    TakePicture(m_setting, picture);
+    m_host.OnPictureChosen(Handle(), picture);
     SetItemText(IDC_LabelPictureFile, PictureFileLabel(m_setting.PictureFile));
 }
 

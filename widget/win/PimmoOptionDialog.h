@@ -1,7 +1,8 @@
 #pragma once
-// The options dialog: edits the setting record in memory, in options mode (OK / ｷｬﾝｾﾙ) or as
-// the wizard of a new or edited setting (画像の選択 / 設定完了). It moves values between its
-// controls and an OptionsForm; the checks and the storing are ApplyOptions' and FinishWizard's.
+// The options dialog: edits a copy of the setting record, in options mode (OK / ｷｬﾝｾﾙ) or as
+// the wizard of a new or edited setting (画像の選択 / 設定完了), and hands the edited copy back.
+// It moves values between its controls and an OptionsForm; the checks and the storing are
+// ApplyOptions' and FinishWizard's.
 #include <windows.h>
 
 #include "Dialog.h"
@@ -12,7 +13,7 @@
 
 class PimmoOptionDialog final : public Dialog {
 public:
-    PimmoOptionDialog(SettingRecord& setting, OptionsDialogHost& host, OptionsMode mode)
+    PimmoOptionDialog(const SettingRecord& setting, OptionsDialogHost& host, OptionsMode mode)
         : m_setting(setting), m_host(host), m_mode(mode) {}
 
     // Shows the dialog modally, owned by owner, and returns RetVal.
@@ -20,6 +21,8 @@ public:
 
     // True only when "OK" closed the dialog with every value stored.
     bool RetVal = false;
+    // The record as edited: every value stored by "OK" or "設定完了", and the picture chosen.
+    const SettingRecord& Setting() const { return m_setting; }
 
 private:
     BOOL OnInitDialog() override;
@@ -35,7 +38,7 @@ private:
     // Shows a refusal and puts the focus on the control it names; true when stored.
     bool Accepted(const ApplyResult& result);
 
-    SettingRecord& m_setting;
+    SettingRecord m_setting;
     OptionsDialogHost& m_host;
     OptionsMode m_mode;
     // The lists' entries and what was loaded: read back over these, so that an entry the

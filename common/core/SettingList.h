@@ -1,14 +1,14 @@
 #pragma once
 // house's ordered list of the settings it manages, kept in the section "PimmoHouse" of the
 // per-user profile file: "NumbersOfSettings" and "Setting1" ... "Setting<count>". Every
-// operation selects the file and its section itself before it reads or writes.
+// operation names its file; a save is one transaction.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
 
-namespace PimmoHouseModule {
+#include "ProfileTransaction.h"
 
 struct SettingList {
     // Display order: numbers[k] is shown on line k of the manager window's list box.
@@ -29,12 +29,16 @@ struct UnreadableSettingList {
 
 using SettingListLoad = std::variant<SettingList, UnreadableSettingList>;
 
-// The stored list; a missing section or "NumbersOfSettings" key gives the empty list. Keys
-// "Setting" + i above the count are left over from a longer list and not read. Reads only.
+// The stored list, from one read of its section; a missing section or "NumbersOfSettings" key
+// gives the empty list. Keys "Setting" + i above the count are left over from a longer list and
+// not read.
 SettingListLoad LoadSettingList(const std::string& profileFile);
 
-// Writes the count and one key per entry. Keys above the new count stay in the file, unread.
-void SaveSettingList(const std::string& profileFile, const SettingList& list);
+// The writes that store the list: the count, then one key per entry. Keys above the new count
+// stay in the file, unread.
+ProfileWrites SettingListWrites(const SettingList& list);
+// The same writes as one transaction; false, with the file unchanged, when it cannot be written.
+bool SaveSettingList(const std::string& profileFile, const SettingList& list);
 
 // Adds the number at the end; false (list unchanged) when the count would leave 16 bits.
 bool AppendSetting(SettingList& list, int16_t settingNumber);
@@ -45,5 +49,3 @@ bool IsListed(const SettingList& list, int16_t settingNumber);
 // True when the setting's start lock "LockSetting" holds any text, not only the "locked" that
 // a running widget writes; a missing or empty key counts as not running.
 bool IsSettingRunning(const std::string& profileFile, int16_t settingNumber);
-
-}  // namespace PimmoHouseModule

@@ -5,15 +5,12 @@
 #include <optional>
 
 #include "Conversions.h"
-#include "HouseNames.h"
-#include "IniFileRelatedLibrary.h"
+#include "SettingSections.h"
+#include "SettingStore.h"
 
-using namespace IniFileRelatedLibrary;
-
-namespace PimmoHouseModule {
 namespace {
 
-constexpr const char* kCountKey = "NumbersOfSettings";
+constexpr char kCountKey[] = "NumbersOfSettings";
 
 std::string EntryKey(size_t position) {
     return "Setting" + std::to_string(position);
@@ -23,7 +20,7 @@ UnreadableSettingList Unreadable(const std::string& file, const std::string& key
     const char* rule = key == kCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
                                         : "設定番号は -32768 から 32767 までの整数で指定してください";
     std::string message = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + file +
-                          "\r\nセクション: [" + std::string(kListSection) + "]\r\nキー: " + key +
+                          "\r\nセクション: [" + std::string(kSettingListSection) + "]\r\nキー: " + key +
                           "\r\n値: " + (value.empty() ? std::string("(空)") : value) + "\r\n" + rule;
     return {file, key, value, std::move(message)};
 }
@@ -31,8 +28,8 @@ UnreadableSettingList Unreadable(const std::string& file, const std::string& key
 }  // namespace
 
 SettingListLoad LoadSettingList(const std::string& profileFile) {
-    SelectProfile(profileFile, kListSection);
-    const std::string countText = ReadProfileValue(kCountKey, "0");
+    const ProfileSectionValues section = ReadProfileSectionValues(profileFile, kSettingListSection);
+    const std::string countText = ProfileSectionValue(section, kCountKey, "0");
     const std::optional<int16_t> count = TextToInt16(countText);
     if (!count || *count < 0)
         return Unreadable(profileFile, kCountKey, countText);
@@ -40,7 +37,7 @@ SettingListLoad LoadSettingList(const std::string& profileFile) {
     list.numbers.reserve(static_cast<size_t>(*count));
     for (size_t position = 1; position <= static_cast<size_t>(*count); ++position) {
         const std::string key = EntryKey(position);
-        const std::string text = ReadProfileValue(key, "");
+        const std::string text = ProfileSectionValue(section, key, "");
         const std::optional<int16_t> number = TextToInt16(text);
         if (!number)
             return Unreadable(profileFile, key, text);
@@ -49,11 +46,15 @@ SettingListLoad LoadSettingList(const std::string& profileFile) {
     return list;
 }
 
-void SaveSettingList(const std::string& profileFile, const SettingList& list) {
-    SelectProfile(profileFile, kListSection);
-    WriteProfileValue(kCountKey, std::to_string(list.numbers.size()));
+ProfileWrites SettingListWrites(const SettingList& list) {
+    ProfileWrites writes{{kSettingListSection, kCountKey, std::to_string(list.numbers.size())}};
     for (size_t i = 0; i < list.numbers.size(); ++i)
-        WriteProfileValue(EntryKey(i + 1), std::to_string(list.numbers[i]));
+        writes.push_back({kSettingListSection, EntryKey(i + 1), std::to_string(list.numbers[i])});
+    return writes;
+}
+
+bool SaveSettingList(const std::string& profileFile, const SettingList& list) {
+    return UpdateProfile(profileFile, [&](const ProfileSnapshot&) { return SettingListWrites(list); });
 }
 
 bool AppendSetting(SettingList& list, int16_t settingNumber) {
@@ -75,8 +76,5 @@ bool IsListed(const SettingList& list, int16_t settingNumber) {
 }
 
 bool IsSettingRunning(const std::string& profileFile, int16_t settingNumber) {
-    SelectProfile(profileFile, HouseSettingSection(settingNumber));
-    return !ReadProfileValue("LockSetting", "").empty();
+    return SettingStore(profileFile, HouseSettingSection(settingNumber)).IsStartLocked();
 }
-
-}  // namespace PimmoHouseModule

@@ -8,7 +8,6 @@ SettingRecord NewSettingRecord(const CalendarDate& today) {
     record.PictureFile.clear();
     record.WindowPosition = 0;
     record.LastWindowBorder = 1;
-    record.CurrentBorder = 1;
     record.LastWindowLeft = 0;
     record.LastWindowTop = 0;
     record.PictureSize = 160;

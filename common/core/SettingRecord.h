@@ -17,7 +17,6 @@ struct SettingRecord {
     int16_t PictureSize = 0;  // pixels
     int16_t StretchMode = 0;  // 0 width, 1 height, 2 the longer side
     int16_t IsStretchBmpCashed = 0;
-    int16_t CurrentBorder = 0;  // which window is current now; not stored under its own key
 };
 
 // The record of a setting created anew: a bordered window at the screen origin, the picture

@@ -1,7 +1,7 @@
 #pragma once
-// Moving the setting record between memory and its profile section. Every operation selects
-// the per-user profile file and the setting's section first; each is one transaction on the
-// file, so another process sees a section wholly before or wholly after it.
+// Moving a setting record between memory and its section of a profile file, and the setting's
+// start lock. Each operation names its file and section and is one transaction on the file,
+// so another process sees a section wholly before or wholly after it.
 #include <string>
 
 #include "ProfileSectionAccess.h"
@@ -24,6 +24,12 @@ struct StartLockResult {
     ProfileSectionValues values;
 };
 
+// Whether a start lock's value keeps house away: any text, not only the "locked" of a running
+// widget (a widget that did not end normally leaves its lock behind).
+bool IsStartLockSet(const std::string& lockValue);
+// Whether the value is the "locked" a running widget writes.
+bool IsWidgetRunningLock(const std::string& lockValue);
+
 class SettingStore {
 public:
     SettingStore(std::string profileFile, std::string section);
@@ -33,15 +39,14 @@ public:
     SettingLoadResult Load(SettingRecord& record) const;
     // The same from a section already read (TakeStartLock's values).
     SettingLoadResult LoadFrom(const ProfileSectionValues& values, SettingRecord& record) const;
-    // The eleven keys in one batch; false when the file could not be written (the callers go
-    // on regardless, as with every profile write).
+    // The eleven keys in one batch; false, with the file unchanged, when it could not be written.
     bool Save(const SettingRecord& record) const;
     // The eleven keys emptied in one batch; "LockSetting" and the section stay.
     bool Clear() const;
 
     bool IsStartLocked() const;
-    void SetStartLock() const;
-    void ReleaseStartLock() const;
+    // Empties the lock (the key stays); false when the file could not be written.
+    bool ReleaseStartLock() const;
     // The start of a widget in one locked read-modify-write: tests the lock and, when it is
     // free, writes "locked", so that two starts of one setting can never both pass the test.
     StartLockResult TakeStartLock() const;
@@ -50,7 +55,7 @@ public:
     const std::string& Section() const { return m_section; }
 
 private:
-    void Select() const;
+    bool WriteSection(const ProfileSectionValues& values) const;
 
     std::string m_profileFile;
     std::string m_section;

@@ -44,15 +44,15 @@ constexpr SettingKey Key(const char* name) {
 }  // namespace
 
 const std::array<SettingKey, 11> kSettingKeys = {
-    Key<&SettingRecord::WindowPosition, TextToInt16, WriteNumber<int16_t>>("WindowPosition"),
-    Key<&SettingRecord::PictureFile, Verbatim, WriteVerbatim>("PictureFile"),
-    Key<&SettingRecord::LastWindowTop, TextToInt32, WriteNumber<int32_t>>("LastWindowTop"),
-    Key<&SettingRecord::LastWindowLeft, TextToInt32, WriteNumber<int32_t>>("LastWindowLeft"),
-    Key<&SettingRecord::LastWindowBorder, TextToInt16, WriteNumber<int16_t>>("LastWindowBorder"),
-    Key<&SettingRecord::PimmoName, Verbatim, WriteVerbatim>("PimmoName"),
-    Key<&SettingRecord::PimmoBirthDay, ParseDate, WriteDate>("PimmoBirthDay"),
-    Key<&SettingRecord::IsStretched, TextToInt16, WriteNumber<int16_t>>("IsStretched"),
-    Key<&SettingRecord::PictureSize, TextToInt16, WriteNumber<int16_t>>("PictureSize"),
-    Key<&SettingRecord::StretchMode, TextToInt16, WriteNumber<int16_t>>("StretchMode"),
-    Key<&SettingRecord::IsStretchBmpCashed, TextToInt16, WriteNumber<int16_t>>("IsStretchBmpCashed"),
+    Key<&SettingRecord::WindowPosition, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kWindowPosition),
+    Key<&SettingRecord::PictureFile, Verbatim, WriteVerbatim>(SettingKeyName::kPictureFile),
+    Key<&SettingRecord::LastWindowTop, TextToInt32, WriteNumber<int32_t>>(SettingKeyName::kLastWindowTop),
+    Key<&SettingRecord::LastWindowLeft, TextToInt32, WriteNumber<int32_t>>(SettingKeyName::kLastWindowLeft),
+    Key<&SettingRecord::LastWindowBorder, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kLastWindowBorder),
+    Key<&SettingRecord::PimmoName, Verbatim, WriteVerbatim>(SettingKeyName::kPimmoName),
+    Key<&SettingRecord::PimmoBirthDay, ParseDate, WriteDate>(SettingKeyName::kPimmoBirthDay),
+    Key<&SettingRecord::IsStretched, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kIsStretched),
+    Key<&SettingRecord::PictureSize, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kPictureSize),
+    Key<&SettingRecord::StretchMode, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kStretchMode),
+    Key<&SettingRecord::IsStretchBmpCashed, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kIsStretchBmpCashed),
 };

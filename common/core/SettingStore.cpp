@@ -2,28 +2,29 @@
 
 #include <utility>
 
-#include "IniFileRelatedLibrary.h"
+#include "CalendarDate.h"
+#include "ProfileAccess.h"
 #include "SettingKeys.h"
 
-using namespace IniFileRelatedLibrary;
+bool IsStartLockSet(const std::string& lockValue) {
+    return !lockValue.empty();
+}
+
+bool IsWidgetRunningLock(const std::string& lockValue) {
+    return lockValue == kLockedValue;
+}
 
 SettingStore::SettingStore(std::string profileFile, std::string section)
     : m_profileFile(std::move(profileFile)), m_section(std::move(section)) {}
 
-void SettingStore::Select() const {
-    SelectProfile(m_profileFile, m_section);
-}
-
 SettingLoadResult SettingStore::Load(SettingRecord& record) const {
-    Select();
-    return LoadFrom(ReadProfileSection(), record);
+    return LoadFrom(ReadProfileSectionValues(m_profileFile, m_section), record);
 }
 
 SettingLoadResult SettingStore::LoadFrom(const ProfileSectionValues& values, SettingRecord& record) const {
-    if (ProfileSectionValue(values, "PimmoName", "").empty())
+    if (ProfileSectionValue(values, SettingKeyName::kPimmoName, "").empty())
         return {};
     SettingRecord loaded = NewSettingRecord(Today());
-    loaded.CurrentBorder = record.CurrentBorder;
     for (const SettingKey& key : kSettingKeys) {
         const std::string text = ProfileSectionValue(values, key.name, "");
         if (!key.read(loaded, text))
@@ -37,42 +38,37 @@ bool SettingStore::Save(const SettingRecord& record) const {
     ProfileSectionValues values;
     for (const SettingKey& key : kSettingKeys)
         values.emplace_back(key.name, key.write(record));
-    Select();
-    return WriteProfileValues(values) != 0;
+    return WriteSection(values);
 }
 
 bool SettingStore::Clear() const {
     ProfileSectionValues values;
     for (const SettingKey& key : kSettingKeys)
         values.emplace_back(key.name, "");
-    Select();
-    return WriteProfileValues(values) != 0;
+    return WriteSection(values);
 }
 
 bool SettingStore::IsStartLocked() const {
-    Select();
-    return !ReadProfileValue(kLockKey, "").empty();
+    return IsStartLockSet(ReadProfileEntry(m_profileFile, m_section, kLockKey, ""));
 }
 
-void SettingStore::SetStartLock() const {
-    Select();
-    WriteProfileValue(kLockKey, kLockedValue);
-}
-
-void SettingStore::ReleaseStartLock() const {
-    Select();
-    WriteProfileValue(kLockKey, "");
+bool SettingStore::ReleaseStartLock() const {
+    return WriteSection({{kLockKey, ""}});
 }
 
 StartLockResult SettingStore::TakeStartLock() const {
-    Select();
     bool alreadyLocked = false;
-    ProfileSectionUpdate update = UpdateProfileSection([&](const ProfileSectionValues& before) {
-        alreadyLocked = !ProfileSectionValue(before, kLockKey, "").empty();
-        return alreadyLocked ? ProfileSectionValues{} : ProfileSectionValues{{kLockKey, kLockedValue}};
-    });
+    ProfileSectionUpdate update =
+        UpdateProfileSection(m_profileFile, m_section, [&](const ProfileSectionValues& before) {
+            alreadyLocked = IsStartLockSet(ProfileSectionValue(before, kLockKey, ""));
+            return alreadyLocked ? ProfileSectionValues{} : ProfileSectionValues{{kLockKey, kLockedValue}};
+        });
     // Without the transaction (the file could not be locked) the plain read decides.
     if (!update.written)
-        alreadyLocked = !ProfileSectionValue(update.before, kLockKey, "").empty();
+        alreadyLocked = IsStartLockSet(ProfileSectionValue(update.before, kLockKey, ""));
     return {alreadyLocked, update.written && !alreadyLocked, std::move(update.before)};
+}
+
+bool SettingStore::WriteSection(const ProfileSectionValues& values) const {
+    return WriteProfileSectionValues(m_profileFile, m_section, values);
 }

@@ -1,0 +1,40 @@
+#pragma once
+// The keys of a setting's section: for each, the record field it holds and how the field is
+// read from and written to its text. The one place that ties the section's layout to the record.
+#include <array>
+#include <string>
+
+#include "SettingRecord.h"
+
+// The keys' names, for the few places that read one key without the record.
+namespace SettingKeyName {
+inline constexpr char kWindowPosition[] = "WindowPosition";
+inline constexpr char kPictureFile[] = "PictureFile";
+inline constexpr char kLastWindowTop[] = "LastWindowTop";
+inline constexpr char kLastWindowLeft[] = "LastWindowLeft";
+inline constexpr char kLastWindowBorder[] = "LastWindowBorder";
+inline constexpr char kPimmoName[] = "PimmoName";
+inline constexpr char kPimmoBirthDay[] = "PimmoBirthDay";
+inline constexpr char kIsStretched[] = "IsStretched";
+inline constexpr char kPictureSize[] = "PictureSize";
+inline constexpr char kStretchMode[] = "StretchMode";
+inline constexpr char kIsStretchBmpCashed[] = "IsStretchBmpCashed";
+}  // namespace SettingKeyName
+
+struct SettingKey {
+    const char* name;
+    // The field's stored form.
+    std::string (*write)(const SettingRecord& record);
+    // Reads text into the field; false, with the field unchanged, when text cannot be read.
+    // An empty text keeps the field as it is.
+    bool (*read)(SettingRecord& record, const std::string& text);
+};
+
+// The eleven keys in the order they are read, written and emptied (the file order of a new
+// section).
+extern const std::array<SettingKey, 11> kSettingKeys;
+
+// The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the
+// record. Any other text is a lock left behind: it still keeps house from changing the setting.
+inline constexpr char kLockKey[] = "LockSetting";
+inline constexpr char kLockedValue[] = "locked";
