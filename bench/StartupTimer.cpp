@@ -4,8 +4,8 @@
 // Starts the program N times (5 by default), one after the other. After each start it looks
 // every 2 ms for a visible top-level window of the new process, then ends the process by its
 // handle (with --close: closes that window, so that a widget saves its setting, and waits for
-// the end). A widget ended by its handle keeps its start lock; --free-lock clears the key
-// "LockSetting" of that section before every start. With --class the first window must be of
+// the end). A widget ended by its handle keeps its start lock; --free-lock clears the start lock
+// of that section before every start. With --class the first window must be of
 // that window class (a message box instead of the photo is a failure). Prints one line per start
 // and a last line "median <ms> ms"; fails when a start shows no such window within 30 s.
 #include <windows.h>
@@ -16,6 +16,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "SettingKeys.h"
 
 namespace {
 
@@ -144,7 +146,9 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> times;
     for (int run = 1; run <= options->runs; ++run) {
         if (!options->lockProfile.empty())
-            WritePrivateProfileStringW(options->lockSection.c_str(), L"LockSetting", L"", options->lockProfile.c_str());
+            WritePrivateProfileStringW(options->lockSection.c_str(),
+                                       std::wstring(kLockKey, kLockKey + sizeof kLockKey - 1).c_str(), L"",
+                                       options->lockProfile.c_str());
         const std::optional<double> milliseconds = TimeOneStart(*options);
         if (!milliseconds) {
             std::printf("start %d: no visible window of the program\n", run);

@@ -21,14 +21,14 @@ struct ReleasedLocks {
 // settings in list order. A missing or empty lock key is not written.
 ReleasedLocks ReleaseAllStartLocks(const std::string& profileFile, const SettingList& list);
 
-// "/P" check pass: the first listed setting whose lock is exactly "locked" (a running widget),
+// "/P" check pass: the first listed setting whose lock is a running widget's (IsWidgetRunningLock),
 // which stops the reset before any write. Another leftover text does not stop it, and the
 // unnumbered setting is not looked at.
 std::optional<int16_t> FindRunningWidget(const std::string& profileFile, const SettingList& list);
 
 enum class PositionReset { Done, WidgetRunning, NotSaved };
 
-// "/P" reset pass: "LastWindowTop" and "LastWindowLeft" of every listed setting become "0". The
+// "/P" reset pass: the window place (top and left) of every listed setting becomes 0. The
 // unnumbered setting keeps its position. The check pass runs again inside the transaction, so
 // that a widget started while the user was asked is not moved under its feet.
 PositionReset ResetWindowPositions(const std::string& profileFile, const SettingList& list);

@@ -11,14 +11,14 @@
 
 namespace PimmoHouseModule {
 
-// Shown instead of the birthday when a hand-edited "PimmoBirthDay" is no date, so the line
+// Shown instead of the birthday when a hand-edited birthday is no date, so the line
 // still names the setting and the user can change or delete it.
 inline constexpr const char* kUnknownBirthday = "生年月日不明";
 
 // "Taro (2000年07月22日生まれ)"; "Taro (生年月日不明)" without a birthday.
 std::string FormatSettingCaption(const std::string& name, const std::optional<CalendarDate>& birthday);
 
-// The line of a setting from its section's "PimmoName" and "PimmoBirthDay".
+// The line of a setting from its section's name and birthday.
 std::string SettingCaption(const ProfileSectionValues& section);
 // The line of setting N, from one read of its section.
 std::string SettingCaption(const std::string& profileFile, int16_t settingNumber);

@@ -12,7 +12,7 @@
 
 namespace PimmoHouseModule {
 
-// The number for a new setting: the smallest N >= 1 whose section has no "PimmoName", that is
+// The number for a new setting: the smallest N >= 1 whose section has no name, that is
 // not listed already (a listed setting with an emptied name would otherwise be listed twice)
 // and whose lock is not set (a widget may be creating that setting right now). nullopt when no
 // number is free or the list is full.
