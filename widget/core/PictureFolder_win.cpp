@@ -57,9 +57,10 @@ private:
         std::string name = Narrow(path);
         if (!IsPictureName(name))
             return;
-        UniqueFile file(CreateFileW((m_root + L"\\" + path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        // Without sharing writes the open fails while a program still writes the file (a copy
+        // in progress): such a photo is left out until it is complete, never shown half.
+        UniqueFile file(CreateFileW((m_root + L"\\" + path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (!file)
             return;
         DWORD read = 0;
