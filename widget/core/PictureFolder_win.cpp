@@ -36,7 +36,7 @@ public:
         UniqueFind find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
         if (!find)
-            return false;
+            return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive's root has no "." either
         do {
             const std::wstring name = found.cFileName;
             const std::wstring path = relative.empty() ? name : relative + L"\\" + name;
