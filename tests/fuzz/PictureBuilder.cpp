@@ -1,5 +1,6 @@
 #include "PictureBuilder.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -215,4 +216,59 @@ std::string BuildWholeJpeg(FuzzedDataProvider& input) {
         jpeg += ScanData(input);
     }
     return jpeg + "\xFF\xD9";
+}
+
+namespace {
+
+// An IFD of `entries` entries of any tags, with `tag` (of `type`, count and value given) among them.
+void PutIfd(std::string& tiff,
+            FuzzedDataProvider& input,
+            bool bigEndian,
+            uint16_t entries,
+            uint16_t tag,
+            uint16_t type,
+            uint32_t count,
+            uint32_t value) {
+    const uint16_t position = input.ConsumeIntegralInRange<uint16_t>(0, entries - 1);
+    Put16(tiff, entries, bigEndian);
+    for (uint16_t i = 0; i < entries; ++i) {
+        const uint16_t other = input.ConsumeIntegral<uint16_t>();
+        Put16(tiff, i == position ? tag : other == tag ? other + 1 : other, bigEndian);
+        Put16(tiff, i == position ? type : input.ConsumeIntegralInRange<uint16_t>(1, 12), bigEndian);
+        Put32(tiff, i == position ? count : 1, bigEndian);
+        Put32(tiff, i == position ? value : input.ConsumeIntegral<uint32_t>(), bigEndian);
+    }
+    Put32(tiff, 0, bigEndian);
+}
+
+}  // namespace
+
+std::string BuildDatedJpeg(FuzzedDataProvider& input, DateFields& date) {
+    const bool bigEndian = input.ConsumeBool();
+    for (int* field : {&date.year, &date.month, &date.day, &date.hour, &date.minute, &date.second})
+        *field = input.ConsumeIntegralInRange(0, field == &date.year ? 9999 : 99);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d:%02d:%02d %02d:%02d:%02d", date.year, date.month, date.day, date.hour,
+                  date.minute, date.second);
+    // IFD0 at 8, the Exif IFD behind it, the text behind that, maybe with a gap before each.
+    const uint16_t entries0 = input.ConsumeIntegralInRange<uint16_t>(1, 5);
+    const uint16_t entries1 = input.ConsumeIntegralInRange<uint16_t>(1, 5);
+    const uint32_t gap = input.ConsumeIntegralInRange<uint32_t>(0, 8);
+    const uint32_t exifAt = 8 + 6 + 12 * entries0 + gap;
+    const uint32_t textAt = exifAt + 6 + 12 * entries1 + gap;
+    std::string tiff = bigEndian ? "MM" : "II";
+    Put16(tiff, 42, bigEndian);
+    Put32(tiff, 8, bigEndian);
+    PutIfd(tiff, input, bigEndian, entries0, 0x8769, input.ConsumeBool() ? 4 : 13, 1, exifAt);
+    tiff.append(gap, '\0');
+    PutIfd(tiff, input, bigEndian, entries1, 0x9003, 2, 20, textAt);
+    tiff.append(gap, '\0');
+    tiff.append(text, 20);
+    std::string jpeg = "\xFF\xD8";
+    const int before = input.ConsumeIntegralInRange(0, 3);
+    for (int i = 0; i < before; ++i)
+        AppendSegment(jpeg, OtherSegmentMarker(input), AnyPayload(input));
+    AppendSegment(jpeg, 0xE1, std::string("Exif\0\0", 6) + tiff);
+    AppendSegment(jpeg, 0xE1, AnyPayload(input));  // a second Exif segment is never read
+    return jpeg;
 }

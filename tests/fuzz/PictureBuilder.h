@@ -23,3 +23,10 @@ BuiltPicture BuildPictureHeader(FuzzedDataProvider& input);
 // A whole JPEG stream: segments with any contents, one or more scans with stuffed bytes and
 // restart markers, and the end-of-image marker as its last two bytes.
 std::string BuildWholeJpeg(FuzzedDataProvider& input);
+
+// A JPEG's first segments with an Exif date taken of the chosen fields (each 0..99, the year
+// 0..9999), real or not, behind IFD entries and segments of any other kind.
+struct DateFields {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+std::string BuildDatedJpeg(FuzzedDataProvider& input, DateFields& date);

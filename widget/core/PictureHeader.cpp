@@ -3,68 +3,24 @@
 #include <climits>
 #include <cstring>
 
+#include "ExifReader.h"
+
 namespace {
 
 constexpr uint16_t kOrientationTag = 0x0112;
 constexpr uint16_t kShortType = 3;
 
-// A bounds-checked view of the TIFF structure inside an Exif segment.
-class TiffReader {
-public:
-    TiffReader(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-
-    bool ReadByteOrder() {
-        if (m_size < 8)
-            return false;
-        if (m_data[0] == 'I' && m_data[1] == 'I')
-            m_bigEndian = false;
-        else if (m_data[0] == 'M' && m_data[1] == 'M')
-            m_bigEndian = true;
-        else
-            return false;
-        return U16(2) == 42;
-    }
-    std::optional<uint16_t> U16(size_t at) const {
-        if (at > m_size || m_size - at < 2)
-            return std::nullopt;
-        uint16_t a = m_data[at], b = m_data[at + 1];
-        return static_cast<uint16_t>(m_bigEndian ? (a << 8) | b : (b << 8) | a);
-    }
-    std::optional<uint32_t> U32(size_t at) const {
-        auto high = U16(m_bigEndian ? at : at + 2), low = U16(m_bigEndian ? at + 2 : at);
-        if (!high || !low)
-            return std::nullopt;
-        return (static_cast<uint32_t>(*high) << 16) | *low;
-    }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    bool m_bigEndian = false;
-};
-
-Orientation OrientationFromTiff(const uint8_t* data, size_t size) {
-    TiffReader tiff(data, size);
-    if (!tiff.ReadByteOrder())
+Orientation OrientationFromTiff(TiffBytes tiff) {
+    TiffReader reader;
+    const auto ifd = reader.Open(tiff) ? reader.FirstIfd() : std::nullopt;
+    const auto entry = ifd ? reader.FindEntry(*ifd, kOrientationTag) : std::nullopt;
+    if (!entry)
         return kUpright;
-    auto ifd = tiff.U32(4);
-    auto count = ifd ? tiff.U16(*ifd) : std::nullopt;
-    if (!count)
+    const auto type = reader.U16(*entry + 2);
+    const auto value = reader.U16(*entry + 8);
+    if (type != kShortType || !value || *value < 1 || *value > 8)
         return kUpright;
-    for (uint32_t i = 0; i < *count; ++i) {
-        size_t entry = static_cast<size_t>(*ifd) + 2 + 12 * static_cast<size_t>(i);
-        auto tag = tiff.U16(entry);
-        if (!tag)
-            return kUpright;
-        if (*tag != kOrientationTag)
-            continue;
-        auto type = tiff.U16(entry + 2);
-        auto value = tiff.U16(entry + 8);
-        if (type != kShortType || !value || *value < 1 || *value > 8)
-            return kUpright;
-        return *value;
-    }
-    return kUpright;
+    return *value;
 }
 
 uint32_t BigEndian16(const uint8_t* p) {
@@ -94,38 +50,20 @@ std::optional<PixelSize> ValidSize(int64_t width, int64_t height) {
 PictureHeader ReadJpeg(const uint8_t* data, size_t size) {
     PictureHeader header{PictureFormat::Jpeg, std::nullopt, kUpright, std::nullopt, false};
     bool exifSeen = false;
-    size_t at = 2;
-    while (at + 4 <= size) {
-        if (data[at] != 0xFF)
-            return {PictureFormat::Jpeg, std::nullopt, header.orientation, std::nullopt, true};
-        uint8_t marker = data[at + 1];
-        if (marker == 0xFF) {  // fill byte before a marker
-            ++at;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9)
-            break;  // scan data or end before any frame header
-        size_t length = BigEndian16(data + at + 2);
-        if (length < 2)
-            break;
-        if (at + 2 + length > size)
-            return header;  // cut off: read more
-        const uint8_t* payload = data + at + 4;
-        size_t payloadSize = length - 2;
-        if (marker == 0xE1 && !exifSeen && payloadSize >= 6 && std::memcmp(payload, "Exif\0\0", 6) == 0) {
+    const JpegWalkEnd end = WalkJpegSegments(data, size, [&](const JpegSegment& segment) {
+        const auto tiff = exifSeen ? std::nullopt : ExifTiffOf(segment);
+        if (tiff) {
             exifSeen = true;
-            header.orientation = OrientationFromTiff(payload + 6, payloadSize - 6);
+            header.orientation = OrientationFromTiff(*tiff);
         }
-        if (IsFrameHeader(marker)) {
-            header.complete = true;
-            if (payloadSize >= 5)
-                header.declared = ValidSize(BigEndian16(payload + 3), BigEndian16(payload + 1));
-            return header;
-        }
-        at += 2 + length;
-    }
-    // Either the data ran out (read more), or scan data or a broken marker came first.
-    header.complete = at + 4 <= size;
+        if (!IsFrameHeader(segment.marker))
+            return true;
+        if (segment.size >= 5)
+            header.declared = ValidSize(BigEndian16(segment.payload + 3), BigEndian16(segment.payload + 1));
+        return false;
+    });
+    // Cut off: read more. Scan data or a broken marker before any frame header: no size.
+    header.complete = end != JpegWalkEnd::CutOff;
     return header;
 }
 

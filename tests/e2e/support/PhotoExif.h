@@ -6,8 +6,12 @@
 
 namespace photo_test {
 
-// An APP1 Exif segment whose first IFD holds a width tag and then the orientation tag.
-inline std::string ExifSegment(uint16_t orientation, bool bigEndian = false, uint16_t type = 3) {
+// An APP1 Exif segment whose first IFD holds a width tag and then the orientation tag; with a
+// date taken ("YYYY:MM:DD HH:MM:SS" or any text), also the Exif IFD holding it as DateTimeOriginal.
+inline std::string ExifSegment(uint16_t orientation,
+                               bool bigEndian = false,
+                               uint16_t type = 3,
+                               const std::string& dateTaken = "") {
     std::string tiff;
     auto put16 = [&](uint16_t v) {
         if (bigEndian)
@@ -26,11 +30,20 @@ inline std::string ExifSegment(uint16_t orientation, bool bigEndian = false, uin
     };
     tiff += bigEndian ? "MM" : "II";
     put16(42);
+    const bool dated = !dateTaken.empty();
     put32(8);                                                            // IFD0 right behind the header
-    put16(2);                                                            // two entries
+    put16(dated ? 3 : 2);                                                // two or three entries
     put16(0x0100), put16(4), put32(1), put32(640);                       // ImageWidth, LONG
     put16(0x0112), put16(type), put32(1), put16(orientation), put16(0);  // Orientation, SHORT
-    put32(0);                                                            // no next IFD
+    if (dated)
+        put16(0x8769), put16(4), put32(1), put32(50);  // the Exif IFD, behind IFD0
+    put32(0);                                          // no next IFD
+    if (dated) {
+        put16(1);
+        put16(0x9003), put16(2), put32(static_cast<uint32_t>(dateTaken.size() + 1)), put32(68);
+        put32(0);
+        tiff += dateTaken + '\0';
+    }
     std::string payload = std::string("Exif\0\0", 6) + tiff;
     size_t length = payload.size() + 2;
     return std::string("\xFF\xE1", 2) + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) + payload;
