@@ -10,15 +10,22 @@ namespace {
 
 constexpr int kText = 1101, kTopics = 1102;
 
+INPUT Key(WORD key, wchar_t character, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key, input.ki.wScan = character, input.ki.dwFlags = flags;
+    return input;
+}
+
+// Presses the keys together (a chord), then types the text.
 void Type(const std::vector<WORD>& keys, const std::wstring& text = L"") {
     std::vector<INPUT> inputs;
     for (bool up : {false, true})
         for (size_t i = 0; i < keys.size(); ++i)
-            inputs.push_back(
-                {INPUT_KEYBOARD, {.ki = {keys[up ? keys.size() - 1 - i : i], 0, up ? KEYEVENTF_KEYUP : 0u}}});
+            inputs.push_back(Key(keys[up ? keys.size() - 1 - i : i], 0, up ? KEYEVENTF_KEYUP : 0u));
     for (wchar_t c : text)
         for (DWORD flags : {KEYEVENTF_UNICODE, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP})
-            inputs.push_back({INPUT_KEYBOARD, {.ki = {0, c, flags}}});
+            inputs.push_back(Key(0, c, flags));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

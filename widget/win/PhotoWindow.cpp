@@ -18,7 +18,8 @@ constexpr int kInitialSize = 100;
 constexpr int kHighContrastEdge = 2;
 
 bool HighContrastOn() {
-    HIGHCONTRASTW contrast{sizeof contrast};
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
            (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }

@@ -89,7 +89,8 @@ std::optional<std::string> SetupInOldWindows(const std::string& version) {
     const std::string command = "Z:\\bin\\sh " PIMMO_E2E_SUPPORT_DIR "/old-windows-setup \"" + prefix + "\" " +
                                 version + " \"" + UnixPathOf(SetupProgram()) + "\" \"" + UnixPathOf(result) + "\"";
     std::wstring commandLine(command.begin(), command.end());
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return std::nullopt;
