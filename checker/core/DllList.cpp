@@ -25,9 +25,8 @@ std::vector<std::string> SplitDllList(std::string_view list) {
     size_t start = 0;
     for (size_t i = 0; i < list.size(); ++i) {
         const bool isComma = list[i] == ',';
-        if (!isComma && i + 1 != list.size()) {
+        if (!isComma && i + 1 != list.size())
             continue;
-        }
         const size_t end = isComma ? i : i + 1;
         names.emplace_back(TrimBlanks(list.substr(start, end - start)));
         start = i + 1;

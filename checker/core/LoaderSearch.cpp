@@ -7,12 +7,10 @@ namespace {
 
 void Append(std::string& path, std::string_view entry) {
     entry = TrimBlanks(entry);
-    if (entry.empty()) {
+    if (entry.empty())
         return;
-    }
-    if (!path.empty()) {
+    if (!path.empty())
         path += ';';
-    }
     path += entry;
 }
 

@@ -4,10 +4,9 @@
 #include "CheckerHelp.h"
 #include "CheckerTexts.h"
 #include "DllInfoDialog.h"
-#include "DllProbe.h"
 #include "ListView.h"
 #include "MessageBox.h"
-#include "RuntimeStatus.h"
+#include "Runtimes.h"
 #include "SystemLibrary.h"
 #include "Unicode.h"
 #include "resource.h"
@@ -19,9 +18,9 @@ BOOL CheckerDialog::OnInitDialog() {
     HWND list = Item(IDC_LIST1);
     InsertListColumn(list, 0, "ランタイム名", 100);
     InsertListColumn(list, 1, "状態", 100);
-    if (FillRuntimeList() != 0) {
+    FillRuntimeList();
+    if (m_check.InstallerMode())
         EnterInstallerMode();
-    }
     const auto widths = MainColumnWidths(ClientWidth(list));
     SetListColumnWidth(list, 0, widths[0]);
     SetListColumnWidth(list, 1, widths[1]);
@@ -60,55 +59,31 @@ void CheckerDialog::SetIcons() {
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, load(SM_CXSMICON, SM_CYSMICON));
 }
 
-int CheckerDialog::FillRuntimeList() {
-    const Profile& profile = m_app.GetProfile();
-    const int count = profile.ReadInt(kPruvoSection, kNumbersOfDllsKey, 0);
-    if (count != 0) {
-        m_app.SetAllInstalled(true);
-    }
-    for (int i = 1; i <= count; ++i) {
-        const RuntimeEntry runtime{
-            profile.ReadListValue(kRuntimesSection, i), profile.ReadListValue(kDllsSection, i), {}};
-        if (AddRuntimeRow(i - 1, runtime) == kNotInstalledText) {
-            m_app.SetAllInstalled(false);
-        }
-    }
-    if (count == 0) {
-        // Without an installation's profile the checker tells which well-known runtimes this
-        // computer has; this leaves the mode and the all-installed flag alone.
-        for (int i = 1; i <= kBuiltinRuntimeCount; ++i) {
-            AddRuntimeRow(i - 1, BuiltinRuntime(Instance(), i));
-        }
-    }
-    m_app.SetRuntimeCount(count);
-    return count;
-}
-
-std::string_view CheckerDialog::AddRuntimeRow(int row, const RuntimeEntry& runtime) {
+void CheckerDialog::FillRuntimeList() {
     HWND list = Item(IDC_LIST1);
-    const int position = InsertListRow(list, row, runtime.name);
-    const std::string_view status = RuntimeStatus(runtime.dllList);
-    SetListCell(list, position, 1, status);
-    return status;
+    int row = 0;
+    for (const RuntimeResult& runtime : m_check.rows) {
+        const int position = InsertListRow(list, row++, runtime.name);
+        SetListCell(list, position, 1, RuntimeStateText(runtime.state));
+    }
 }
 
 void CheckerDialog::EnterInstallerMode() {
-    ShowWindow(Item(IDC_HELP_BUTTON), SW_HIDE);
+    ShowItem(IDC_HELP_BUTTON, false);
     SetWindowTextW(Handle(), Widen(kInstallerCaption).c_str());
-    if (m_app.AllInstalled()) {
-        SetDlgItemTextW(Handle(), IDOK, Widen(kContinueText).c_str());
+    if (m_check.allInstalled) {
+        SetItemText(IDOK, std::string(kContinueText));
         return;
     }
-    const std::string appName = m_app.GetProfile().ReadString(kPruvoSection, kAppNameKey, kDefaultAppName);
+    const std::string appName = m_profile.ReadString(kPruvoSection, kAppNameKey, kDefaultAppName);
     ShowMessage(Handle(), MissingRuntimeMessage(appName), MB_OK);
-    SetDlgItemTextW(Handle(), IDOK, Widen(kQuitText).c_str());
+    SetItemText(IDOK, std::string(kQuitText));
 }
 
 RuntimeEntry CheckerDialog::RuntimeAt(int row) const {
-    if (m_app.RuntimeCount() == 0) {
+    if (!m_check.InstallerMode())
         return BuiltinRuntime(Instance(), row + 1);
-    }
-    return ProfileRuntime(m_app.GetProfile(), row + 1);
+    return ProfileRuntime(m_profile, row + 1);
 }
 
 void CheckerDialog::OnDownload() {
@@ -118,9 +93,8 @@ void CheckerDialog::OnDownload() {
         return;
     }
     const std::string url = RuntimeAt(row).url;
-    if (!url.empty()) {
-        ShellOpen(GetDesktopWindow(), Widen(url), SW_SHOWDEFAULT);
-    }
+    if (!url.empty())
+        ShellOpen(GetDesktopWindow(), url, SW_SHOWDEFAULT);
 }
 
 void CheckerDialog::OnDetails() {
@@ -130,7 +104,7 @@ void CheckerDialog::OnDetails() {
         return;
     }
     const RuntimeEntry runtime = RuntimeAt(row);
-    DllInfoDialog details(runtime.name, runtime.dllList);
+    DllInfoDialog details(runtime.name, DescribeDlls(runtime.dllList, m_probe));
     details.RunModal(Instance(), IDD_DLLINFO, Handle());
 }
 

@@ -1,36 +1,36 @@
 #pragma once
-// The main dialog: the runtimes with their state, download pages, details, help, continue.
-#include <string_view>
-
-#include "CheckerApp.h"
+// The main dialog: shows the check's runtimes with their state, and offers download pages,
+// details, help and continuing.
 #include "Dialog.h"
-#include "Runtimes.h"
+#include "ProfileReader.h"
+#include "RuntimeCheck.h"
+#include "SystemProbe.h"
 
 namespace Pruvo {
 
 class CheckerDialog : public Dialog {
 public:
-    explicit CheckerDialog(CheckerApp& app) : m_app(app) {}
-
-    // Fills the runtime list from the profile and sets the all-installed flag; returns the
-    // profile's runtime count. With no runtimes in the profile the list shows the built-in table.
-    int FillRuntimeList();
+    // The download and details buttons read the profile (or the built-in table) when pressed;
+    // the details look at the DLLs through the probe.
+    CheckerDialog(const ProfileReader& profile, const RuntimeCheck& check, const SystemProbe& probe)
+        : m_profile(profile), m_check(check), m_probe(probe) {}
 
 private:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code) override;
 
     void SetIcons();
+    void FillRuntimeList();
     void EnterInstallerMode();
     void OnHelp();
     void OnDownload();
     void OnDetails();
-    // Runtime of row position p: profile entry p + 1, or the built-in entry when the count is 0.
+    // Runtime of row position p: profile entry p + 1, or the built-in entry in plain mode.
     RuntimeEntry RuntimeAt(int row) const;
-    // Adds the runtime's row with its name and state; returns the state.
-    std::string_view AddRuntimeRow(int row, const RuntimeEntry& runtime);
 
-    CheckerApp& m_app;
+    const ProfileReader& m_profile;
+    const RuntimeCheck& m_check;
+    const SystemProbe& m_probe;
 };
 
 }  // namespace Pruvo

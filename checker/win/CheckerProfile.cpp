@@ -16,11 +16,12 @@ std::string Profile::ReadString(std::string_view section, std::string_view key, 
     const std::wstring wideSection = Widen(section);
     const std::wstring wideKey = Widen(key);
     const std::wstring wideDefault = Widen(defaultValue);
+    const std::wstring widePath = Widen(m_path);
     std::wstring buffer(256, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(buffer.size());
         const DWORD length = GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(),
-                                                      buffer.data(), size, m_path.c_str());
+                                                      buffer.data(), size, widePath.c_str());
         // A value that fills the buffer up to its last character may have been cut.
         if (length + 1 < size || size >= kLargestValue) {
             buffer.resize(length);
@@ -31,12 +32,9 @@ std::string Profile::ReadString(std::string_view section, std::string_view key, 
 }
 
 int Profile::ReadInt(std::string_view section, std::string_view key, int defaultValue) const {
-    const UINT value = GetPrivateProfileIntW(Widen(section).c_str(), Widen(key).c_str(), defaultValue, m_path.c_str());
+    const UINT value =
+        GetPrivateProfileIntW(Widen(section).c_str(), Widen(key).c_str(), defaultValue, Widen(m_path).c_str());
     return static_cast<int>(value);
-}
-
-std::string Profile::ReadListValue(std::string_view section, int index) const {
-    return ReadString(section, std::to_string(index), "");
 }
 
 }  // namespace Pruvo

@@ -2,14 +2,16 @@
 
 #include <windows.h>
 
+#include "Unicode.h"
+
 namespace Pruvo {
 
-std::wstring CurrentDirectory() {
+std::string CurrentDirectory() {
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
     std::wstring directory(size, L'\0');
     const DWORD length = GetCurrentDirectoryW(size, directory.data());
     directory.resize(length < size ? length : 0);
-    return directory;
+    return Narrow(directory);
 }
 
 }  // namespace Pruvo

@@ -4,6 +4,6 @@
 
 namespace Pruvo {
 
-std::wstring CurrentDirectory();
+std::string CurrentDirectory();
 
 }  // namespace Pruvo

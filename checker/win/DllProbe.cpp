@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "CheckerProgram.h"
+#include "FileVersion.h"
 #include "LoaderSearch.h"
 #include "ProgramPath.h"
-#include "RuntimeStatus.h"
 #include "Unicode.h"
 #include "UniqueHandles_win.h"
 
@@ -27,9 +27,8 @@ bool LoadsAsData(const std::wstring& nameOrPath) {
 
 std::wstring EnvironmentVariable(const wchar_t* name) {
     const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-    if (size == 0) {
+    if (size == 0)
         return {};
-    }
     std::wstring value(size, L'\0');
     const DWORD length = GetEnvironmentVariableW(name, value.data(), size);
     value.resize(length < size ? length : 0);
@@ -51,7 +50,7 @@ std::wstring LoaderPath() {
     folders.systemFolder = Narrow(SystemFolder(GetSystemDirectoryW));
     folders.legacySystemFolder = windows.empty() ? std::string() : Narrow(windows + L"\\System");
     folders.windowsFolder = Narrow(windows);
-    folders.currentFolder = Narrow(CurrentDirectory());
+    folders.currentFolder = CurrentDirectory();
     folders.pathVariable = Narrow(EnvironmentVariable(L"PATH"));
     return Widen(LoaderSearchPath(folders));
 }
@@ -61,9 +60,8 @@ std::optional<std::wstring> Search(const wchar_t* folders, const std::wstring& n
     for (int attempt = 0; attempt < 4; ++attempt) {
         const DWORD size = static_cast<DWORD>(path.size());
         const DWORD length = SearchPathW(folders, name.c_str(), extension, size, path.data(), nullptr);
-        if (length == 0) {
+        if (length == 0)
             return std::nullopt;
-        }
         if (length < size) {
             path.resize(length);
             return path;
@@ -75,33 +73,38 @@ std::optional<std::wstring> Search(const wchar_t* folders, const std::wstring& n
 
 }  // namespace
 
-std::optional<std::wstring> SearchDllPath(const std::wstring& name) {
-    if (name.empty()) {
+std::optional<std::string> SearchDllPath(const std::string& name) {
+    if (name.empty())
         return std::nullopt;
-    }
-    return Search(nullptr, name, nullptr);
+    const auto path = Search(nullptr, Widen(name), nullptr);
+    return path ? std::optional<std::string>(Narrow(*path)) : std::nullopt;
 }
 
 bool IsDllPresent(const std::string& name) {
-    if (name.empty()) {
+    if (name.empty())
         return false;
-    }
     const std::wstring wideName = Widen(name);
     // Side-by-side assemblies, API sets and the system folder, through the process's own search.
-    if (LoadsAsData(wideName)) {
+    if (LoadsAsData(wideName))
         return true;
-    }
     // The rest of the loader's order, with ".dll" added to a name without extension as the loader does.
     const std::wstring loaderPath = LoaderPath();
-    if (const auto found = Search(loaderPath.c_str(), wideName, L".dll"); found && LoadsAsData(*found)) {
+    if (const auto found = Search(loaderPath.c_str(), wideName, L".dll"); found && LoadsAsData(*found))
         return true;
-    }
     // A file the path search finds counts as present even when it is no loadable DLL.
-    return SearchDllPath(wideName).has_value();
+    return Search(nullptr, wideName, nullptr).has_value();
 }
 
-std::string_view RuntimeStatus(std::string_view dllList) {
-    return RuntimeStatus(dllList, IsDllPresent);
+bool DllProbe::IsDllPresent(const std::string& name) const {
+    return Pruvo::IsDllPresent(name);
+}
+
+std::optional<std::string> DllProbe::FindFile(const std::string& name) const {
+    return SearchDllPath(name);
+}
+
+std::string DllProbe::FileVersion(const std::string& path) const {
+    return ReadFileVersion(path);
 }
 
 }  // namespace Pruvo

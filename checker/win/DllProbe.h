@@ -2,7 +2,8 @@
 // Finds DLLs on this computer without running any of their code.
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "SystemProbe.h"
 
 namespace Pruvo {
 
@@ -12,9 +13,14 @@ bool IsDllPresent(const std::string& name);
 
 // The full path the path search finds for the name (no folder of its own, no default
 // extension), or nothing.
-std::optional<std::wstring> SearchDllPath(const std::wstring& name);
+std::optional<std::string> SearchDllPath(const std::string& name);
 
-// "インストール済み" or "未インストール" for a DLL list on this computer.
-std::string_view RuntimeStatus(std::string_view dllList);
+// The check's probe on this computer.
+class DllProbe final : public SystemProbe {
+public:
+    bool IsDllPresent(const std::string& name) const override;
+    std::optional<std::string> FindFile(const std::string& name) const override;
+    std::string FileVersion(const std::string& path) const override;
+};
 
 }  // namespace Pruvo

@@ -1,6 +1,7 @@
 #include "Runtimes.h"
 
-#include "CheckerTexts.h"
+#include <string>
+
 #include "Unicode.h"
 #include "resource.h"
 
@@ -17,17 +18,18 @@ std::string ResourceString(HINSTANCE instance, UINT id) {
 }  // namespace
 
 RuntimeEntry BuiltinRuntime(HINSTANCE instance, int index) {
-    if (index < 1 || index > kBuiltinRuntimeCount) {
+    if (index < 1 || index > kBuiltinRuntimeCount)
         return {};
-    }
     const UINT i = static_cast<UINT>(index);
     return {ResourceString(instance, IDS_RUNTIME_NAME + i), ResourceString(instance, IDS_RUNTIME_DLLS + i),
             ResourceString(instance, IDS_RUNTIME_URL + i)};
 }
 
-RuntimeEntry ProfileRuntime(const Profile& profile, int index) {
-    return {profile.ReadListValue(kRuntimesSection, index), profile.ReadListValue(kDllsSection, index),
-            profile.ReadListValue(kUrlsSection, index)};
+std::vector<RuntimeEntry> BuiltinRuntimes(HINSTANCE instance) {
+    std::vector<RuntimeEntry> table;
+    for (int i = 1; i <= kBuiltinRuntimeCount; ++i)
+        table.push_back(BuiltinRuntime(instance, i));
+    return table;
 }
 
 }  // namespace Pruvo

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "Unicode.h"
+
 namespace Pruvo {
 
 FARPROC SystemProcedure(const wchar_t* dllName, const char* functionName) {
@@ -17,25 +19,22 @@ FARPROC SystemProcedure(const wchar_t* dllName, const char* functionName) {
 
 bool InitListViewControls() {
     static auto* const init = SystemFunction<decltype(InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
-    if (init == nullptr) {
+    if (init == nullptr)
         return false;
-    }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     return init(&controls) != FALSE;
 }
 
 void InitShellCom() {
     static auto* const initialize = SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
-    if (initialize != nullptr) {
+    if (initialize != nullptr)
         initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    }
 }
 
-void ShellOpen(HWND owner, const std::wstring& file, int showCommand) {
+void ShellOpen(HWND owner, const std::string& file, int showCommand) {
     static auto* const execute = SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
-    if (execute != nullptr) {
-        execute(owner, L"open", file.c_str(), nullptr, nullptr, showCommand);
-    }
+    if (execute != nullptr)
+        execute(owner, L"open", Widen(file).c_str(), nullptr, nullptr, showCommand);
 }
 
 }  // namespace Pruvo

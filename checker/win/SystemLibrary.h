@@ -25,6 +25,6 @@ bool InitListViewControls();
 void InitShellCom();
 
 // ShellExecuteW("open") of shell32: opens a document, program or web address.
-void ShellOpen(HWND owner, const std::wstring& file, int showCommand);
+void ShellOpen(HWND owner, const std::string& file, int showCommand);
 
 }  // namespace Pruvo

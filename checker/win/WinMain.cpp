@@ -2,9 +2,10 @@
 #include <windows.h>
 
 #include "CheckerApp.h"
+#include "DllSearch.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    Pruvo::RestrictDllSearch();
+    RestrictDllSearch();
     Pruvo::CheckerApp app(instance, Pruvo::RunProfilePath());
     return app.Run();
 }

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "E2e.h"
+#include "PlantedDlls.h"
 #include "PruvoDriver.h"
 
 using namespace e2e;
@@ -16,20 +17,6 @@ namespace {
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
-}
-
-// Markers left in a folder by planted DLLs (any "*.marker" except the expected ones).
-std::vector<std::wstring> Markers(const TempFolder& folder) {
-    std::vector<std::wstring> found;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW(folder.File(L"*.marker").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            found.emplace_back(entry.cFileName);
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-    }
-    return found;
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -56,34 +43,6 @@ TEST(PruvoSafety, ImportTableNamesOnlyDllsTheSystemTakesFromItsOwnFolder) {
     }
     EXPECT_TRUE(hasKernel) << "the import table was not read";
 }
-
-// Windows loads a DLL file found along the search order. Wine keeps its own built-in DLL of
-// that name by default; its per-program setting makes it take the file first, as Windows does,
-// so that a planted file would really be loaded. No effect on Windows.
-class WineFilesFirst {
-public:
-    template <size_t N>
-    WineFilesFirst(const wchar_t* program, const wchar_t* const (&dlls)[N])
-        : m_key(std::wstring(L"Software\\Wine\\AppDefaults\\") + program) {
-        HKEY overrides = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, (m_key + L"\\DllOverrides").c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                            nullptr, &overrides, nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        const wchar_t kOrder[] = L"native,builtin";
-        for (const wchar_t* dll : dlls) {
-            const std::wstring name(dll, wcslen(dll) - 4);  // without ".dll"
-            RegSetValueExW(overrides, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(kOrder), sizeof kOrder);
-        }
-        RegCloseKey(overrides);
-    }
-    ~WineFilesFirst() { RegDeleteTreeW(HKEY_CURRENT_USER, m_key.c_str()); }
-    WineFilesFirst(const WineFilesFirst&) = delete;
-    WineFilesFirst& operator=(const WineFilesFirst&) = delete;
-
-private:
-    std::wstring m_key;
-};
 
 class PruvoPlantedDlls : public testing::Test {
 protected:
@@ -147,7 +106,7 @@ TEST_F(PruvoPlantedDlls, SystemDllsPlantedBesideTheProgramOrInTheCurrentDirector
     // The DLLs the program loads itself. (Under Wine, user32 itself imports version.dll and the
     // common controls delay-load uxtheme.dll through the program folder, before or beyond the
     // program's reach; on Windows neither happens, and the import table test covers the rest.)
-    const wchar_t* const kPlanted[] = {L"shell32.dll", L"ole32.dll", L"comctl32.dll"};
+    const std::vector<const wchar_t*> kPlanted{L"shell32.dll", L"ole32.dll", L"comctl32.dll"};
     for (const wchar_t* name : kPlanted) {
         PlaceMarkerDll(m_run.programFolder.File(name));
         PlaceMarkerDll(m_run.installerFolder.File(name));

@@ -5,7 +5,8 @@
 
 #include "CheckerTestFolder.h"
 #include "DllProbe.h"
-#include "RuntimeStatus.h"
+#include "RuntimeCheck.h"
+#include "Unicode.h"
 
 namespace Pruvo::test {
 namespace {
@@ -20,7 +21,7 @@ protected:
 
 struct StatusCase {
     const char* dllList;
-    std::string_view expected;
+    RuntimeState expected;
 };
 
 class CheckerRuntimeStatus : public CheckerDllProbe, public ::testing::WithParamInterface<StatusCase> {
@@ -33,24 +34,24 @@ protected:
 };
 
 TEST_P(CheckerRuntimeStatus, MatchesWhatThisComputerHas) {
-    EXPECT_EQ(RuntimeStatus(GetParam().dllList), GetParam().expected) << GetParam().dllList;
+    EXPECT_EQ(RuntimeStateOf(GetParam().dllList, DllProbe()), GetParam().expected) << GetParam().dllList;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists,
     CheckerRuntimeStatus,
-    ::testing::Values(StatusCase{"kernel32.dll, user32.dll", kInstalledText},
-                      StatusCase{"KERNEL32.DLL", kInstalledText},  // names are not case-sensitive
-                      StatusCase{"comctl32.dll, version.dll, shell32.dll", kInstalledText},
-                      StatusCase{"kernel32", kInstalledText},        // the loader adds ".dll"
-                      StatusCase{"pruvo_copy.dll", kInstalledText},  // in the current directory
-                      StatusCase{"pruvo_copy", kInstalledText},      // found by the loader's order only
-                      StatusCase{"pruvo_text.dll", kInstalledText},  // the path search finds it; not loadable
-                      StatusCase{"pruvo_text", kNotInstalledText},   // neither loadable nor found as named
-                      StatusCase{"pruvo_no_such_dll_4711.dll", kNotInstalledText},
-                      StatusCase{"kernel32.dll, pruvo_no_such_dll_4711.dll", kNotInstalledText},
-                      StatusCase{"kernel32.dll,,user32.dll", kNotInstalledText},  // the empty name is missing
-                      StatusCase{"", kInstalledText}));
+    ::testing::Values(StatusCase{"kernel32.dll, user32.dll", RuntimeState::Installed},
+                      StatusCase{"KERNEL32.DLL", RuntimeState::Installed},  // names are not case-sensitive
+                      StatusCase{"comctl32.dll, version.dll, shell32.dll", RuntimeState::Installed},
+                      StatusCase{"kernel32", RuntimeState::Installed},        // the loader adds ".dll"
+                      StatusCase{"pruvo_copy.dll", RuntimeState::Installed},  // in the current directory
+                      StatusCase{"pruvo_copy", RuntimeState::Installed},      // found by the loader's order only
+                      StatusCase{"pruvo_text.dll", RuntimeState::Installed},  // the path search finds it; not loadable
+                      StatusCase{"pruvo_text", RuntimeState::Missing},        // neither loadable nor found as named
+                      StatusCase{"pruvo_no_such_dll_4711.dll", RuntimeState::Missing},
+                      StatusCase{"kernel32.dll, pruvo_no_such_dll_4711.dll", RuntimeState::Missing},
+                      StatusCase{"kernel32.dll,,user32.dll", RuntimeState::Missing},  // the empty name is missing
+                      StatusCase{"", RuntimeState::Installed}));
 
 TEST_F(CheckerDllProbe, LooksAtADllWithoutLoadingItAsCode) {
     // The copy's own name is unknown to the loader; a normal load would leave it in the module
@@ -79,16 +80,17 @@ TEST_F(CheckerDllProbe, FindsADllInAFolderOfThePathVariable) {
 
 TEST_F(CheckerDllProbe, PathSearchGivesTheFullPathOfTheFile) {
     PlaceDllCopy(L"pruvo_found.dll");
-    const auto system = SearchDllPath(L"kernel32.dll");
+    const auto system = SearchDllPath("kernel32.dll");
     ASSERT_TRUE(system.has_value());
-    EXPECT_EQ(CompareStringOrdinal(system->c_str(), -1, SystemFile(L"kernel32.dll").c_str(), -1, TRUE), CSTR_EQUAL)
-        << std::string(system->begin(), system->end());
-    const auto local = SearchDllPath(L"pruvo_found.dll");
+    EXPECT_EQ(CompareStringOrdinal(Widen(*system).c_str(), -1, SystemFile(L"kernel32.dll").c_str(), -1, TRUE),
+              CSTR_EQUAL)
+        << *system;
+    const auto local = SearchDllPath("pruvo_found.dll");
     ASSERT_TRUE(local.has_value());
-    EXPECT_EQ(CompareStringOrdinal(local->c_str(), -1, File(L"pruvo_found.dll").c_str(), -1, TRUE), CSTR_EQUAL);
-    EXPECT_FALSE(SearchDllPath(L"kernel32").has_value());  // no default extension
-    EXPECT_FALSE(SearchDllPath(L"pruvo_no_such_dll_4711.dll").has_value());
-    EXPECT_FALSE(SearchDllPath(L"").has_value());
+    EXPECT_EQ(CompareStringOrdinal(Widen(*local).c_str(), -1, File(L"pruvo_found.dll").c_str(), -1, TRUE), CSTR_EQUAL);
+    EXPECT_FALSE(SearchDllPath("kernel32").has_value());  // no default extension
+    EXPECT_FALSE(SearchDllPath("pruvo_no_such_dll_4711.dll").has_value());
+    EXPECT_FALSE(SearchDllPath("").has_value());
 }
 
 }  // namespace

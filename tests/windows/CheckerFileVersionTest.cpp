@@ -7,6 +7,7 @@
 #include "CheckerTestFolder.h"
 #include "FileVersion.h"
 #include "SystemLibrary.h"
+#include "Unicode.h"
 
 namespace Pruvo::test {
 namespace {
@@ -36,7 +37,7 @@ std::string FixedVersionPrefix(const std::wstring& path) {
 TEST_F(CheckerFileVersion, ReadsTheVersionTextOfASystemDll) {
     for (const wchar_t* dll : {L"kernel32.dll", L"comctl32.dll", L"version.dll"}) {
         const std::wstring path = SystemFile(dll);
-        const std::string version = ReadFileVersion(path);
+        const std::string version = ReadFileVersion(Narrow(path));
         EXPECT_TRUE(std::regex_search(version, std::regex("^[0-9]+[.,][0-9]+"))) << "[" << version << "]";
         // The text of the first translation agrees with the fixed record's numbers.
         const std::string prefix = FixedVersionPrefix(path);
@@ -50,21 +51,21 @@ TEST_F(CheckerFileVersion, ReadsTheVersionTextOfASystemDll) {
 
 TEST_F(CheckerFileVersion, IsEmptyForAFileWithoutVersionRecord) {
     WriteBytes(L"plain.dll", "no version record here");
-    EXPECT_EQ(ReadFileVersion(File(L"plain.dll")), "");
+    EXPECT_EQ(ReadFileVersion(Narrow(File(L"plain.dll"))), "");
     WriteBytes(L"empty.dll", "");
-    EXPECT_EQ(ReadFileVersion(File(L"empty.dll")), "");
+    EXPECT_EQ(ReadFileVersion(Narrow(File(L"empty.dll"))), "");
 }
 
 TEST_F(CheckerFileVersion, IsEmptyForAProgramWithoutVersionResource) {
     // This test program carries no version resource of its own.
     wchar_t self[MAX_PATH + 1] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH + 1);
-    EXPECT_EQ(ReadFileVersion(self), "");
+    EXPECT_EQ(ReadFileVersion(Narrow(self)), "");
 }
 
 TEST_F(CheckerFileVersion, IsEmptyForAMissingFile) {
-    EXPECT_EQ(ReadFileVersion(File(L"missing.dll")), "");
-    EXPECT_EQ(ReadFileVersion(L""), "");
+    EXPECT_EQ(ReadFileVersion(Narrow(File(L"missing.dll"))), "");
+    EXPECT_EQ(ReadFileVersion(""), "");
 }
 
 }  // namespace

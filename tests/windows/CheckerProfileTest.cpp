@@ -8,6 +8,7 @@
 #include "CheckerTestFolder.h"
 #include "MessageBox.h"
 #include "ProgramPath.h"
+#include "Unicode.h"
 
 namespace Pruvo::test {
 namespace {
@@ -21,7 +22,7 @@ protected:
         WideCharToMultiByte(932, 0, utf16Text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
         bytes.pop_back();
         WriteBytes(L"PRUVO.INI", bytes);
-        return Profile(File(L"PRUVO.INI"));
+        return Profile(Narrow(File(L"PRUVO.INI")));
     }
 };
 
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Values,
                                            IntCase{L"NumbersOfDlls=4x", 4}));
 
 TEST_F(CheckerProfileFile, MissingFileGivesTheDefaults) {
-    const Profile profile(File(L"PRUVO.INI"));
+    const Profile profile(Narrow(File(L"PRUVO.INI")));
     EXPECT_EQ(profile.ReadInt("Pruvo", "NumbersOfDlls", 0), 0);
     EXPECT_EQ(profile.ReadString("Pruvo", "ExecuteLink", ""), "");
     EXPECT_EQ(GetFileAttributesW(File(L"PRUVO.INI").c_str()), INVALID_FILE_ATTRIBUTES);  // reading creates nothing
@@ -77,7 +78,7 @@ TEST_F(CheckerProfileFile, MissingFileGivesTheDefaults) {
 
 TEST_F(CheckerProfileFile, ProgramFactsComeFromThisProcess) {
     EXPECT_EQ(ProgramTitle(), "windows_tests");
-    EXPECT_EQ(CompareStringOrdinal(CurrentDirectory().c_str(), -1, Folder().c_str(), -1, TRUE), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringOrdinal(Widen(CurrentDirectory()).c_str(), -1, Folder().c_str(), -1, TRUE), CSTR_EQUAL);
     const std::string program = ProgramPath();
     EXPECT_EQ(program.substr(program.size() - 17), "windows_tests.exe");
 }

@@ -1,8 +1,10 @@
 #include <windows.h>
 
+#include "DllSearch.h"
 #include "PimmoModule.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    RestrictDllSearch();
     // The manifest asks for this; where it is not honoured (some Wine versions) the call does it.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     PimmoModule pimmo(instance);

@@ -60,7 +60,8 @@ int ClientWidth(HWND window);
 // A control's rectangle in its dialog's client coordinates.
 RECT ClientRectOf(HWND control);
 
-// Names of the DLLs in a program file's import table and delay-load table (as written there).
-std::vector<std::string> ImportedDlls(const std::wstring& exe);
+// Names of the DLLs in a program file's import table and delay-load table (as written there);
+// without delayLoaded the import table's only: the DLLs loaded before the program's own code runs.
+std::vector<std::string> ImportedDlls(const std::wstring& exe, bool delayLoaded = true);
 
 }  // namespace e2e::pruvo

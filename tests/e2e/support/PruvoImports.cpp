@@ -61,7 +61,7 @@ void CollectNames(const std::string& image,
 
 }  // namespace
 
-std::vector<std::string> ImportedDlls(const std::wstring& exe) {
+std::vector<std::string> ImportedDlls(const std::wstring& exe, bool delayLoaded) {
     const std::string image = ReadFileBytes(exe);
     IMAGE_DOS_HEADER dos{};
     DWORD signature = 0;
@@ -92,8 +92,10 @@ std::vector<std::string> ImportedDlls(const std::wstring& exe) {
     std::vector<std::string> names;
     CollectNames<IMAGE_IMPORT_DESCRIPTOR>(image, sections, imports.VirtualAddress,
                                           offsetof(IMAGE_IMPORT_DESCRIPTOR, Name), names);
-    CollectNames<IMAGE_DELAYLOAD_DESCRIPTOR>(image, sections, delayed.VirtualAddress,
-                                             offsetof(IMAGE_DELAYLOAD_DESCRIPTOR, DllNameRVA), names);
+    if (delayLoaded) {
+        CollectNames<IMAGE_DELAYLOAD_DESCRIPTOR>(image, sections, delayed.VirtualAddress,
+                                                 offsetof(IMAGE_DELAYLOAD_DESCRIPTOR, DllNameRVA), names);
+    }
     return names;
 }
 
