@@ -56,3 +56,13 @@ const std::array<SettingKey, 11> kSettingKeys = {
     Key<&SettingRecord::StretchMode, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kStretchMode),
     Key<&SettingRecord::IsStretchBmpCashed, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kIsStretchBmpCashed),
 };
+
+const std::array<SettingKey, 7> kFolderKeys = {
+    Key<&SettingRecord::PictureFolder, Verbatim, WriteVerbatim>(SettingKeyName::kPictureFolder),
+    Key<&SettingRecord::PictureOrder, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kPictureOrder),
+    Key<&SettingRecord::PictureSubfolders, TextToInt16, WriteNumber<int16_t>>(SettingKeyName::kPictureSubfolders),
+    Key<&SettingRecord::PictureDay, Verbatim, WriteVerbatim>(SettingKeyName::kPictureDay),
+    Key<&SettingRecord::PictureSeed, Verbatim, WriteVerbatim>(SettingKeyName::kPictureSeed),
+    Key<&SettingRecord::PictureRound, Verbatim, WriteVerbatim>(SettingKeyName::kPictureRound),
+    Key<&SettingRecord::PictureShown, Verbatim, WriteVerbatim>(SettingKeyName::kPictureShown),
+};

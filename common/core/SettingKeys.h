@@ -19,6 +19,13 @@ inline constexpr char kIsStretched[] = "IsStretched";
 inline constexpr char kPictureSize[] = "PictureSize";
 inline constexpr char kStretchMode[] = "StretchMode";
 inline constexpr char kIsStretchBmpCashed[] = "IsStretchBmpCashed";
+inline constexpr char kPictureFolder[] = "PictureFolder";
+inline constexpr char kPictureOrder[] = "PictureOrder";
+inline constexpr char kPictureSubfolders[] = "PictureSubfolders";
+inline constexpr char kPictureDay[] = "PictureDay";
+inline constexpr char kPictureSeed[] = "PictureSeed";
+inline constexpr char kPictureRound[] = "PictureRound";
+inline constexpr char kPictureShown[] = "PictureShown";
 }  // namespace SettingKeyName
 
 struct SettingKey {
@@ -33,6 +40,11 @@ struct SettingKey {
 // The eleven keys in the order they are read, written and emptied (the file order of a new
 // section).
 extern const std::array<SettingKey, 11> kSettingKeys;
+
+// The photo folder's keys, written after the eleven and only when WritesFolderKeys: programs
+// that know only the eleven read past them, and a setting without a folder never gets them.
+// The last four are the state of "one a day".
+extern const std::array<SettingKey, 7> kFolderKeys;
 
 // The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the
 // record. Any other text is a lock left behind: it still keeps house from changing the setting.

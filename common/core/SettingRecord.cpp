@@ -15,3 +15,11 @@ SettingRecord NewSettingRecord(const CalendarDate& today) {
     record.IsStretchBmpCashed = 0;
     return record;
 }
+
+bool UsesPictureFolder(const SettingRecord& record) {
+    return !record.PictureFolder.empty() && record.PictureOrder != 0;
+}
+
+bool WritesFolderKeys(const SettingRecord& record) {
+    return record.FolderKeysStored || !record.PictureFolder.empty() || record.PictureOrder != 0;
+}

@@ -17,7 +17,27 @@ struct SettingRecord {
     int16_t PictureSize = 0;  // pixels
     int16_t StretchMode = 0;  // 0 width, 1 height, 2 the longer side
     int16_t IsStretchBmpCashed = 0;
+
+    // Where the photos come from, in keys older programs ignore (kFolderKeys): the one file
+    // PictureFile, or a folder whose chosen photo PictureFile then names.
+    std::string PictureFolder{};    // full path; empty: the one file
+    int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day
+    int16_t PictureSubfolders = 0;  // 1: the photos of the folder's sub-folders too
+    // What "one a day" remembers, as stored (the widget reads and writes their meaning).
+    std::string PictureDay{};
+    std::string PictureSeed{};
+    std::string PictureRound{};
+    std::string PictureShown{};
+    // The section holds the folder keys: they are written from now on, also for one file, so
+    // that a folder left is left in the file too. A setting that never had a folder keeps its
+    // section byte for byte as older programs write it.
+    bool FolderKeysStored = false;
 };
+
+// The setting shows a folder's photos (a folder and an order other than one file).
+bool UsesPictureFolder(const SettingRecord& record);
+// Save writes the folder keys: the setting uses a folder now or its section already has them.
+bool WritesFolderKeys(const SettingRecord& record);
 
 // The record of a setting created anew: a bordered window at the screen origin, the picture
 // at its natural size, born today.

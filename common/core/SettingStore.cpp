@@ -1,10 +1,24 @@
 #include "SettingStore.h"
 
+#include <span>
 #include <utility>
 
 #include "CalendarDate.h"
 #include "ProfileAccess.h"
+#include "ProfileLine.h"
 #include "SettingKeys.h"
+
+namespace {
+
+bool HasFolderKeys(const ProfileSectionValues& values) {
+    for (const auto& [name, value] : values)
+        for (const SettingKey& key : kFolderKeys)
+            if (SameProfileName(name, key.name))
+                return true;
+    return false;
+}
+
+}  // namespace
 
 bool IsStartLockSet(const std::string& lockValue) {
     return !lockValue.empty();
@@ -25,10 +39,14 @@ SettingLoadResult SettingStore::LoadFrom(const ProfileSectionValues& values, Set
     if (ProfileSectionValue(values, SettingKeyName::kPimmoName, "").empty())
         return {};
     SettingRecord loaded = NewSettingRecord(Today());
-    for (const SettingKey& key : kSettingKeys) {
-        const std::string text = ProfileSectionValue(values, key.name, "");
-        if (!key.read(loaded, text))
-            return {SettingLoadResult::Outcome::Unreadable, key.name, text};
+    loaded.FolderKeysStored = HasFolderKeys(values);
+    for (std::span<const SettingKey> keys :
+         {std::span<const SettingKey>(kSettingKeys), std::span<const SettingKey>(kFolderKeys)}) {
+        for (const SettingKey& key : keys) {
+            const std::string text = ProfileSectionValue(values, key.name, "");
+            if (!key.read(loaded, text))
+                return {SettingLoadResult::Outcome::Unreadable, key.name, text};
+        }
     }
     record = std::move(loaded);
     return {SettingLoadResult::Outcome::Loaded, {}, {}};
@@ -38,14 +56,26 @@ bool SettingStore::Save(const SettingRecord& record) const {
     ProfileSectionValues values;
     for (const SettingKey& key : kSettingKeys)
         values.emplace_back(key.name, key.write(record));
+    if (WritesFolderKeys(record))
+        for (const SettingKey& key : kFolderKeys)
+            values.emplace_back(key.name, key.write(record));
     return WriteSection(values);
 }
 
+// The folder keys are emptied only where they are, so that a setting created anew in the
+// section shows no folder of the old one.
 bool SettingStore::Clear() const {
-    ProfileSectionValues values;
-    for (const SettingKey& key : kSettingKeys)
-        values.emplace_back(key.name, "");
-    return WriteSection(values);
+    return UpdateProfileSection(m_profileFile, m_section,
+                                [](const ProfileSectionValues& before) {
+                                    ProfileSectionValues values;
+                                    for (const SettingKey& key : kSettingKeys)
+                                        values.emplace_back(key.name, "");
+                                    if (HasFolderKeys(before))
+                                        for (const SettingKey& key : kFolderKeys)
+                                            values.emplace_back(key.name, "");
+                                    return values;
+                                })
+        .written;
 }
 
 bool SettingStore::IsStartLocked() const {

@@ -83,6 +83,7 @@ protected:
 private:
     void OnPhotoMenu(int16_t) override {}
     void OnPictureDropped(const std::string&) override {}
+    void OnFolderDropped(const std::string&) override {}
     void OnPhotoUnload(bool) override {}
     void OnPhotoDpiChanged() override {}
     std::string PhotoTooltipText() override { return {}; }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Conversions.h"
+#include "FolderPhoto.h"
 
 namespace {
 
@@ -91,6 +92,27 @@ void StoreScaling(int16_t& field, int16_t value, SettingRecord& record) {
     record.IsStretchBmpCashed = 0;
 }
 
+// The order chosen in the list; nullopt when none is (a hand-edited value is kept).
+std::optional<int16_t> SelectedOrder(const OptionsForm& form) {
+    const int order = form.PimmoPictureOrder.selected;
+    if (order < 0 || order >= static_cast<int>(form.PimmoPictureOrder.entries.size()))
+        return std::nullopt;
+    return static_cast<int16_t>(order);
+}
+
+// "いつも同じ写真" leaves the folder and keeps the photo shown as the one file.
+void StoreFolder(const OptionsForm& form, SettingRecord& record) {
+    record.PictureSubfolders = CheckedValue(form.PimmoPictureSubfolders, record.PictureSubfolders);
+    const std::optional<int16_t> order = SelectedOrder(form);
+    if (order == static_cast<int16_t>(PictureOrder::OneFile)) {
+        LeaveFolder(record);
+        return;
+    }
+    TakeFolder(record, form.PictureFolder);
+    if (order)
+        record.PictureOrder = *order;
+}
+
 }  // namespace
 
 std::string NonexistentDateMessage(int year, int month, int day) {
@@ -107,6 +129,9 @@ ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
     const BirthdayCheck birthday = CheckBirthday(form);
     if (birthday.refusal)
         return *birthday.refusal;
+    const std::optional<int16_t> order = SelectedOrder(form);
+    if (order && *order != static_cast<int16_t>(PictureOrder::OneFile) && form.PictureFolder.empty())
+        return Refuse(kFolderMissingMessage, OptionsControl::CommandSelectFolder);
 
     if (size.newSize)
         StoreScaling(record.PictureSize, *size.newSize, record);
@@ -117,11 +142,15 @@ ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
     record.PimmoName = form.PimmoName;
     record.PimmoBirthDay = birthday.date;
     record.WindowPosition = CheckedValue(form.PimmoIsTopMost, record.WindowPosition);
+    StoreFolder(form, record);
     return {true, {}, MessageIcon::None, OptionsControl::None};
 }
 
 ApplyResult FinishWizard(const OptionsForm& form, SettingRecord& record) {
-    if (record.PictureFile.empty())
+    // A folder chosen is a picture chosen: its photo is found when the widget shows it.
+    const std::optional<int16_t> order = SelectedOrder(form);
+    const bool folderChosen = !form.PictureFolder.empty() && order && *order != 0;
+    if (record.PictureFile.empty() && !folderChosen)
         return Refuse(kPictureMissingMessage, OptionsControl::CommandSelectPicture, MessageIcon::None);
     return ApplyOptions(form, record);
 }

@@ -16,6 +16,7 @@ enum class OptionsControl {
     PimmoBirthDay,
     PimmoPictureSize,
     CommandSelectPicture,
+    CommandSelectFolder,
 };
 
 enum class MessageIcon { None, Exclamation };
@@ -33,6 +34,7 @@ inline constexpr char kPictureMissingMessage[] = "子供の写真を設定して
 inline constexpr char kSizeNotNumberMessage[] = "写真の大きさはピクセル数を数字で指定してください";
 inline constexpr char kSizeTooLargeMessage[] = "32767ピクセルより大きな数値は指定できません";
 inline constexpr char kBirthdayMissingMessage[] = "子供の誕生日を指定してください";
+inline constexpr char kFolderMissingMessage[] = "写真のフォルダーを指定してください";
 inline constexpr double kSmallestPictureSize = 80;
 
 // "2025年2月29日という日はありません。正しい誕生日を指定してください"
@@ -43,6 +45,9 @@ std::string NonexistentDateMessage(int year, int month, int day);
 // Then stores the size (rounded half to even), the scaling flag and the stretch mode when they
 // changed (each change makes the cached scaled picture stale), the name, the birthday and the
 // top-most flag. A grayed check box and an unselected stretch mode keep the stored value.
+// A folder order ("フォルダーのいちばん新しい写真", "フォルダーの写真を毎日ひとつずつ") needs a
+// folder chosen; it is stored with the order and the sub-folder flag, and "いつも同じ写真"
+// leaves the folder, keeping the photo now shown as the one file.
 ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record);
 
 // "設定完了": a setting without a picture is refused before anything else is checked; otherwise

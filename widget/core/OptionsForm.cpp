@@ -5,6 +5,8 @@
 namespace {
 
 const char* const kStretchModeEntries[] = {" 幅", " 高さ", " 幅と高さの長いほう"};
+const char* const kPictureOrderEntries[] = {"いつも同じ写真", "フォルダーのいちばん新しい写真",
+                                            "フォルダーの写真を毎日ひとつずつ"};
 const char* const kPictureSizeEntries[] = {"80", "160", "240", "320", "400", "480", "640"};
 
 std::vector<std::string> NumberEntries(int first, int last) {
@@ -78,6 +80,19 @@ std::string PictureFileLabel(const std::string& pictureFile) {
     return pictureFile.empty() ? std::string(kNoPictureLabel) : pictureFile;
 }
 
+std::string PictureFolderLabel(const std::string& folder) {
+    return folder.empty() ? std::string() : "フォルダー: " + folder;
+}
+
+void TakeChosenFolder(OptionsForm& form, const std::string& folder) {
+    if (folder.empty())
+        return;
+    form.PictureFolder = folder;
+    form.LabelPictureFolder = PictureFolderLabel(folder);
+    if (form.PimmoPictureOrder.selected <= 0)
+        form.PimmoPictureOrder.selected = 1;
+}
+
 void UpdateSizeControls(OptionsForm& form) {
     // Any value but 0 shows the photo scaled, so a grayed box enables the size controls too.
     const bool scaled = form.PimmoIsPhotoStretch != CheckState::Unchecked;
@@ -100,6 +115,13 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     form.PimmoPictureSize.text = std::to_string(record.PictureSize);
     UpdateSizeControls(form);
     form.LabelPictureFile = PictureFileLabel(record.PictureFile);
+    form.PimmoPictureOrder.entries.assign(std::begin(kPictureOrderEntries), std::end(kPictureOrderEntries));
+    // An order outside 0..2 (hand-edited file) selects nothing and is kept.
+    if (record.PictureOrder >= 0 && record.PictureOrder < static_cast<int>(std::size(kPictureOrderEntries)))
+        form.PimmoPictureOrder.selected = record.PictureFolder.empty() ? 0 : record.PictureOrder;
+    form.PimmoPictureSubfolders = CheckStateOf(record.PictureSubfolders);
+    form.PictureFolder = record.PictureFolder;
+    form.LabelPictureFolder = PictureFolderLabel(record.PictureFolder);
     ShowButtonsFor(form, mode);
     return form;
 }

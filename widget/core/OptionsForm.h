@@ -41,6 +41,12 @@ struct OptionsForm {
     ListControl PimmoStretchMode;  // entry i is stretch mode i
     ComboControl PimmoPictureSize;
     std::string LabelPictureFile;
+    // Where the photos come from: entry i of PimmoPictureOrder is PictureOrder i; the folder
+    // chosen with "フォルダーの選択" (or the record's), shown in LabelPictureFolder.
+    ListControl PimmoPictureOrder;
+    CheckState PimmoPictureSubfolders = CheckState::Unchecked;
+    std::string PictureFolder;
+    std::string LabelPictureFolder;
     bool CommandOKVisible = true;
     bool CommandCancelVisible = true;
     bool CommandSelectPictureVisible = false;
@@ -69,6 +75,12 @@ void UpdateSizeControls(OptionsForm& form);
 // The picture path label: the path, or "未設定" when the setting has no picture yet. After
 // "画像の選択" (ChoosePicture) the dialog sets LabelPictureFile from the record again.
 std::string PictureFileLabel(const std::string& pictureFile);
+
+// "フォルダー: D:\photos", empty for a setting without a folder.
+std::string PictureFolderLabel(const std::string& folder);
+// "フォルダーの選択" chose folder: it is shown, and a list still at "いつも同じ写真" moves to the
+// newest photo.
+void TakeChosenFolder(OptionsForm& form, const std::string& folder);
 
 // The check box state for a stored 16-bit flag, and the value to store for a state (a grayed box
 // keeps the stored value).

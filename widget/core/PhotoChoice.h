@@ -12,6 +12,7 @@
 
 #include "CalendarDate.h"
 #include "ExifReader.h"
+#include "SettingKeys.h"
 
 struct PhotoEntry {
     std::string name;        // the path below the folder, UTF-8
@@ -49,8 +50,9 @@ struct DailyPhotoState {
 };
 
 // The profile keys of the state, in the order of DailyStateTexts.
-inline constexpr std::array<std::string_view, 4> kDailyStateKeys = {"PictureDay", "PictureSeed", "PictureRound",
-                                                                    "PictureShown"};
+inline constexpr std::array<std::string_view, 4> kDailyStateKeys = {
+    SettingKeyName::kPictureDay, SettingKeyName::kPictureSeed, SettingKeyName::kPictureRound,
+    SettingKeyName::kPictureShown};
 std::array<std::string, 4> DailyStateTexts(const DailyPhotoState& state);
 // A text that cannot be read gives that field's start value (a missing day chooses anew).
 DailyPhotoState DailyStateFromTexts(const std::array<std::string, 4>& texts);

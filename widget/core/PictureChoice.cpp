@@ -1,6 +1,7 @@
 #include "PictureChoice.h"
 
 #include "FileRelatedLibrary.h"
+#include "FolderPhoto.h"
 
 using namespace std::string_literals;
 
@@ -11,7 +12,10 @@ PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
 }
 
 void TakePicture(SettingRecord& record, const std::string& path) {
-    if (path.empty() || path == record.PictureFile)
+    if (path.empty())
+        return;
+    LeaveFolder(record);  // a file chosen is the one file shown from now on
+    if (path == record.PictureFile)
         return;
     record.PictureFile = path;
     record.IsStretchBmpCashed = 0;
@@ -22,5 +26,5 @@ bool IsDroppablePicture(const std::string& path) {
     for (char& c : extension)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
-    return extension == "BMP" || extension == "JPG";
+    return extension == "BMP" || extension == "JPG" || extension == "PNG";
 }

@@ -14,9 +14,10 @@ struct PictureDialogRequest {
 PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile);
 
 // Stores a chosen or dropped picture; a path other than the current one (compared exactly)
-// makes the cached scaled picture stale. An empty path (nothing chosen) changes nothing.
+// makes the cached scaled picture stale; a setting that showed a folder shows this one file
+// from now on. An empty path (nothing chosen) changes nothing.
 void TakePicture(SettingRecord& record, const std::string& path);
 
-// A dropped file is taken only with the extension BMP or JPG, in any case.
+// A dropped file is taken only with the extension BMP, JPG or PNG, in any case.
 bool IsDroppablePicture(const std::string& path);
 inline constexpr char kDropRefusal[] = "BMPないしはJPGファイルをドロップしてください";

@@ -7,6 +7,7 @@
 
 PimmoSession::PimmoSession(const std::string& profileFile, const std::string& profileFolder, int16_t settingNumber)
     : m_store(profileFile, SettingSectionFor(settingNumber)),
+      m_settingNumber(settingNumber),
       m_cachePath(profileFolder + CacheNameFor(settingNumber)) {}
 
 bool PimmoSession::TakeStartLock() {
@@ -38,8 +39,20 @@ void PimmoSession::New(const CalendarDate& today) {
     m_record = NewSettingRecord(today);
 }
 
-bool PimmoSession::Save() const {
-    return m_store.Save(m_record);
+bool PimmoSession::Save() {
+    if (!m_store.Save(m_record))
+        return false;
+    m_record.FolderKeysStored = WritesFolderKeys(m_record);
+    return true;
+}
+
+FolderUpdate PimmoSession::TakeFolderScan(const PictureFolderScan& scan, const CalendarDate& today, uint64_t entropy) {
+    FolderUpdate update = ::TakeFolderScan(m_record, scan, today, m_settingNumber, entropy);
+    // An unreachable folder keeps the photo shown, and what is known of it.
+    m_folder.status = update.view.status;
+    if (update.view.status != FolderStatus::Unreachable)
+        m_folder.shown = update.view.shown;
+    return update;
 }
 
 bool PimmoSession::Clear() const {

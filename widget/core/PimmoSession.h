@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "FolderPhoto.h"
 #include "SettingRecord.h"
 #include "SettingStore.h"
 
@@ -25,8 +26,9 @@ public:
     SettingLoadResult Load();
     // The record of a setting created anew.
     void New(const CalendarDate& today);
-    // Writes the record; false, with the file unchanged, when it could not be written.
-    bool Save() const;
+    // Writes the record; false, with the file unchanged, when it could not be written. Once the
+    // folder keys are in the section they are always written, so a folder left stays left.
+    bool Save();
     // Empties the setting's keys; false when that could not be written.
     bool Clear() const;
 
@@ -36,9 +38,20 @@ public:
     // The scaled picture of this setting, beside the profile file.
     const std::string& CachePath() const { return m_cachePath; }
 
+    // A scan of the setting's folder chooses the photo shown (FolderPhoto.h); entropy seeds a
+    // new "one a day". The record changes; saving and loading the photo are the caller's.
+    FolderUpdate TakeFolderScan(const PictureFolderScan& scan, const CalendarDate& today, uint64_t entropy);
+    // The folder was chosen anew or left: nothing is known of it until its next scan.
+    void ForgetFolder() { m_folder = {}; }
+    const FolderView& Folder() const { return m_folder; }
+    // The tooltip's lines about the photo (empty for one file).
+    std::string FolderTooltip() const { return FolderTooltipText(m_record, m_folder); }
+
 private:
     SettingStore m_store;
+    int16_t m_settingNumber;
     std::string m_cachePath;
+    FolderView m_folder;
     SettingRecord m_record;
     bool m_lockHeld = false;
     // The section as the start read it, under the lock it took; used once, by the first Load.

@@ -1,5 +1,6 @@
 #include "DesktopWatch.h"
 
+#include <dbt.h>
 #include <wtsapi32.h>
 
 #include "DayRollover.h"
@@ -55,6 +56,17 @@ LRESULT DesktopWatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_DISPLAYCHANGE:
             m_events.OnDisplayChanged();
+            return 0;
+        case WM_DEVICECHANGE:
+            // Broadcast to top-level windows when a drive is added or removed.
+            if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE || wParam == DBT_DEVNODES_CHANGED)
+                m_events.OnDevicesChanged();
+            return TRUE;
+        case kFolderScannedMessage:
+            m_events.OnFolderScanned(wParam);
+            return 0;
+        case kFolderChangedMessage:
+            m_events.OnFolderChanged(wParam);
             return 0;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)

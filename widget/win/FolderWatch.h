@@ -27,6 +27,7 @@ public:
     // Starts watching; every earlier watch ends. The message goes to window with a FolderChange.
     bool Start(const std::string& folder, bool subfolders, HWND window, UINT message);
     void Stop() { m_thread.Stop(); }
+    bool Running() const { return m_thread.Running(); }
 
 private:
     WorkerThread m_thread;

@@ -6,6 +6,7 @@
 #include "PhotoGeometry.h"
 #include "PhotoLoader.h"
 #include "PictureChoice.h"
+#include "Unicode.h"
 
 namespace {
 
@@ -99,6 +100,11 @@ void PhotoWindowPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
 void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
     if (files.empty())
         return;
+    const DWORD attributes = GetFileAttributesW(Widen(files.front()).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        m_owner.OnFolderDropped(files.front());
+        return;
+    }
     if (!IsDroppablePicture(files.front())) {
         ShowMessage(window.Handle(), kDropRefusal, MB_OK | MB_ICONEXCLAMATION);
         return;

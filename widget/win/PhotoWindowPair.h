@@ -16,6 +16,8 @@ public:
     virtual void OnPhotoMenu(int16_t button) = 0;
     // A picture file that may be shown was dropped on the photo.
     virtual void OnPictureDropped(const std::string& path) = 0;
+    // A folder was dropped on the photo: its newest photo is shown from now on.
+    virtual void OnFolderDropped(const std::string& folder) = 0;
     // Either window is being closed, or the session ends (no message box may be shown then).
     virtual void OnPhotoUnload(bool sessionEnds) = 0;
     // The current window moved to a monitor of another DPI.
@@ -44,6 +46,8 @@ public:
     // scaled for the current window's monitor (the request's dpi is the pair's). Returns the
     // cache flag afterwards.
     int16_t LoadPhoto(PhotoLoadRequest request);
+    // Whether the windows hold a picture (false after a load failure).
+    bool HasPicture() const { return m_borderless.Picture() != nullptr; }
     // Makes the window chosen by border current, moves it to (left, top) twips and captions it.
     // A place on no monitor is moved onto the nearest monitor's work area.
     void PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption);

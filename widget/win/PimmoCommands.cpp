@@ -1,5 +1,6 @@
 // PimmoModule's modal parts: the wizard and the commands of the context menu.
 #include <functional>
+#include <utility>
 
 #include "AboutBox.h"
 #include "ChoosePicture.h"
@@ -59,6 +60,8 @@ void PimmoModule::RunWizard() {
 void PimmoModule::EndModal() {
     if (m_unloaded && m_modalDepth == 0)
         EndProgram();
+    if (m_modalDepth == 0 && std::exchange(m_folderScanPending, false))
+        StartFolder();
 }
 
 void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
@@ -97,6 +100,7 @@ void PimmoModule::OpenPicture(HWND holder) {
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
+    StartFolder();  // a file chosen leaves the folder
 }
 
 // "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
@@ -110,11 +114,16 @@ void PimmoModule::Quit(HWND holder) {
 void PimmoModule::ShowOptions() {
     m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
     PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Options);
+    const SettingRecord before = Setting();
     if (dialog.Run(m_instance, CurrentPhotoWindow())) {
         Setting() = dialog.Setting();
+        if (Setting().PictureFolder != before.PictureFolder || Setting().PictureOrder != before.PictureOrder ||
+            Setting().PictureSubfolders != before.PictureSubfolders)
+            m_session->ForgetFolder();
         SaveSetting(true, UnsavedChange::Options, CurrentPhotoWindow());
         LoadPhoto();
         PlacePhotoWindow();
+        m_folderScanPending = true;  // the folder's photo follows the dialog (EndModal)
     }
     ShowPhotoWindow();
 }

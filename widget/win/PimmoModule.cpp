@@ -156,7 +156,9 @@ void PimmoModule::OnPhotoDpiChanged() {
 }
 
 std::string PimmoModule::PhotoTooltipText() {
-    return AgeTooltipText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
+    const std::string folder = m_session->FolderTooltip();
+    return AgeTooltipText(Setting().PimmoName, Setting().PimmoBirthDay, Today()) +
+           (folder.empty() ? "" : "\r\n" + folder);
 }
 
 // A widget runs for days: its caption counts today, and a new day's anniversary is announced
@@ -166,6 +168,10 @@ void PimmoModule::OnDayMayHaveChanged() {
     m_dayWatch = change.watch;
     if (change.captionChanges)
         m_pair.SetCaption(AgeCaption());
+    // Today's photo of "one a day", or another try at a folder that could not be reached.
+    if (UsesPictureFolder(Setting()) &&
+        (DailyPhotoIsDue(Setting(), Today()) || m_session->Folder().status == FolderStatus::Unreachable))
+        StartFolder();
     if (!change.message.empty())
         ShowMessage(CurrentPhotoWindow(), change.message, MB_OK);
 }
@@ -179,6 +185,7 @@ void PimmoModule::RunEditMode() {
         RunWizard();
     else
         NewSetting();
+    ChooseFolderPhotoNow();
     ReleaseStartLock(nullptr, SaveSetting(false, UnsavedChange::Options, nullptr));
     EndProgram();
 }
@@ -201,6 +208,7 @@ int PimmoModule::RunShowMode() {
     m_pair.AddTooltips();
     m_dayWatch = StartDayWatch(Today());
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
+    StartFolder();                 // the cached photo is on the screen; the folder's may follow
     AnniversaryMessage();
     return RunMessageLoop();
 }

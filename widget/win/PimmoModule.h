@@ -10,6 +10,7 @@
 #include "ContextMenu.h"
 #include "DayRollover.h"
 #include "DesktopWatch.h"
+#include "FolderWatch.h"
 #include "OptionsDialogHost.h"
 #include "PhotoWindowPair.h"
 #include "PimmoSession.h"
@@ -74,14 +75,27 @@ private:
 
     void OnPhotoMenu(int16_t button) override;
     void OnPictureDropped(const std::string& path) override;
+    void OnFolderDropped(const std::string& folder) override;
     void OnPhotoUnload(bool sessionEnds) override;
     void OnPhotoDpiChanged() override;
     std::string PhotoTooltipText() override;
     void OnDayMayHaveChanged() override;
     void OnDisplayChanged() override;
+    void OnDevicesChanged() override;
+    void OnFolderScanned(WPARAM scanNumber) override;
+    void OnFolderChanged(WPARAM change) override;
     int16_t MenuBorder() const override { return m_pair.CurrentBorder(); }
     void RunMenuCommand(MenuCommand command, HWND holder) override;
     void OnPictureChosen(HWND dialog, const std::string& picture) override;
+
+    // The photo folder (PimmoFolder.cpp). Scans the setting's folder off the window's thread and,
+    // for the newest photo, watches it; for one file, stops watching.
+    void StartFolder();
+    // The edit mode's choice: the folder scanned at once, so that PictureFile names its photo.
+    void ChooseFolderPhotoNow();
+    // The scan's choice into the windows, saved; a photo that cannot be loaded (broken,
+    // truncated) is passed over for the next one of the scan.
+    void ShowFolderScan(PictureFolderScan scan);
 
     // The options dialog as the wizard of a new or edited setting.
     void RunWizard();
@@ -103,6 +117,10 @@ private:
     // The running widget follows the date and the monitors.
     DesktopWatch m_desktop{*this};
     DayWatch m_dayWatch;
+    FolderScanJob m_folderScan;
+    FolderWatch m_folderWatch;
+    // A scan's result came while a dialog edited a copy of the record: scan again after it.
+    bool m_folderScanPending = false;
     // Whether the photo windows stand at the setting's place (set by PlacePhotoWindow).
     bool m_windowsPlaced = false;
     // How many modal dialogs or menus of the widget are open: the session may end inside one.

@@ -1,6 +1,7 @@
 #include "PimmoOptionDialog.h"
 
 #include "CalendarDate.h"
+#include "ChooseFolder.h"
 #include "ChoosePicture.h"
 #include "CommonControls.h"
 #include "MessageBox.h"
@@ -25,6 +26,8 @@ int ControlId(OptionsControl control) {
             return IDC_PimmoPictureSize;
         case OptionsControl::CommandSelectPicture:
             return IDC_CommandSelectPicture;
+        case OptionsControl::CommandSelectFolder:
+            return IDC_CommandSelectFolder;
         case OptionsControl::None:
             break;
     }
@@ -59,6 +62,9 @@ void PimmoOptionDialog::ShowForm(const OptionsForm& form) {
     ShowList(Item(IDC_PimmoStretchMode), form.PimmoStretchMode);
     ShowCombo(Item(IDC_PimmoPictureSize), form.PimmoPictureSize);
     SetItemText(IDC_LabelPictureFile, form.LabelPictureFile);
+    SetItemText(IDC_LabelPictureFolder, form.LabelPictureFolder);
+    ShowList(Item(IDC_PimmoPictureOrder), form.PimmoPictureOrder);
+    ShowCheck(Item(IDC_PimmoPictureSubfolders), form.PimmoPictureSubfolders);
     ShowItem(IDC_CommandOK, form.CommandOKVisible);
     ShowItem(IDC_CommandCancel, form.CommandCancelVisible);
     ShowItem(IDC_CommandSelectPicture, form.CommandSelectPictureVisible);
@@ -75,6 +81,8 @@ OptionsForm PimmoOptionDialog::ReadForm() const {
     form.PimmoIsPhotoStretch = ReadCheck(Item(IDC_PimmoIsPhotoStretch));
     form.PimmoStretchMode.selected = SelectedEntry(Item(IDC_PimmoStretchMode));
     form.PimmoPictureSize.text = ItemText(IDC_PimmoPictureSize);
+    form.PimmoPictureOrder.selected = SelectedEntry(Item(IDC_PimmoPictureOrder));
+    form.PimmoPictureSubfolders = ReadCheck(Item(IDC_PimmoPictureSubfolders));
     UpdateSizeControls(form);
     return form;
 }
@@ -87,6 +95,7 @@ bool PimmoOptionDialog::OnCommand(int id, int code) {
             OnStretchClicked();
             return true;
         case IDC_PimmoIsTopMost:
+        case IDC_PimmoPictureSubfolders:
             ShowCheck(Item(id), NextCheckState(ReadCheck(Item(id))));
             return true;
         case IDC_CommandOK:
@@ -100,6 +109,9 @@ bool PimmoOptionDialog::OnCommand(int id, int code) {
             return true;
         case IDC_CommandSelectPicture:
             OnSelectPicture();
+            return true;
+        case IDC_CommandSelectFolder:
+            OnSelectFolder();
             return true;
         default:
             // Enter and Esc do nothing: neither OK nor ｷｬﾝｾﾙ is the window's default or cancel button.
@@ -144,6 +156,21 @@ void PimmoOptionDialog::OnSelectPicture() {
     TakePicture(m_setting, picture);
     m_host.OnPictureChosen(Handle(), picture);
     SetItemText(IDC_LabelPictureFile, PictureFileLabel(m_setting.PictureFile));
+    if (picture.empty())
+        return;
+    // A file chosen is the one file shown: the folder is left.
+    m_loaded.PictureFolder.clear();
+    SetItemText(IDC_LabelPictureFolder, PictureFolderLabel(m_loaded.PictureFolder));
+    SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, 0, 0);
+}
+
+// The folder is stored with "OK" or "設定完了", with the order the list then shows.
+void PimmoOptionDialog::OnSelectFolder() {
+    OptionsForm form = ReadForm();
+    TakeChosenFolder(form, ChoosePictureFolder(Handle(), form.PictureFolder));
+    m_loaded.PictureFolder = form.PictureFolder;
+    SetItemText(IDC_LabelPictureFolder, form.LabelPictureFolder);
+    SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, static_cast<WPARAM>(form.PimmoPictureOrder.selected), 0);
 }
 
 bool PimmoOptionDialog::Accepted(const ApplyResult& result) {

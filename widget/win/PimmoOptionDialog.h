@@ -35,6 +35,7 @@ private:
     void OnOK();
     void OnNext();
     void OnSelectPicture();
+    void OnSelectFolder();
     // Shows a refusal and puts the focus on the control it names; true when stored.
     bool Accepted(const ApplyResult& result);
 

@@ -37,3 +37,8 @@
 #define IDC_CommandOK 1021
 #define IDC_CommandCancel 1022
 #define IDC_CommandNext 1023
+#define IDC_CommandSelectFolder 1024
+#define IDC_PimmoPictureOrder 1025
+#define IDC_PimmoPictureSubfolders 1026
+#define IDC_LabelPictureOrder 1027
+#define IDC_LabelPictureFolder 1028

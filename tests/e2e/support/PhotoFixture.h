@@ -2,6 +2,7 @@
 // A widget serving setting 3 from a fresh program folder, with its pictures made on the spot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -33,10 +34,13 @@ protected:
             {"StretchMode", "2"},
             {"IsStretchBmpCashed", "0"},
         };
-        for (const auto& [key, value] : changes)
-            for (auto& entry : values)
-                if (entry.first == key)
-                    entry.second = value;
+        for (const auto& [key, value] : changes) {
+            auto entry = std::find_if(values.begin(), values.end(), [&](const auto& e) { return e.first == key; });
+            if (entry == values.end())
+                values.emplace_back(key, value);  // a key the older layout lacks comes last
+            else
+                entry->second = value;
+        }
         WriteSection(m_folder.ProfilePath(), kSection, values);
     }
 

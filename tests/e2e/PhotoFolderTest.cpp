@@ -1,0 +1,117 @@
+// A setting that shows a folder's photos: the newest, followed as the folder fills; a folder
+// gone keeps the last photo; the options show and store where the photos come from; a setting
+// of the older layout stays byte for byte as it was.
+#include "../../widget/win/resource.h"
+#include "OptionsDriver.h"
+#include "PhotoFixture.h"
+
+using namespace photo_e2e;
+using namespace photo_test;
+using namespace options_e2e;
+
+namespace {
+
+const std::initializer_list<UINT> kOption = {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
+
+// A JPEG of w x h taken at the Exif date ("YYYY:MM:DD HH:MM:SS").
+std::string TakenJpeg(int w, int h, const std::string& taken) {
+    const std::string jpeg = QuadrantJpeg(w, h);
+    return jpeg.substr(0, 2) + ExifSegment(1, false, 3, taken) + jpeg.substr(2);
+}
+
+SIZE BmpSize(const std::string& bytes) {
+    auto at = [&](size_t i) { return static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8; };
+    return bytes.size() < 26 ? SIZE{} : SIZE{at(18), at(22)};
+}
+
+class PhotoFolder : public PhotoWidget {
+protected:
+    std::wstring Photos() const { return m_folder.File(L"photos"); }
+    std::wstring Photo(const wchar_t* name) const { return Photos() + L"\\" + name; }
+    SIZE CacheSize() const { return BmpSize(e2e::ReadFileBytes(m_folder.File(L"pmCache3.bmp"))); }
+    bool WaitInnerSize(HWND window, SIZE size, DWORD timeoutMs = e2e::kWindowTimeoutMs) {
+        return e2e::WaitUntil(
+            [&] {
+                SIZE now = Size(InnerRect(window));
+                return now.cx == size.cx && now.cy == size.cy;
+            },
+            timeoutMs);
+    }
+    void WriteFolderSetting(const char* order, const char* subfolders) {
+        WriteSetting({{"PictureFile", Utf8(Photo(L"a.jpg"))},
+                      {"IsStretched", "1"},
+                      {"PictureFolder", Utf8(Photos())},
+                      {"PictureOrder", order},
+                      {"PictureSubfolders", subfolders}});
+    }
+};
+
+TEST_F(PhotoFolder, TheNewestPhotoFollowsTheFolderAndAFolderGoneKeepsTheLast) {
+    ASSERT_TRUE(CreateDirectoryW(Photos().c_str(), nullptr));
+    WriteFileBytes(Photo(L"a.jpg"), TakenJpeg(640, 480, "2024:01:01 10:00:00"));
+    WriteFileBytes(Photo(L"b.jpg"), TakenJpeg(240, 320, "2024:06:01 10:00:00"));
+    const std::string broken = TakenJpeg(640, 480, "2025:01:01 10:00:00");
+    WriteFileBytes(Photo(L"broken.jpg"), broken.substr(0, broken.size() / 3));
+    WriteFolderSetting("1", "0");
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(WaitInnerSize(window, {120, 160})) << "the newest whole photo, b.jpg, scaled";
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Value("PictureFile") == Utf8(Photo(L"b.jpg")); }));
+    EXPECT_EQ(CacheSize().cx, 120);
+
+    // A newer photo copied in shows within 2 s of being completely written.
+    WriteFileBytes(Photo(L"c.jpg"), TakenJpeg(480, 240, "2024:09:01 10:00:00"));
+    EXPECT_TRUE(WaitInnerSize(window, {160, 80}, 2000)) << "c.jpg did not show within 2 s";
+    EXPECT_TRUE(e2e::WaitUntil([&] { return CacheSize().cy == 80; })) << "the cache follows the shown photo";
+    Close(window);
+    EXPECT_EQ(Value("PictureFile"), Utf8(Photo(L"c.jpg")));
+    EXPECT_EQ(Value("IsStretchBmpCashed"), "1");
+
+    // The folder is gone (a drive unplugged): the last photo stays, from its cache, unasked.
+    ASSERT_TRUE(MoveFileW(Photos().c_str(), m_folder.File(L"away").c_str()));
+    window = Start();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(WaitInnerSize(window, {160, 80}));
+    EXPECT_TRUE(NoMessageBoxFor(1500));
+    EXPECT_EQ(Size(InnerRect(window)).cx, 160);
+    Close(window);
+    EXPECT_EQ(Value("PictureFile"), Utf8(Photo(L"c.jpg")));
+    EXPECT_EQ(Value("PictureFolder"), Utf8(Photos()));
+}
+
+TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
+    ASSERT_TRUE(CreateDirectoryW(Photos().c_str(), nullptr));
+    WriteFileBytes(Photo(L"a.jpg"), TakenJpeg(64, 48, "2024:01:01 10:00:00"));
+    WriteFolderSetting("2", "1");
+    HWND window = Start();
+    ASSERT_TRUE(RunMenu(m_process->Pid(), PhotoControl(window), kOption));
+    HWND dialog = WaitForOptionsDialog(m_process->Pid());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(IsShown(dialog, IDC_CommandSelectFolder));
+    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 3);
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 2), L"フォルダーの写真を毎日ひとつずつ");
+    EXPECT_EQ(SelectedEntry(dialog, IDC_PimmoPictureOrder), 2);
+    EXPECT_TRUE(IsChecked(dialog, IDC_PimmoPictureSubfolders));
+    EXPECT_EQ(e2e::WindowText(e2e::ControlById(dialog, IDC_LabelPictureFolder)), L"フォルダー: " + Photos());
+    EXPECT_EQ(e2e::WindowText(e2e::ControlById(dialog, IDC_LabelPictureFile)), Photo(L"a.jpg"));
+    SelectEntry(dialog, IDC_PimmoPictureOrder, 1);
+    ASSERT_TRUE(e2e::PressButtonId(dialog, IDC_PimmoPictureSubfolders));
+    ASSERT_TRUE(e2e::PressButtonId(dialog, IDC_CommandOK));
+    ASSERT_TRUE(e2e::WaitWindowGone(dialog));
+    Close(window);
+    EXPECT_EQ(Value("PictureFolder"), Utf8(Photos()));
+    EXPECT_EQ(Value("PictureOrder"), "1");
+    EXPECT_EQ(Value("PictureSubfolders"), "0");
+}
+
+TEST_F(PhotoFolder, AnOlderSettingShowsItsOneFileAndKeepsItsBytes) {
+    Picture(L"kid.bmp", QuadrantBmp(64, 48));
+    WriteSetting();
+    const std::string before = e2e::ReadFileBytes(m_folder.ProfilePath());
+    HWND window = Start();
+    EXPECT_TRUE(WaitInnerSize(window, {64, 48}));
+    Close(window);
+    EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before);
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#include "ChooseFolder.h"
+
+#include <shobjidl.h>
+#include <wrl/client.h>
+
+#include "ComApartment.h"
+#include "Unicode.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+void OpenAt(IFileOpenDialog& dialog, const std::string& folder) {
+    ComPtr<IShellItem> item;
+    if (!folder.empty() && SUCCEEDED(SHCreateItemFromParsingName(Widen(folder).c_str(), nullptr, IID_PPV_ARGS(&item))))
+        dialog.SetFolder(item.Get());
+}
+
+}  // namespace
+
+std::string ChoosePictureFolder(HWND owner, const std::string& currentFolder) {
+    if (!EnsureComApartment())
+        return {};
+    ComPtr<IFileOpenDialog> dialog;
+    if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&dialog))))
+        return {};
+    FILEOPENDIALOGOPTIONS options = 0;
+    dialog->GetOptions(&options);
+    dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+    dialog->SetTitle(Widen(kFolderPickerTitle).c_str());
+    OpenAt(*dialog.Get(), currentFolder);
+    ComPtr<IShellItem> chosen;
+    wchar_t* path = nullptr;
+    if (FAILED(dialog->Show(owner)) || FAILED(dialog->GetResult(&chosen)) ||
+        FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path)))
+        return {};
+    std::string folder = Narrow(path);
+    CoTaskMemFree(path);
+    return folder;
+}
