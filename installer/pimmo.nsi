@@ -24,6 +24,7 @@ RequestExecutionLevel user  ; per user needs no elevation; per machine asks for 
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include nsDialogs.nsh
+!include WinVer.nsh
 
 !ifndef BIN_DIR | OUT_FILE | VERSION
     !error "makensis needs -DBIN_DIR=<build folder> -DOUT_FILE=<setup program> -DVERSION=<x.y.z>"
@@ -77,6 +78,7 @@ Page custom InstallModePage InstallModeLeave
 
 !include "${SOURCE_DIR}\installer\pimmo-macros.nsh"
 
+LangString MSG_OldWindows ${LANG_JAPANESE} "${PRODUCT} は Windows 10 と Windows 11 で動作します。$\r$\nこのコンピューターの Windows は古いため、${PRODUCT} をインストールできません。$\r$\nセットアップを終了します。"
 LangString MSG_Running ${LANG_JAPANESE} "${PRODUCT} の写真のウィンドウか ${HOUSE_TITLE} が実行中です。$\r$\nそれぞれを終了してから「再試行」を押してください。"
 
 ; ---------------------------------------------------------------- install
@@ -95,8 +97,8 @@ Section "!${PRODUCT} 本体" SecPrograms
 
     CreateDirectory "$SMPROGRAMS\${PRODUCT}"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}\${HOUSE_TITLE}.lnk" "$INSTDIR\house.exe" "/S" "$INSTDIR\house.exe" 0
-    ; The help is plain text; Windows no longer has a viewer for .hlp files, Notepad shows it.
-    CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} ヘルプ.lnk" "$WINDIR\notepad.exe" '"$INSTDIR\pimmo.hlp"'
+    ; The widget's own viewer (pimmo /H) shows its topics; it touches no setting.
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} ヘルプ.lnk" "$INSTDIR\pimmo.exe" "/H" "$INSTDIR\pimmo.exe" 0
     Call WriteUninstallEntry
 SectionEnd
 
@@ -113,6 +115,13 @@ LangString DESC_Run ${LANG_JAPANESE} "Windows にログオンしたとき、${HO
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
+    ; The programs call functions that only Windows 10 and later have: refuse before anything
+    ; is written (exit code 2, as any setup that stops itself).
+    ${IfNot} ${AtLeastWin10}
+        MessageBox MB_OK|MB_ICONSTOP "$(MSG_OldWindows)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     StrCpy $AllUsers 0
     ${If} $INSTDIR != "$LOCALAPPDATA\Programs\${PRODUCT}"
         StrCpy $GivenDir $INSTDIR

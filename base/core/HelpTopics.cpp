@@ -95,8 +95,12 @@ std::vector<HelpTopic> ParseHelpTopics(std::string_view bytes) {
 }
 
 HelpTopic FindHelpTopic(const std::vector<HelpTopic>& topics, int32_t number) {
-    for (const HelpTopic& topic : topics)
-        if (topic.number == number)
-            return topic;
-    return topics.empty() ? HelpTopic{} : topics.front();
+    return topics.empty() ? HelpTopic{} : topics[FindHelpTopicIndex(topics, number)];
+}
+
+size_t FindHelpTopicIndex(const std::vector<HelpTopic>& topics, int32_t number) {
+    for (size_t i = 0; i < topics.size(); ++i)
+        if (topics[i].number == number)
+            return i;
+    return 0;
 }

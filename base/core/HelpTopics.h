@@ -34,3 +34,5 @@ std::vector<HelpTopic> ParseHelpTopics(std::string_view bytes);
 // The topic to show for a context number: the first topic with that number; when the file has
 // none, the first topic of the file (where a reader starts anyway); an empty topic for an empty file.
 HelpTopic FindHelpTopic(const std::vector<HelpTopic>& topics, int32_t number);
+// Where that topic stands in topics (0 for an empty list).
+size_t FindHelpTopicIndex(const std::vector<HelpTopic>& topics, int32_t number);

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "BaseResource.h"
-#include "Dialog.h"
 #include "HelpText.h"
+#include "HelpViewerDialog.h"
 #include "Unicode.h"
 #include "UniqueHandles_win.h"
 
@@ -57,30 +57,6 @@ std::string DecodeHelpBytes(const std::string& bytes, HelpFormat format) {
     return {};
 }
 
-class HelpViewerDialog : public Dialog {
-public:
-    HelpViewerDialog(std::string caption, const std::wstring& text) : m_caption(std::move(caption)), m_text(text) {}
-
-private:
-    BOOL OnInitDialog() override {
-        SetWindowTextW(Handle(), Widen(m_caption).c_str());
-        SetDlgItemTextW(Handle(), IDC_HELPTEXT, m_text.c_str());
-        SetFocus(Item(IDOK));
-        return FALSE;
-    }
-
-    bool OnCommand(int id, int) override {
-        if (id == IDOK || id == IDCANCEL) {
-            End(id);
-            return true;
-        }
-        return false;
-    }
-
-    std::string m_caption;
-    const std::wstring& m_text;
-};
-
 }  // namespace
 
 HelpFileText ReadHelpFile(const std::wstring& path) {
@@ -96,6 +72,14 @@ HelpFileText ReadHelpFile(const std::wstring& path) {
 }
 
 void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text) {
-    HelpViewerDialog viewer(caption, text);
+    ShowHelpTopics(instance, owner, caption, {HelpTopic{0, {}, Narrow(text)}}, 0);
+}
+
+void ShowHelpTopics(HINSTANCE instance,
+                    HWND owner,
+                    const std::string& caption,
+                    const std::vector<HelpTopic>& topics,
+                    size_t first) {
+    HelpViewerDialog viewer(caption, topics, first);
     viewer.RunModal(instance, IDD_HELPVIEW, owner);
 }

@@ -5,6 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "HelpTopics.h"
 
 enum class HelpFileError { Missing, Unreadable };
 
@@ -18,3 +21,12 @@ HelpFileText ReadHelpFile(const std::wstring& path);
 
 // Shows the text in the viewer, captioned caption, owned by owner, until the user closes it.
 void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text);
+
+// Shows the topics in the viewer from topics[first] on, each captioned by its title (caption
+// when it has none), owned by owner, until the user closes it. The user moves between them in
+// the viewer's topic list and finds words across them.
+void ShowHelpTopics(HINSTANCE instance,
+                    HWND owner,
+                    const std::string& caption,
+                    const std::vector<HelpTopic>& topics,
+                    size_t first);

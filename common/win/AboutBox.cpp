@@ -53,7 +53,7 @@ private:
         m_productFont = MakeFont(Handle(), kProductPoints, FW_BOLD, kProductFace);
         m_textFont = MakeFont(Handle(), kTextPoints, FW_NORMAL, kTextFace);
         SendDlgItemMessageW(Handle(), IDC_ABOUT_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(m_productFont.Get()), 0);
-        for (int id : {IDC_ABOUT_VERSION, IDC_ABOUT_RIGHTS, IDC_ABOUT_CONTACT})
+        for (int id : {IDC_ABOUT_VERSION, IDC_ABOUT_RIGHTS})
             SendDlgItemMessageW(Handle(), id, WM_SETFONT, reinterpret_cast<WPARAM>(m_textFont.Get()), 0);
     }
 

@@ -1,6 +1,5 @@
 #include "HelpRelatedLibrary.h"
 
-#include "HelpText.h"
 #include "HelpTopics.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
@@ -24,9 +23,8 @@ void ShowHelpTopic(HINSTANCE instance, HWND owner, const std::string& helpFileNa
         ShowMessage(owner, std::string(text) + "\r\n" + path, MB_ICONEXCLAMATION | MB_OK);
         return;
     }
-    const HelpTopic topic = FindHelpTopic(ParseHelpTopics(Narrow(file.text)), context);
-    const std::string caption = topic.title.empty() ? ProgramTitle() + kCaptionSuffix : topic.title;
-    ShowHelpText(instance, owner, caption, Widen(PrepareHelpText(topic.text)));
+    const std::vector<HelpTopic> topics = ParseHelpTopics(Narrow(file.text));
+    ShowHelpTopics(instance, owner, ProgramTitle() + kCaptionSuffix, topics, FindHelpTopicIndex(topics, context));
 }
 
 }  // namespace HelpRelatedLibrary

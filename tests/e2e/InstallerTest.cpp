@@ -80,6 +80,11 @@ std::wstring VersionString(const std::wstring& exe, const std::wstring& name) {
     return value;
 }
 
+// Windows 7 (a copy of the prefix set to it) is refused before the setup writes anything.
+TEST(InstallerOldWindows, RefusesWindows7BeforeItChangesAnything) {
+    EXPECT_EQ(SetupInOldWindows("win7"), "6.1.7601 2 nothing");
+}
+
 TEST(InstallerDistribution, SetupProgramCarriesItsVersionRecord) {
     const struct {
         const wchar_t* name;

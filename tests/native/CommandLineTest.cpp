@@ -36,6 +36,13 @@ TEST(WidgetCommandLine, RefusesANumberThatIsNoSixteenBitInteger) {
         EXPECT_FALSE(ParseWidgetCommand(arguments)) << arguments;
 }
 
+TEST(WidgetCommandLine, OnlyTheHelpSwitchOpensTheHelp) {
+    for (const char* arguments : {"/H", "/h", "/H3", "/help"})
+        EXPECT_TRUE(IsHelpCommand(arguments)) << arguments;
+    for (const char* arguments : {"", "/S3", "H", "/", " /H", "/I"})
+        EXPECT_FALSE(IsHelpCommand(arguments)) << arguments;
+}
+
 TEST(WidgetCommandLine, ArgumentTextFollowsTheProgramName) {
     const struct {
         const char* commandLine;

@@ -18,6 +18,10 @@ std::string_view ArgumentText(std::string_view commandLine) {
     return commandLine.substr(i);
 }
 
+bool IsHelpCommand(std::string_view arguments) {
+    return UpperAscii(arguments.substr(0, 2)) == "/H";
+}
+
 std::optional<WidgetCommand> ParseWidgetCommand(std::string_view arguments) {
     WidgetCommand command;
     command.switchText = UpperAscii(arguments.substr(0, 2));

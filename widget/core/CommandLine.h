@@ -1,5 +1,5 @@
 #pragma once
-// The widget's command line: "/S"n, "/I"n, "/D"n or nothing; the switch letter in either case.
+// The widget's command line: "/S"n, "/I"n, "/D"n, "/H" or nothing; the switch letter in either case.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +17,10 @@ struct WidgetCommand {
 // and the blanks that follow it. A quoted program name ends at its closing quote, whether or
 // not a blank follows it.
 std::string_view ArgumentText(std::string_view commandLine);
+
+// "/H" (whatever follows it): only the help, at the widget's topic; no setting is touched. It
+// comes before every other reading of the command line, which it leaves as it was.
+bool IsHelpCommand(std::string_view arguments);
 
 // nullopt when the text behind "/S", "/I" or "/D" is no 16-bit number.
 std::optional<WidgetCommand> ParseWidgetCommand(std::string_view arguments);

@@ -14,6 +14,15 @@ constexpr DWORD kBorderlessExStyle = WS_EX_TOOLWINDOW;  // no taskbar button
 constexpr DWORD kBorderedStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kBorderedExStyle = WS_EX_APPWINDOW;
 constexpr int kInitialSize = 100;
+// The edge of a frameless photo in high contrast, in pixels at 96 DPI.
+constexpr int kHighContrastEdge = 2;
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
 
 bool RegisterPhotoClasses(HINSTANCE instance) {
     WindowClass frame{nullptr, CS_DBLCLKS, LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIMMO)),
@@ -100,7 +109,21 @@ void PhotoControl::Paint() {
     RECT below{0, height, width, area.bottom};
     FillRect(dc, &right, face);
     FillRect(dc, &below, face);
+    if (m_owner.FrameKind() == PhotoWindow::Frame::Borderless && HighContrastOn())
+        PaintHighContrastEdge(dc, area);
     EndPaint(Handle(), &paint);
+}
+
+// In high contrast a frameless photo could melt into the desktop: it gets an edge in the
+// system's window-frame colour, as a framed window has, drawn over the photo's outer pixels so
+// that the window keeps its size.
+void PhotoControl::PaintHighContrastEdge(HDC dc, RECT area) const {
+    const int edge = MulDiv(kHighContrastEdge, static_cast<int>(GetDpiForWindow(Handle())), USER_DEFAULT_SCREEN_DPI);
+    HBRUSH frame = GetSysColorBrush(COLOR_WINDOWFRAME);
+    for (int i = 0; i < edge && area.right > area.left && area.bottom > area.top; ++i) {
+        FrameRect(dc, &area, frame);
+        InflateRect(&area, -1, -1);
+    }
 }
 
 bool PhotoWindow::Create(HINSTANCE instance) {
@@ -207,6 +230,10 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             m_events.OnUnload(*this, false);
             return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:  // a high-contrast theme turned on or off: colours and edge anew
+            InvalidateRect(m_photo.Handle(), nullptr, FALSE);
+            return DefaultHandling(message, wParam, lParam);
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

@@ -50,6 +50,7 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
+    void PaintHighContrastEdge(HDC dc, RECT area) const;
     void OnDropFiles(HDROP drop);
 
     PhotoWindow& m_owner;

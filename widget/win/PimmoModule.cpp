@@ -5,6 +5,7 @@
 #include "CallbackGuard.h"
 #include "CommandLine.h"
 #include "ContextMenu.h"
+#include "HelpRelatedLibrary.h"
 #include "MessageBox.h"
 #include "PictureChoice.h"
 #include "ProgramLocation.h"
@@ -215,6 +216,10 @@ int PimmoModule::RunMessageLoop() {
 
 int PimmoModule::Main(std::wstring_view commandLine) {
     std::string arguments(ArgumentText(Narrow(commandLine)));
+    if (IsHelpCommand(arguments)) {  // the Start menu's help: no setting, no profile, no lock
+        HelpRelatedLibrary::ShowHelpTopic(m_instance, nullptr, "pimmo.hlp", 0);
+        return static_cast<int>(ExitCode::Done);
+    }
     std::optional<WidgetCommand> command = ParseWidgetCommand(arguments);
     if (!command) {
         ShowMessage(nullptr, BadSettingNumberMessage(arguments), MB_OK | MB_ICONSTOP);

@@ -81,6 +81,27 @@ std::optional<DWORD> RunToEnd(const std::wstring& exe, const std::wstring& argum
     return process.WaitExit(kSetupTimeoutMs);
 }
 
+std::optional<std::string> SetupInOldWindows(const std::string& version) {
+    TempFolder temp;
+    const std::wstring result = temp.File(L"result.txt");
+    std::string prefix = UnixPathOf(L"C:\\");  // <prefix>/dosdevices/c:/
+    prefix = prefix.substr(0, prefix.find("/dosdevices/"));
+    const std::string command = "Z:\\bin\\sh " PIMMO_E2E_SUPPORT_DIR "/old-windows-setup \"" + prefix + "\" " +
+                                version + " \"" + UnixPathOf(SetupProgram()) + "\" \"" + UnixPathOf(result) + "\"";
+    std::wstring commandLine(command.begin(), command.end());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return std::nullopt;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);  // a Unix program's handle does not wait for its end: the result file tells
+    if (!WaitUntil([&] { return FileExists(result); }, 3 * kSetupTimeoutMs))
+        return std::nullopt;
+    std::string text = ReadFileBytes(result);
+    return text.substr(0, text.find('\n'));
+}
+
 std::optional<std::wstring> ReadUserString(const std::wstring& key, const std::wstring& name) {
     return ReadString(HKEY_CURRENT_USER, key, name);
 }

@@ -41,6 +41,11 @@ std::wstring AppDataPimmo();
 std::vector<DWORD> ProcessesOf(const std::wstring& exePath);
 void EndProcessesOf(const std::wstring& exePath);
 
+// Runs the silent setup in a throwaway copy of the prefix that reports the Windows version given
+// as winecfg names it ("win7"): "<version the copy reports> <exit code> <what it installed>",
+// or nullopt when the copy did not report back in time.
+std::optional<std::string> SetupInOldWindows(const std::string& version);
+
 // Removes whatever an installation left: uninstall entries, Run value, shortcuts.
 void RemoveInstallTraces();
 
