@@ -73,6 +73,7 @@ private:
     [[noreturn]] static void EndProgram(ExitCode code = ExitCode::Done);
 
     void OnPhotoMenu(int16_t button) override;
+    void OnPhotoMenuKey(POINT at) override;
     void OnPictureDropped(const std::string& path) override;
     void OnPhotoUnload(bool sessionEnds) override;
     void OnPhotoDpiChanged() override;
