@@ -117,7 +117,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         return m_system->get_accDefaultAction(child, action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override { return m_system->accSelect(flags, child); }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+        return m_system->accSelect(flags, child);
+    }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {
         return m_system->accLocation(left, top, width, height, child);
     }
@@ -127,9 +129,7 @@ public:
     HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
         return m_system->accHitTest(left, top, child);
     }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return m_system->accDoDefaultAction(child);
-    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override { return m_system->accDoDefaultAction(child); }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return m_system->put_accName(child, name);
     }

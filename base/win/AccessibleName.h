@@ -13,7 +13,11 @@ using AccessibleText = std::function<std::wstring()>;
 // The answer to WM_GETOBJECT for the window's client object, named by name and described by
 // description (an empty function keeps the system's own text); 0 for any other object, which
 // leaves it to the system.
-LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleText name, AccessibleText description);
+LRESULT AnswerAccessibleObject(HWND window,
+                               WPARAM wParam,
+                               LPARAM lParam,
+                               AccessibleText name,
+                               AccessibleText description);
 
 // Gives a control of another class (a dialog's edit, list or button) this accessible name for
 // as long as it exists.

@@ -1,12 +1,11 @@
-// What a screen reader hears: names read through the platform's accessibility interface, in this
-// process, while each window is up (Wine cannot hand these objects to another process).
+// What a screen reader hears, read through the platform's accessibility interface in this
+// process while each window is up (Wine cannot hand these objects to another process).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <oleacc.h>
 
-#include <functional>
 #include <map>
 
 #include "../../widget/win/resource.h"
@@ -22,35 +21,30 @@ namespace {
 
 std::wstring Read(HWND window, bool description = false) {
     ComPtr<IAccessible> object;
-    VARIANT self{};
-    self.vt = VT_I4, self.lVal = CHILDID_SELF;
+    VARIANT self{.vt = VT_I4};  // CHILDID_SELF
     BSTR text = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                             reinterpret_cast<void**>(object.GetAddressOf()))))
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), &object)))
         description ? object->get_accDescription(self, &text) : object->get_accName(self, &text);
     std::wstring result = text ? text : L"";
     SysFreeString(text);
     return result;
 }
 
-// The visible controls' names by id, the focus (key 0) and the tab order (keys from -100 down) of
-// the dialog that show runs on this thread; read by a timer of the dialog's loop, which then ends it.
-std::map<int, std::wstring> SeenWhileShown(const std::function<void()>& show) {
+// Runs show, which shows a dialog on this thread; a timer of its loop reads the visible
+// controls' names by id, ends it and returns the names with the tab order from the focus (key 0).
+std::map<int, std::wstring> Seen(const std::function<void()>& show) {
     static std::map<int, std::wstring> seen;
     seen.clear();
     const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
-        for (; dialog && GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId();)
-            dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr);
+        HWND dialog = GetActiveWindow(), item = GetFocus();
         if (!dialog || !seen.empty())
             return;
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (IsWindowVisible(child))
-                seen[GetDlgCtrlID(child)] = Read(child);
-        seen[0] = std::to_wstring(GetDlgCtrlID(GetFocus()));
-        HWND item = GetFocus();
-        for (int i = -100; i > -120 && (item = GetNextDlgTabItem(dialog, item, FALSE)) != GetFocus(); --i)
-            seen[i] = std::to_wstring(GetDlgCtrlID(item));
+            if (IsWindowVisible(child) && (seen[GetDlgCtrlID(child)] = Read(child)).empty())
+                ADD_FAILURE() << "control " << GetDlgCtrlID(child) << " has no name";
+        seen[0] = std::to_wstring(GetDlgCtrlID(item));
+        while ((item = GetNextDlgTabItem(dialog, item, FALSE)) != GetFocus() && seen[0].size() < 100)
+            seen[0] += L" " + std::to_wstring(GetDlgCtrlID(item));
         EndDialog(dialog, IDCANCEL);
     });
     show();
@@ -58,18 +52,7 @@ std::map<int, std::wstring> SeenWhileShown(const std::function<void()>& show) {
     return seen;
 }
 
-// Every control named; returns the tab order from the focus on.
-std::wstring ExpectNamed(const std::map<int, std::wstring>& seen) {
-    EXPECT_FALSE(seen.empty()) << "the window did not show";
-    std::wstring order = seen.empty() ? L"" : seen.at(0);
-    for (int i = -100; seen.count(i); --i)
-        order += L" " + seen.at(i);
-    for (const auto& [id, name] : seen)
-        EXPECT_TRUE(id <= -100 || id == 0 || !name.empty()) << "control " << id;
-    return order;
-}
-
-// A program of the build beside this one's folder, for its resources only: its code never runs here.
+// A program of the build, for its resources only: its code never runs here.
 HMODULE Program(const std::wstring& path) {
     wchar_t self[MAX_PATH] = {};
     const std::wstring folder(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
@@ -92,24 +75,22 @@ struct NoOwner : OptionsDialogHost, PimmoHouseModule::HouseFormOwner, PhotoWindo
 
 TEST(AccessibleNames, EveryDialogControlIsNamedByItsLabelAndTabsInReadingOrder) {
     HMODULE pimmo = Program(L"widget\\pimmo.exe"), house = Program(L"manager\\house.exe");
-    SettingRecord setting = NewSettingRecord({2020, 5, 1});
     for (OptionsMode mode : {OptionsMode::Options, OptionsMode::Wizard}) {
-        auto seen = SeenWhileShown([&] { PimmoOptionDialog(setting, owner, mode).Run(pimmo, nullptr); });
-        EXPECT_EQ(ExpectNamed(seen), mode == OptionsMode::Options ? L"1002 1004 1006 1008 1011 1012 1021 1022"
-                                                                  : L"1002 1004 1006 1008 1011 1012 1020 1023");
+        auto seen = Seen([&] { PimmoOptionDialog(NewSettingRecord({2020, 5, 1}), owner, mode).Run(pimmo, nullptr); });
+        EXPECT_EQ(seen[0], mode == OptionsMode::Options ? L"1002 1004 1006 1008 1011 1012 1021 1022"
+                                                        : L"1002 1004 1006 1008 1011 1012 1020 1023");
         EXPECT_EQ(seen[IDC_PimmoName] + L"/" + seen[IDC_PimmoBirthMonth] + L"/" + seen[IDC_PimmoPictureSize],
                   L"Pimmoの名前/Pimmoの誕生日 月/ピクセルになるようにする");
     }
     SettingList list;
-    auto seen = SeenWhileShown([&] { PimmoHouseModule::PimmoHouseForm(owner, "C:\\none.ini", list).Run(house); });
-    EXPECT_EQ(ExpectNamed(seen), L"1006 1001 1002 1003 1004 1005") << "the list first, then the buttons";
+    auto seen = Seen([&] { PimmoHouseModule::PimmoHouseForm(owner, "C:\\none.ini", list).Run(house); });
+    EXPECT_EQ(seen[0], L"1006 1001 1002 1003 1004 1005") << "the list first, then the buttons";
     EXPECT_EQ(seen[1006], L"設定の一覧");
     ASSERT_TRUE(Pruvo::InitListViewControls());
     Pruvo::CheckerApp app(Program(L"checker\\pruvo.exe"), L"C:\\none.ini");
-    seen = SeenWhileShown([&] { Pruvo::CheckerDialog(app).RunModal(app.Instance(), 102, nullptr); });
-    ExpectNamed(seen);
-    EXPECT_EQ(seen[1015], L"ランタイムライブラリ情報");
-    ExpectNamed(SeenWhileShown([&] { ShowAboutBox(pimmo, nullptr); }));
+    EXPECT_EQ(Seen([&] { Pruvo::CheckerDialog(app).RunModal(app.Instance(), 102, nullptr); })[1015],
+              L"ランタイムライブラリ情報");
+    EXPECT_EQ(Seen([&] { ShowAboutBox(pimmo, nullptr); })[1201], L"Pimmo for Windows") << "the icon";
 }
 
 TEST(AccessibleNames, ThePhotoIsNamedByItsCaptionAndDescribedByItsTooltip) {
@@ -117,8 +98,8 @@ TEST(AccessibleNames, ThePhotoIsNamedByItsCaptionAndDescribedByItsTooltip) {
         PhotoWindow window(frame, owner);
         ASSERT_TRUE(window.Create(GetModuleHandleW(nullptr)));
         window.SetCaption("たろうが生まれてから今日で101日");
-        EXPECT_EQ(Read(window.Handle()), L"たろうが生まれてから今日で101日");
-        EXPECT_EQ(Read(window.Handle(), true), L"生まれてから101日");
+        EXPECT_EQ(Read(window.Handle()) + L"/" + Read(window.Handle(), true),
+                  L"たろうが生まれてから今日で101日/生まれてから101日");
     }
 }
 

@@ -80,11 +80,6 @@ bool WaitWindowGone(HWND window, DWORD timeoutMs = kWindowTimeoutMs);
 // Rows of a report-style list view in another process, one vector of column texts each.
 std::vector<std::vector<std::wstring>> ListViewRows(HWND listView, int columns);
 
-// Real X input, as a user gives it: xdotool on the run's display with these arguments ("key
-// shift+F10", "mousemove --sync 10 20 click 1"). Wine cannot wait for a Unix process: it runs
-// under a time-out of its own, and the test waits for what the input does.
-bool XInput(const std::wstring& arguments);
-
 // Polls a condition every 50 ms until it holds or the time-out passes.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kWindowTimeoutMs);
 

@@ -30,19 +30,6 @@ std::wstring BinDir() {
     return HostPathToWindows(PIMMO_BIN_DIR);
 }
 
-bool XInput(const std::wstring& arguments) {
-    std::wstring command = L"timeout 10 /usr/bin/xdotool " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(L"Z:\\usr\\bin\\timeout", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
-        return false;
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return true;
-}
-
 ProgramFolder::ProgramFolder() {
     const std::wstring bin = BinDir();
     CopyOrThrow(bin + L"\\widget\\pimmo.exe", Exe(L"pimmo.exe"));
