@@ -1,5 +1,6 @@
 #include "CheckerDialog.h"
 
+#include "AccessibleName.h"
 #include "CheckerColumns.h"
 #include "CheckerHelp.h"
 #include "CheckerTexts.h"
@@ -15,6 +16,7 @@ namespace Pruvo {
 
 BOOL CheckerDialog::OnInitDialog() {
     SetIcons();
+    NameControlsByLabels(Handle());  // the list by its label above it
     HWND list = Item(IDC_LIST1);
     InsertListColumn(list, 0, "ランタイム名", 100);
     InsertListColumn(list, 1, "状態", 100);

@@ -1,5 +1,6 @@
 #include "DllInfoDialog.h"
 
+#include "AccessibleName.h"
 #include "CheckerColumns.h"
 #include "CheckerTexts.h"
 #include "ListView.h"
@@ -9,6 +10,7 @@ namespace Pruvo {
 
 BOOL DllInfoDialog::OnInitDialog() {
     SetItemText(IDC_HEADING, m_runtimeName);
+    NameControlsByLabels(Handle());  // the list by its heading, the runtime's name
     HWND list = Item(IDC_LIST2);
     InsertListColumn(list, 0, "DLL名", 105);
     InsertListColumn(list, 1, "ファイルのパス", 250);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "AccessibleName.h"
 #include "CommonResource.h"
 #include "Dialog.h"
 #include "ProgramVersion.h"
@@ -35,6 +36,8 @@ private:
     BOOL OnInitDialog() override {
         ShowProgram();
         SetFonts();
+        // The icon has no text of its own: a screen reader names it by the product beside it.
+        NameControl(Item(IDC_ABOUT_ICON), [product = Item(IDC_ABOUT_PRODUCT)] { return WindowTextOf(product); });
         if (m_milliseconds != 0)
             SetTimer(Handle(), kSplashTimer, m_milliseconds, nullptr);
         return TRUE;

@@ -1,5 +1,6 @@
 #include "PimmoHouseForm.h"
 
+#include "AccessibleName.h"
 #include "HelpRelatedLibrary.h"
 #include "HouseMessageBox.h"
 #include "HouseNames.h"
@@ -17,7 +18,8 @@ void PimmoHouseForm::Run(HINSTANCE instance) {
 BOOL PimmoHouseForm::OnInitDialog() {
     for (const std::string& caption : SettingCaptions(m_profileFile, m_list))
         AddLine(caption);
-    return TRUE;  // the focus goes to the first control of the tab order, OK
+    NameControl(Item(IDC_SettingListBox), [] { return Widen(kSettingListName); });
+    return TRUE;  // the focus goes to the first control of the tab order, the list
 }
 
 bool PimmoHouseForm::OnCommand(int id, int code) {
@@ -44,12 +46,34 @@ bool PimmoHouseForm::OnCommand(int id, int code) {
     }
 }
 
-INT_PTR PimmoHouseForm::OnOtherMessage(UINT message, WPARAM, LPARAM) {
-    // Closed by the system rather than by OK: the window goes, and nothing is written.
-    if (message != WM_CLOSE)
-        return FALSE;
-    End(IDCANCEL);
-    return TRUE;
+INT_PTR PimmoHouseForm::OnOtherMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_CLOSE:
+            // Closed by the system rather than by OK: the window goes, and nothing is written.
+            End(IDCANCEL);
+            return TRUE;
+        case WM_VKEYTOITEM:
+            return OnListKey(LOWORD(wParam));
+        case WM_HELP:  // F1
+            CommandHelp_Click();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+// Keys on the list: Delete runs 削除 and Insert 追加 (-2: done); any other key is the list's (-1).
+INT_PTR PimmoHouseForm::OnListKey(WORD key) {
+    switch (key) {
+        case VK_DELETE:
+            CommandDelete_Click();
+            return -2;
+        case VK_INSERT:
+            CommandAdd_Click();
+            return -2;
+        default:
+            return -1;
+    }
 }
 
 void PimmoHouseForm::CommandAdd_Click() {

@@ -40,6 +40,7 @@ private:
     bool OnCommand(int id, int code) override;
     INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    INT_PTR OnListKey(WORD key);
     void CommandAdd_Click();
     void CommandDelete_Click();
     void CommandSetting_Click();

@@ -82,6 +82,7 @@ protected:
 
 private:
     void OnPhotoMenu(int16_t) override {}
+    void OnPhotoMenuKey(POINT) override {}
     void OnPictureDropped(const std::string&) override {}
     void OnFolderDropped(const std::string&) override {}
     void OnPhotoUnload(bool) override {}

@@ -71,14 +71,12 @@ MenuCommand CommandOf(UINT id) {
     }
 }
 
-MenuCommand TrackMenu(HMENU menu, HWND holder) {
-    const DWORD position = GetMessagePos();
+MenuCommand TrackMenu(HMENU menu, HWND holder, POINT at) {
     // A pop-up menu closes on a click elsewhere only when its owner is the foreground window,
     // and the message posted afterwards lets the menu's own loop end cleanly (TrackPopupMenu).
     SetForegroundWindow(holder);
-    const int x = static_cast<short>(LOWORD(position)), y = static_cast<short>(HIWORD(position));
     UINT id = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, holder, nullptr));
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, holder, nullptr));
     PostMessageW(holder, WM_NULL, 0, 0);
     return CommandOf(id);
 }
@@ -88,11 +86,16 @@ MenuCommand TrackMenu(HMENU menu, HWND holder) {
 void ShowContextMenu(HINSTANCE instance, int16_t button, ContextMenuHost& host) {
     if (!OpensContextMenu(button))
         return;
+    const DWORD position = GetMessagePos();
+    ShowContextMenuAt(instance, {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))}, host);
+}
+
+void ShowContextMenuAt(HINSTANCE instance, POINT at, ContextMenuHost& host) {
     MenuHolder holder;
     if (!holder.Create(instance))
         return;
     UniqueMenu menu = BuildMenu(host.MenuBorder());
-    MenuCommand command = TrackMenu(menu.Get(), holder.Handle());
+    MenuCommand command = TrackMenu(menu.Get(), holder.Handle(), at);
     if (command != MenuCommand::None)
         host.RunMenuCommand(command, holder.Handle());
     holder.Destroy();

@@ -23,3 +23,5 @@ protected:
 // window (PimmoSettingForm) that lives until the chosen command has run; any other button code
 // does nothing. The host keeps the photo windows from taking input while a command runs.
 void ShowContextMenu(HINSTANCE instance, int16_t button, ContextMenuHost& host);
+// The same menu asked for from the keyboard (Shift+F10, the menu key), at a screen point.
+void ShowContextMenuAt(HINSTANCE instance, POINT at, ContextMenuHost& host);

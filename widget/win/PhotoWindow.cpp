@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "AccessibleName.h"
 #include "CommonControls.h"
 #include "Unicode.h"
 #include "resource.h"
@@ -194,6 +195,22 @@ void PhotoWindow::Hide() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
+POINT PhotoWindow::MenuPoint() const {
+    POINT corner{0, 0};
+    ClientToScreen(Handle(), &corner);
+    return corner;
+}
+
+// A screen reader reads the window by its caption (the child's age in days) and describes it
+// with the tooltip's text.
+LRESULT PhotoWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    HWND window = Handle();
+    const LRESULT answer = AnswerAccessibleObject(
+        window, wParam, lParam, [window] { return WindowTextOf(window); },
+        [this, window] { return IsWindow(window) ? Widen(m_events.TooltipText()) : std::wstring(); });
+    return answer != 0 ? answer : DefaultHandling(WM_GETOBJECT, wParam, lParam);
+}
+
 std::string PhotoWindow::Caption() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
@@ -227,6 +244,13 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
                 OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
             return 0;
+        case WM_CONTEXTMENU:
+            // From the keyboard only (no position): the right button opens the menu at its press.
+            if (lParam == -1)
+                m_events.OnMenuKey(*this);
+            return 0;
+        case WM_GETOBJECT:
+            return OnGetObject(wParam, lParam);
         case WM_CLOSE:
             m_events.OnUnload(*this, false);
             return 0;

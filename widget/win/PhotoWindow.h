@@ -24,6 +24,8 @@ class PhotoWindowEvents {
 public:
     // button: 1 left, 2 right, 4 middle.
     virtual void OnPhotoMouseDown(PhotoWindow& window, int16_t button) = 0;
+    // Shift+F10 or the menu key on the focused window: the menu at the window.
+    virtual void OnMenuKey(PhotoWindow& window) = 0;
     virtual void OnDoubleClick(PhotoWindow& window) = 0;
     virtual void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) = 0;
     // The window is being closed, or the session ends (no message box may be shown then).
@@ -75,6 +77,8 @@ public:
     void MoveTo(int left, int top);
     void SetOuterSize(int width, int height);
     void Hide();
+    // Where a menu opened from the keyboard appears: the photo's top-left corner, on the screen.
+    POINT MenuPoint() const;
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
@@ -91,6 +95,7 @@ private:
     static void OnGetMinMaxInfo(MINMAXINFO& limits);
     void OnTooltipText(NMTTDISPINFOW& info);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     Frame m_frame;
     PhotoWindowEvents& m_events;

@@ -14,6 +14,8 @@ class PhotoPairOwner {
 public:
     // The right button went down on the photo (button: 2 right, 4 middle).
     virtual void OnPhotoMenu(int16_t button) = 0;
+    // The menu was asked for from the keyboard; it opens at this screen point.
+    virtual void OnPhotoMenuKey(POINT at) = 0;
     // A picture file that may be shown was dropped on the photo.
     virtual void OnPictureDropped(const std::string& path) = 0;
     // A folder was dropped on the photo: its newest photo is shown from now on.
@@ -82,6 +84,7 @@ public:
 
 private:
     void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
+    void OnMenuKey(PhotoWindow& window) override { m_owner.OnPhotoMenuKey(window.MenuPoint()); }
     void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
     void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
     void OnUnload(PhotoWindow& window, bool sessionEnds) override;

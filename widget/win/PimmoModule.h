@@ -74,6 +74,7 @@ private:
     [[noreturn]] static void EndProgram(ExitCode code = ExitCode::Done);
 
     void OnPhotoMenu(int16_t button) override;
+    void OnPhotoMenuKey(POINT at) override;
     void OnPictureDropped(const std::string& path) override;
     void OnFolderDropped(const std::string& folder) override;
     void OnPhotoUnload(bool sessionEnds) override;

@@ -1,9 +1,11 @@
 #include "PimmoOptionDialog.h"
 
+#include "AccessibleName.h"
 #include "CalendarDate.h"
 #include "ChooseFolder.h"
 #include "ChoosePicture.h"
 #include "CommonControls.h"
+#include "HelpRelatedLibrary.h"
 #include "MessageBox.h"
 #include "OptionControls.h"
 #include "PictureChoice.h"
@@ -46,9 +48,31 @@ bool PimmoOptionDialog::Run(HINSTANCE instance, HWND owner) {
 BOOL PimmoOptionDialog::OnInitDialog() {
     m_loaded = LoadOptions(m_setting, Today(), m_mode);
     ShowForm(m_loaded);
-    // The first visible field of the tab order: OK in options mode, the name in the wizard.
-    SetFocus(Item(m_mode == OptionsMode::Options ? IDC_CommandOK : IDC_PimmoName));
+    NameFields();
+    // The tab order is the reading order; in both modes it starts at the name.
+    SetFocus(Item(IDC_PimmoName));
     return FALSE;
+}
+
+// For screen readers each field is named by its label; the birthday's three lists read as the
+// date's label and their unit, the size as the sentence's end.
+void PimmoOptionDialog::NameFields() {
+    NameControlsByLabels(Handle());
+    const auto labels = [this](std::initializer_list<int> ids) {
+        std::vector<HWND> windows;
+        for (int id : ids)
+            windows.push_back(Item(id));
+        return [windows] {
+            std::wstring name;
+            for (HWND label : windows)
+                name += (name.empty() ? L"" : L" ") + WindowTextOf(label);
+            return name;
+        };
+    };
+    NameControl(Item(IDC_PimmoBirthYear), labels({IDC_Label5, IDC_Label1}));
+    NameControl(Item(IDC_PimmoBirthMonth), labels({IDC_Label5, IDC_Label2}));
+    NameControl(Item(IDC_PimmoBirthDay), labels({IDC_Label5, IDC_Label3}));
+    NameControl(Item(IDC_PimmoPictureSize), labels({IDC_Label7}));
 }
 
 void PimmoOptionDialog::ShowForm(const OptionsForm& form) {
@@ -113,18 +137,30 @@ bool PimmoOptionDialog::OnCommand(int id, int code) {
         case IDC_CommandSelectFolder:
             OnSelectFolder();
             return true;
+        case IDCANCEL:
+            // Esc leaves the options as ｷｬﾝｾﾙ does; the wizard has no way out but 設定完了.
+            if (m_mode == OptionsMode::Options)
+                End(IDCANCEL);
+            return true;
         default:
-            // Enter and Esc do nothing: neither OK nor ｷｬﾝｾﾙ is the window's default or cancel button.
-            return id == IDOK || id == IDCANCEL;
+            // Enter does nothing: neither OK nor 設定完了 is the window's default button.
+            return id == IDOK;
     }
 }
 
-// Closing the window by other means (the session's end, a close request) stores nothing.
 INT_PTR PimmoOptionDialog::OnOtherMessage(UINT message, WPARAM, LPARAM) {
-    if (message != WM_CLOSE)
-        return FALSE;
-    End(IDCANCEL);
-    return TRUE;
+    switch (message) {
+        case WM_CLOSE:
+            // Closing the window by other means (the session's end, a close request) stores nothing.
+            End(IDCANCEL);
+            return TRUE;
+        case WM_HELP:
+            // F1: topic 0 of the help file beside the program is the widget's.
+            HelpRelatedLibrary::ShowHelpTopic(Instance(), Handle(), "pimmo.hlp", 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
 }
 
 // The size controls follow the scaling check box; disabled, they keep their values.
