@@ -11,9 +11,12 @@
 #include "../../widget/win/resource.h"
 #include "AboutBox.h"
 #include "CheckerDialog.h"
+#include "CheckerProfile.h"
+#include "DllProbe.h"
 #include "PhotoWindow.h"
 #include "PimmoHouseForm.h"
 #include "PimmoOptionDialog.h"
+#include "Runtimes.h"
 #include "SystemLibrary.h"
 #include "UniqueHandles_win.h"
 
@@ -87,8 +90,11 @@ TEST(AccessibleNames, EveryDialogControlIsNamedByItsLabelAndTabsInReadingOrder) 
     EXPECT_EQ(seen[0], L"1006 1001 1002 1003 1004 1005") << "the list first, then the buttons";
     EXPECT_EQ(seen[1006], L"設定の一覧");
     ASSERT_TRUE(Pruvo::InitListViewControls());
-    Pruvo::CheckerApp app(Program(L"checker\\pruvo.exe"), L"C:\\none.ini");
-    EXPECT_EQ(Seen([&] { Pruvo::CheckerDialog(app).RunModal(app.Instance(), 102, nullptr); })[1015],
+    const HINSTANCE pruvo = Program(L"checker\\pruvo.exe");
+    const Pruvo::Profile profile("C:\\none.ini");
+    const Pruvo::DllProbe probe;
+    const Pruvo::RuntimeCheck check = Pruvo::CheckRuntimes(profile, Pruvo::BuiltinRuntimes(pruvo), probe);
+    EXPECT_EQ(Seen([&] { Pruvo::CheckerDialog(profile, check, probe).RunModal(pruvo, 102, nullptr); })[1015],
               L"ランタイムライブラリ情報");
     EXPECT_EQ(Seen([&] { ShowAboutBox(pimmo, nullptr); })[1201], L"Pimmo for Windows") << "the icon";
 }
