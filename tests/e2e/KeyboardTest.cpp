@@ -13,9 +13,11 @@ bool Keys(const std::wstring& keys) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    return CreateProcessW(L"Z:\\usr\\bin\\timeout", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &started) &&
-           CloseHandle(started.hThread) && CloseHandle(started.hProcess);
+    const bool ran = CreateProcessW(L"Z:\\usr\\bin\\timeout", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                    nullptr, &startup, &started);
+    CloseHandle(started.hThread);  // not a handle that can be waited for
+    CloseHandle(started.hProcess);
+    return ran;
 }
 
 class Keyboard : public photo_e2e::PhotoWidget {};
