@@ -32,9 +32,9 @@ TEST_F(Keyboard, TheClickedPhotoTakesShiftF10AndTheMenuKeyAndEscLeavesTheOptions
     EXPECT_EQ(photo_e2e::OuterRect(menu).top, at.top) << "the menu opens at the window";
     EXPECT_TRUE(Keys(L"key Escape") && WaitWindowGone(menu)) << "Esc left the menu open";
     ASSERT_TRUE((Keys(L"key Menu"), options_e2e::WaitForMenu(m_process->Pid()))) << "the menu key opened no menu";
-    Keys(L"key --delay 150 Down Down Right Down Return");  // 設定, オプション
+    Keys(L"key --delay 150 Down Down Right Down Return");
     HWND dialog = options_e2e::WaitForOptionsDialog(m_process->Pid());
-    ASSERT_TRUE(dialog) << "オプション did not open";
+    ASSERT_TRUE(dialog) << "設定, オプション did not open";
     EXPECT_TRUE(Keys(L"key Escape") && WaitWindowGone(dialog)) << "Esc did not leave the options";
 }
 
@@ -52,15 +52,13 @@ TEST(KeyboardHouse, TheListTakesEnterDeleteF1AndInsert) {
         EXPECT_TRUE(PressButtonId(box->window, IDOK) && WaitWindowGone(box->window));
     }
     Keys(L"key F1");
-    HWND help = WaitForWindow(house.Pid(), [](HWND window) { return WindowText(window) == L"Pimmoハウス の使い方"; });
+    HWND help = WaitForWindow(house.Pid(), [](HWND w) { return WindowText(w) == L"Pimmoハウス の使い方"; });
     EXPECT_TRUE(help && Keys(L"key Escape") && WaitWindowGone(help)) << "F1 opened no help";
     Keys(L"key Insert");
-    EXPECT_TRUE(WaitUntil([&] { return !house_e2e::WidgetDialogs(folder.Path()).empty(); })) << "no 追加";
-    for (HWND wizard : house_e2e::WidgetDialogs(folder.Path()))
-        PostMessageW(wizard, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !house_e2e::WidgetDialogs(folder.Path()).empty(); })) << "no 追加";
+    PostMessageW(house_e2e::WidgetDialogs(folder.Path()).front(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(form) != FALSE; }) &&
-                PressButtonId(form, house_e2e::kCommandOK));
-    EXPECT_TRUE(house.WaitExit());
+                PressButtonId(form, house_e2e::kCommandOK) && house.WaitExit());
 }
 
 }  // namespace
