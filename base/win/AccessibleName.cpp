@@ -1,6 +1,7 @@
 #include "AccessibleName.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <oleacc.h>
 
 #include <atomic>
@@ -11,25 +12,36 @@
 
 namespace {
 
-// oleacc is loaded from the system folder when a screen reader first asks, never at start and
-// never from the program's folder.
+// oleacc, and the COM functions the answer needs, come from the system folder when a screen
+// reader first asks: never at start, never from the program's folder (pruvo imports none of them).
+template <typename Function>
+Function* SystemFunction(const wchar_t* dll, const char* name) {
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 struct Oleacc {
-    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
-    decltype(&LresultFromObject) resultFromObject = nullptr;
+    decltype(CreateStdAccessibleObject)* createStandard =
+        SystemFunction<decltype(CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    decltype(LresultFromObject)* resultFromObject =
+        SystemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    decltype(SysAllocStringLen)* allocString =
+        SystemFunction<decltype(SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    decltype(CoInitializeEx)* initializeCom = SystemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
 };
 
 const Oleacc& LoadOleacc() {
-    static const Oleacc functions = [] {
-        Oleacc loaded;
-        if (HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-            loaded.createStandard = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-                reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
-            loaded.resultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
-                reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
-        }
-        return loaded;
-    }();
+    static const Oleacc functions;
     return functions;
+}
+
+// The object is handed over through COM, which the thread may not have entered yet.
+bool ComReady(const Oleacc& oleacc) {
+    thread_local const bool ready = [&] {
+        const HRESULT result = oleacc.initializeCom(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
+    }();
+    return ready;
 }
 
 bool IsSelf(const VARIANT& child) {
@@ -149,7 +161,7 @@ private:
             const std::wstring value = source();
             if (value.empty())
                 return S_FALSE;
-            *text = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
+            *text = LoadOleacc().allocString(value.data(), static_cast<UINT>(value.size()));
             return *text ? S_OK : E_OUTOFMEMORY;
         } catch (...) {
             return E_OUTOFMEMORY;
@@ -215,7 +227,8 @@ LRESULT AnswerAccessibleObject(HWND window,
         return 0;
     const Oleacc& oleacc = LoadOleacc();
     ComPtr<IAccessible> system;
-    if (!oleacc.createStandard || !oleacc.resultFromObject ||
+    if (!oleacc.createStandard || !oleacc.resultFromObject || !oleacc.allocString || !oleacc.initializeCom ||
+        !ComReady(oleacc) ||
         FAILED(oleacc.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
                                      reinterpret_cast<void**>(system.GetAddressOf()))))
         return 0;

@@ -245,8 +245,8 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
             return 0;
         case WM_CONTEXTMENU:
-            // From the keyboard only (no position): the right button opens the menu at its press.
-            if (lParam == -1)
+            // From the keyboard only (the position -1, -1): the right button opens it at its press.
+            if (LOWORD(lParam) == 0xFFFF && HIWORD(lParam) == 0xFFFF)
                 m_events.OnMenuKey(*this);
             return 0;
         case WM_GETOBJECT:
