@@ -1,0 +1,48 @@
+// The folder keys of a setting's section: written only for a setting that uses a folder or
+// already has them, read back, and emptied with the setting.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "IniFileRelatedLibrary.h"
+#include "SettingStore.h"
+
+namespace {
+
+TEST(SettingFolderKeys, OnlyASettingWithAFolderGetsThemAndKeepsThemOnceItHasThem) {
+    const auto folder = std::filesystem::temp_directory_path() / ("pimmo-folderkeys-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "user1.ini").string();
+    const SettingStore store(file, "PIMMO3");
+    auto read = [&](const char* key) {
+        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(file, "PIMMO3"), key, "-");
+    };
+    SettingRecord record = NewSettingRecord({2024, 5, 1});
+    ASSERT_TRUE(store.Save(record));
+    EXPECT_EQ(read("PictureFolder"), "-") << "a setting of one file has no folder keys";
+
+    record.PictureFolder = "D:\\photos";
+    record.PictureOrder = 2;
+    record.PictureShown = "a.jpg";
+    ASSERT_TRUE(store.Save(record));
+    SettingRecord loaded;
+    ASSERT_EQ(store.Load(loaded).outcome, SettingLoadResult::Outcome::Loaded);
+    EXPECT_TRUE(loaded.FolderKeysStored);
+    EXPECT_EQ(loaded.PictureFolder, "D:\\photos");
+    EXPECT_EQ(loaded.PictureOrder, 2);
+    EXPECT_EQ(loaded.PictureShown, "a.jpg");
+
+    loaded.PictureFolder.clear();  // back to one file: the file says so too
+    loaded.PictureOrder = 0;
+    ASSERT_TRUE(store.Save(loaded));
+    EXPECT_EQ(read("PictureFolder"), "");
+    EXPECT_EQ(read("PictureOrder"), "0");
+
+    ASSERT_TRUE(store.Clear());
+    EXPECT_EQ(read("PictureShown"), "");
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
