@@ -20,6 +20,7 @@
 #include "PhotoChoice.h"
 #include "PictureFolder.h"
 #include "Unicode.h"
+#include "UniqueHandles_win.h"
 
 namespace {
 
@@ -51,22 +52,20 @@ size_t BareWalk(const std::wstring& folder) {
     static const auto head = std::make_unique<uint8_t[]>(kPhotoHeadBytes);
     size_t files = 0;
     WIN32_FIND_DATAW found{};
-    HANDLE find = FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                                   FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE)
+    const UniqueFind find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                           nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find)
         return 0;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
-        HANDLE file = CreateFileW((folder + L"\\" + found.cFileName).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        const UniqueFile file(CreateFileW((folder + L"\\" + found.cFileName).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!file)
             continue;
         DWORD read = 0;
-        files += ReadFile(file, head.get(), kPhotoHeadBytes, &read, nullptr) ? 1 : 0;
-        CloseHandle(file);
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
+        files += ReadFile(file.Get(), head.get(), kPhotoHeadBytes, &read, nullptr) ? 1 : 0;
+    } while (FindNextFileW(find.Get(), &found));
     return files;
 }
 

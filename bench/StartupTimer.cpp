@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "SettingKeys.h"
+#include "UniqueHandles_win.h"
 
 namespace {
 
@@ -110,9 +111,9 @@ std::optional<double> TimeOneStart(const Options& options) {
     const Clock::time_point start = Clock::now();
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return std::nullopt;
-    CloseHandle(process.hThread);
-    WindowSearch search{process.dwProcessId, nullptr};
-    while (Clock::now() - start < kWindowTimeout && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+    const UniqueProcessInformation started(process);
+    WindowSearch search{started.processId, nullptr};
+    while (Clock::now() - start < kWindowTimeout && WaitForSingleObject(started.process.Get(), 0) == WAIT_TIMEOUT) {
         EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             break;
@@ -120,8 +121,7 @@ std::optional<double> TimeOneStart(const Options& options) {
     }
     const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     const bool expected = search.found && IsExpectedWindow(search.found, options.windowClass);
-    EndProcess(process.hProcess, search.found, options.close);
-    CloseHandle(process.hProcess);
+    EndProcess(started.process.Get(), search.found, options.close);
     if (!expected)
         return std::nullopt;
     return milliseconds;

@@ -174,7 +174,7 @@ void HelpViewerDialog::FindNext() {
     const size_t from = Narrow(shown.substr(0, caret)).size() + (end > start ? 1 : 0);
     const auto place = FindHelpWord(m_pages, word, {m_page, from});
     if (!place) {
-        ShowMessage(Handle(), "「" + word + "」は見つかりません", MB_OK | MB_ICONINFORMATION);
+        ShowMessage(Handle(), {"「" + word + "」は見つかりません", {}, MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     if (place->page != m_page)

@@ -1,15 +1,21 @@
 #pragma once
-// The one place where the programs show a message box: fixed texts, captioned with the
-// program's title.
+// The one place where the programs show a message box: a UserMessage, captioned with its own
+// title or the program's.
 #include <windows.h>
 
 #include <string>
-#include <string_view>
 
-// The caption of every message box; the program file's base name until the program sets its
-// own ("Pimmo for Windows", "Pimmoハウス").
+#include "UserMessage.h"
+
+// The caption of every message box without a title of its own; the program file's base name
+// until the program sets its own ("Pimmo for Windows", "Pimmoハウス").
 void SetProgramTitle(std::string title);
 const std::string& ProgramTitle();
 
-// Shows a modal message box and returns the pressed button (IDOK, ...).
-int ShowMessage(HWND owner, std::string_view text, UINT flags);
+enum class MessageAnswer { Ok, Yes, No, Closed };
+
+// The box's flags: buttons, icon and default button as the platform spells them.
+UINT MessageBoxFlags(const UserMessage& message);
+
+// Shows the message modally, owned by owner, and returns the user's answer.
+MessageAnswer ShowMessage(HWND owner, const UserMessage& message);

@@ -24,4 +24,16 @@ std::string FileVersionQuery(unsigned language, unsigned codePage) {
     return buffer;
 }
 
+UserMessage MissingRuntimeBox(std::string_view appName) {
+    return {MissingRuntimeMessage(appName)};
+}
+
+UserMessage SelectionNeededBox(std::string_view text) {
+    return {std::string(text), {}, MessageButtons::Ok, MessageIcon::Exclamation};
+}
+
+UserMessage HelpFileBox(std::string_view message, std::string_view helpPath) {
+    return {HelpFileMessage(message, helpPath), {}, MessageButtons::Ok, MessageIcon::Exclamation};
+}
+
 }  // namespace Pruvo

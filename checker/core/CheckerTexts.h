@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "UserMessage.h"
+
 namespace Pruvo {
 
 // Profile sections and keys.
@@ -35,6 +37,12 @@ std::string MissingRuntimeMessage(std::string_view appName);
 
 // The message for a help file that is missing or cannot be shown, naming the file.
 std::string HelpFileMessage(std::string_view message, std::string_view helpPath);
+
+// pruvo's message boxes as values, captioned with the program's title.
+UserMessage MissingRuntimeBox(std::string_view appName);
+// A button that needs a runtime chosen in the list first.
+UserMessage SelectionNeededBox(std::string_view text);
+UserMessage HelpFileBox(std::string_view message, std::string_view helpPath);
 
 // "\StringFileInfo\llllcccc\FileVersion": the version string of the given language and code
 // page, each as four upper-case hexadecimal digits.

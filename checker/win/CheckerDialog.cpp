@@ -78,7 +78,7 @@ void CheckerDialog::EnterInstallerMode() {
         return;
     }
     const std::string appName = m_profile.ReadString(kPruvoSection, kAppNameKey, kDefaultAppName);
-    ShowMessage(Handle(), MissingRuntimeMessage(appName), MB_OK);
+    ShowMessage(Handle(), MissingRuntimeBox(appName));
     SetItemText(IDOK, std::string(kQuitText));
 }
 
@@ -91,7 +91,7 @@ RuntimeEntry CheckerDialog::RuntimeAt(int row) const {
 void CheckerDialog::OnDownload() {
     const int row = SelectedListRow(Item(IDC_LIST1));
     if (row < 0) {
-        ShowMessage(Handle(), kSelectForDownloadMessage, MB_ICONEXCLAMATION | MB_OK);
+        ShowMessage(Handle(), SelectionNeededBox(kSelectForDownloadMessage));
         return;
     }
     const std::string url = RuntimeAt(row).url;
@@ -102,7 +102,7 @@ void CheckerDialog::OnDownload() {
 void CheckerDialog::OnDetails() {
     const int row = SelectedListRow(Item(IDC_LIST1));
     if (row < 0) {
-        ShowMessage(Handle(), kSelectForDetailsMessage, MB_ICONEXCLAMATION | MB_OK);
+        ShowMessage(Handle(), SelectionNeededBox(kSelectForDetailsMessage));
         return;
     }
     const RuntimeEntry runtime = RuntimeAt(row);

@@ -15,7 +15,7 @@ void ShowHelpFile(HINSTANCE instance, HWND owner) {
     if (help.error) {
         const std::string_view message =
             *help.error == HelpFileError::Missing ? kHelpMissingMessage : kHelpUnreadableMessage;
-        ShowMessage(owner, HelpFileMessage(message, path), MB_ICONEXCLAMATION | MB_OK);
+        ShowMessage(owner, HelpFileBox(message, path));
         return;
     }
     ShowHelpText(instance, owner, ProgramTitle() + std::string(kHelpCaptionSuffix), help.text);

@@ -82,3 +82,27 @@ std::optional<int32_t> TextToInt32(std::string_view text) {
     auto value = TextToNumber(text);
     return value ? RoundToInt32(*value) : std::nullopt;
 }
+
+// The full-width forms U+FF0B..U+FF19 (UTF-8 EF BC 8B..99) lie 0xFEE0 above "+", "-", "." and
+// digits.
+std::string NarrowFullWidth(std::string_view text) {
+    std::string narrow;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
+            const auto last = static_cast<unsigned char>(text[i + 2]);
+            if ((last >= 0x90 && last <= 0x99) || last == 0x8E || last == 0x8B || last == 0x8D) {
+                narrow += static_cast<char>(last - 0x60);
+                i += 2;
+                continue;
+            }
+        }
+        if (text.substr(i, 3) == "\xE3\x80\x80") {  // ideographic space
+            narrow += ' ';
+            i += 2;
+            continue;
+        }
+        narrow += text[i];
+    }
+    return narrow;
+}

@@ -16,3 +16,7 @@ std::optional<int32_t> RoundToInt32(double value);
 std::optional<double> TextToNumber(std::string_view text);
 std::optional<int16_t> TextToInt16(std::string_view text);
 std::optional<int32_t> TextToInt32(std::string_view text);
+
+// Full-width digits, "+", "-", "." and the ideographic space as their ASCII forms: Japanese input
+// methods readily type them, and they mean the same number. Everything else stays as it is.
+std::string NarrowFullWidth(std::string_view text);

@@ -19,11 +19,9 @@ bool CanCreateFilesIn(const std::string& folder) {
 
 std::string AppDataFolder() {
     PWSTR raw = nullptr;
-    std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &raw)))
-        folder = Narrow(raw);
-    CoTaskMemFree(raw);
-    return folder;
+    const bool found = SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_CREATE, nullptr, &raw));
+    const UniqueCoTaskMemString path(raw);  // allocated even on failure
+    return found ? Narrow(path.Get()) : std::string();
 }
 
 std::string FindProfileFolder() {

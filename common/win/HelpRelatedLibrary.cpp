@@ -20,7 +20,7 @@ void ShowHelpTopic(HINSTANCE instance, HWND owner, const std::string& helpFileNa
     const HelpFileText file = ReadHelpFile(Widen(path));
     if (file.error) {
         const char* text = *file.error == HelpFileError::Missing ? kMissingText : kUnreadableText;
-        ShowMessage(owner, std::string(text) + "\r\n" + path, MB_ICONEXCLAMATION | MB_OK);
+        ShowMessage(owner, {std::string(text) + "\r\n" + path, {}, MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     }
     const std::vector<HelpTopic> topics = ParseHelpTopics(Narrow(file.text));

@@ -19,8 +19,8 @@ UniqueHandle Start(const std::string& programPath, const std::string& commandLin
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
         return UniqueHandle();
-    CloseHandle(info.hThread);
-    return UniqueHandle(info.hProcess);
+    UniqueProcessInformation started(info);
+    return std::move(started.process);
 }
 
 // Dispatches what is queued. A WM_QUIT belongs to the caller's message loop: it is kept and

@@ -1,24 +1,15 @@
 #pragma once
-// Every message box house shows, as data: the Win32 shell maps buttons and icon to its flags
-// and shows the box with the caption given here.
+// Every message box house shows, as data, captioned with house's title: the one catalogue of
+// house's texts for the user.
 #include <string>
 
 #include "SettingList.h"
 #include "UnsavedChange.h"
+#include "UserMessage.h"
 
 namespace PimmoHouseModule {
 
-enum class MessageButtons { Ok, YesNo };  // only Yes of a Yes/No box counts as consent
-enum class MessageIcon { None, Exclamation, Stop };
-
-struct HouseMessage {
-    std::string text;
-    std::string caption;
-    MessageButtons buttons = MessageButtons::Ok;
-    MessageIcon icon = MessageIcon::None;
-
-    bool operator==(const HouseMessage&) const = default;
-};
+using HouseMessage = UserMessage;
 
 // Start-up and the modes "/R" and "/P".
 HouseMessage SecondInstanceMessage();

@@ -2,7 +2,6 @@
 
 #include "AboutBox.h"
 #include "CallbackGuard.h"
-#include "HouseMessageBox.h"
 #include "HouseMessages.h"
 #include "HouseModes.h"
 #include "HouseNames.h"
@@ -29,10 +28,10 @@ HouseApplication::HouseApplication(HINSTANCE instance)
 
 int HouseApplication::Main(std::wstring_view arguments) {
     if (!IsOnlyManager()) {
-        ShowHouseMessage(nullptr, SecondInstanceMessage());
+        ShowMessage(nullptr, SecondInstanceMessage());
         return static_cast<int>(HouseExit::SecondInstance);
     }
-    SetUnexpectedFailureHandler([] { ShowHouseMessage(nullptr, UnexpectedFailureMessage()); },
+    SetUnexpectedFailureHandler([] { ShowMessage(nullptr, UnexpectedFailureMessage()); },
                                 static_cast<UINT>(HouseExit::UnexpectedFailure));
     const HouseMode mode = ParseHouseMode(Narrow(arguments));
     if (!LoadList())
@@ -64,7 +63,7 @@ bool HouseApplication::IsOnlyManager() {
 bool HouseApplication::LoadList() {
     SettingListLoad loaded = LoadSettingList(m_profileFile);
     if (auto* error = std::get_if<UnreadableSettingList>(&loaded)) {
-        ShowHouseMessage(nullptr, UnreadableListMessage(*error));
+        ShowMessage(nullptr, UnreadableListMessage(*error));
         return false;
     }
     m_list = std::get<SettingList>(std::move(loaded));
@@ -86,7 +85,8 @@ HouseExit HouseApplication::RunManagerWindow() {
 }
 
 HouseExit HouseApplication::RunReleaseLocks() {
-    if (!ShowHouseMessage(nullptr, ConfirmReleaseLocksMessage()) || ReleaseAllStartLocks(m_profileFile, m_list).saved)
+    if (ShowMessage(nullptr, ConfirmReleaseLocksMessage()) != MessageAnswer::Yes ||
+        ReleaseAllStartLocks(m_profileFile, m_list).saved)
         return HouseExit::Done;
     TellNotSaved(nullptr, UnsavedChange::ReleasedLocks);
     return HouseExit::NotSaved;
@@ -94,15 +94,15 @@ HouseExit HouseApplication::RunReleaseLocks() {
 
 HouseExit HouseApplication::RunResetPositions() {
     if (FindRunningWidget(m_profileFile, m_list)) {
-        ShowHouseMessage(nullptr, WidgetsRunningMessage());
+        ShowMessage(nullptr, WidgetsRunningMessage());
         return HouseExit::WidgetsRunning;
     }
-    if (!ShowHouseMessage(nullptr, ConfirmPositionResetMessage()))
+    if (ShowMessage(nullptr, ConfirmPositionResetMessage()) != MessageAnswer::Yes)
         return HouseExit::Done;
     switch (ResetWindowPositions(m_profileFile, m_list)) {
         case PositionReset::WidgetRunning:
             // A widget started while the user was asked: nothing was moved.
-            ShowHouseMessage(nullptr, WidgetsRunningMessage());
+            ShowMessage(nullptr, WidgetsRunningMessage());
             return HouseExit::WidgetsRunning;
         case PositionReset::NotSaved:
             TellNotSaved(nullptr, UnsavedChange::WindowPositions);
@@ -120,11 +120,11 @@ void HouseApplication::RunWidgetAndWait(HWND form, WidgetSwitch widgetSwitch, in
 }
 
 void HouseApplication::TellNotSaved(HWND form, UnsavedChange what) {
-    ShowHouseMessage(form, NotSavedMessage(m_profileFile, what));
+    ShowMessage(form, NotSavedMessage(m_profileFile, what));
 }
 
 void HouseApplication::FailWidgetStart(HWND owner, const std::string& commandLine) {
-    ShowHouseMessage(owner, WidgetStartFailedMessage(commandLine));
+    ShowMessage(owner, WidgetStartFailedMessage(commandLine));
     ExitProcess(static_cast<UINT>(HouseExit::WidgetNotStarted));
 }
 

@@ -2,8 +2,9 @@
 
 #include "AccessibleName.h"
 #include "HelpRelatedLibrary.h"
-#include "HouseMessageBox.h"
+#include "HouseMessages.h"
 #include "HouseNames.h"
+#include "MessageBox.h"
 #include "SettingCaption.h"
 #include "SettingListEdits.h"
 #include "Unicode.h"
@@ -79,7 +80,7 @@ INT_PTR PimmoHouseForm::OnListKey(WORD key) {
 void PimmoHouseForm::CommandAdd_Click() {
     const auto number = NewSettingNumber(m_profileFile, m_list);
     if (!number) {
-        ShowHouseMessage(Handle(), NoMoreSettingsMessage());
+        ShowMessage(Handle(), NoMoreSettingsMessage());
         return;
     }
     m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Edit, *number);
@@ -94,15 +95,15 @@ void PimmoHouseForm::CommandAdd_Click() {
 void PimmoHouseForm::CommandDelete_Click() {
     const int line = SelectedLine();
     if (line < 0) {
-        ShowHouseMessage(Handle(), SelectLineToDeleteMessage());
+        ShowMessage(Handle(), SelectLineToDeleteMessage());
         return;
     }
     const int16_t number = m_list.numbers[static_cast<size_t>(line)];
     if (IsSettingRunning(m_profileFile, number)) {
-        ShowHouseMessage(Handle(), DeleteRunningSettingMessage());
+        ShowMessage(Handle(), DeleteRunningSettingMessage());
         return;
     }
-    if (!ShowHouseMessage(Handle(), ConfirmDeleteMessage()))
+    if (ShowMessage(Handle(), ConfirmDeleteMessage()) != MessageAnswer::Yes)
         return;
     m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Delete, number);
     // A widget that refused (its setting was started meanwhile) leaves the setting and its line.
@@ -116,12 +117,12 @@ void PimmoHouseForm::CommandDelete_Click() {
 void PimmoHouseForm::CommandSetting_Click() {
     const int line = SelectedLine();
     if (line < 0) {
-        ShowHouseMessage(Handle(), SelectLineToChangeMessage());
+        ShowMessage(Handle(), SelectLineToChangeMessage());
         return;
     }
     const int16_t number = m_list.numbers[static_cast<size_t>(line)];
     if (IsSettingRunning(m_profileFile, number)) {
-        ShowHouseMessage(Handle(), ChangeRunningSettingMessage());
+        ShowMessage(Handle(), ChangeRunningSettingMessage());
         return;
     }
     m_owner.RunWidgetAndWait(Handle(), WidgetSwitch::Edit, number);

@@ -6,6 +6,7 @@
 
 #include "OptionsForm.h"
 #include "SettingRecord.h"
+#include "UserMessage.h"
 
 // The control that gets the focus after a refusal.
 enum class OptionsControl {
@@ -18,8 +19,6 @@ enum class OptionsControl {
     CommandSelectPicture,
     CommandSelectFolder,
 };
-
-enum class MessageIcon { None, Exclamation };
 
 struct ApplyResult {
     bool stored = false;  // true: every value is in the record; nothing to show

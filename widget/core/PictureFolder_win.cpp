@@ -8,13 +8,6 @@
 
 namespace {
 
-struct FindTraits {
-    using Handle = HANDLE;
-    static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { FindClose(h); }
-};
-using UniqueFind = Unique<FindTraits>;
-
 // A last-write time (UTC) on the local wall clock of that moment, as Exif dates are written.
 LocalSeconds LocalLastWrite(const FILETIME& utc) {
     SYSTEMTIME system{}, local{};

@@ -5,6 +5,7 @@
 
 #include "ComApartment.h"
 #include "Unicode.h"
+#include "UniqueHandles_win.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -30,11 +31,10 @@ std::string ChoosePictureFolder(HWND owner, const std::string& currentFolder) {
     dialog->SetTitle(Widen(kFolderPickerTitle).c_str());
     OpenAt(*dialog.Get(), currentFolder);
     ComPtr<IShellItem> chosen;
-    wchar_t* path = nullptr;
+    wchar_t* raw = nullptr;
     if (FAILED(dialog->Show(owner)) || FAILED(dialog->GetResult(&chosen)) ||
-        FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &path)))
+        FAILED(chosen->GetDisplayName(SIGDN_FILESYSPATH, &raw)))
         return {};
-    std::string folder = Narrow(path);
-    CoTaskMemFree(path);
-    return folder;
+    const UniqueCoTaskMemString path(raw);
+    return Narrow(path.Get());
 }

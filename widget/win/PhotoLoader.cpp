@@ -19,8 +19,7 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
     DWORD written = 0;
     bool ok = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
               written == bytes.size();
-    // A failed close may mean the bytes never reached the disk.
-    return CloseHandle(file.Release()) && ok;
+    return CloseWrittenFile(file) && ok;
 }
 
 std::shared_ptr<const PixelImage> Shared(std::optional<PixelImage> picture) {

@@ -5,6 +5,7 @@
 #include "AccessibleName.h"
 #include "CommonControls.h"
 #include "Unicode.h"
+#include "UniqueHandles_win.h"
 #include "resource.h"
 
 namespace {
@@ -91,8 +92,8 @@ void PhotoControl::OnDropFiles(HDROP drop) {
 }
 
 void PhotoControl::Paint() {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(Handle(), &paint);
+    const PaintScope paint(Handle());
+    const HDC dc = paint.Dc();
     RECT area{};
     GetClientRect(Handle(), &area);
     int width = 0, height = 0;
@@ -112,7 +113,6 @@ void PhotoControl::Paint() {
     FillRect(dc, &below, face);
     if (m_owner.FrameKind() == PhotoWindow::Frame::Borderless && HighContrastOn())
         PaintHighContrastEdge(dc, area);
-    EndPaint(Handle(), &paint);
 }
 
 // In high contrast a frameless photo could melt into the desktop: it gets an edge in the

@@ -6,6 +6,7 @@
 #include "PhotoGeometry.h"
 #include "PhotoLoader.h"
 #include "PictureChoice.h"
+#include "PimmoMessages.h"
 #include "Unicode.h"
 
 namespace {
@@ -106,7 +107,7 @@ void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std:
         return;
     }
     if (!IsDroppablePicture(files.front())) {
-        ShowMessage(window.Handle(), kDropRefusal, MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(window.Handle(), DropRefusalBox());
         return;
     }
     m_owner.OnPictureDropped(files.front());

@@ -1,5 +1,4 @@
 // PimmoModule's modal parts: the wizard and the commands of the context menu.
-#include <functional>
 #include <utility>
 
 #include "AboutBox.h"
@@ -8,50 +7,38 @@
 #include "PictureChoice.h"
 #include "PimmoModule.h"
 #include "PimmoOptionDialog.h"
+#include "ScopeExit.h"
 
 namespace {
 
-// Counts an open dialog or menu command for the session's end (PimmoModule::OnPhotoUnload).
-class ModalScope {
-public:
-    ModalScope(int& depth, std::function<void()> onEnd) : m_depth(depth), m_onEnd(std::move(onEnd)) { ++m_depth; }
-    ~ModalScope() {
-        --m_depth;
-        m_onEnd();
-    }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    int& m_depth;
-    std::function<void()> m_onEnd;
-};
-
 // While a command runs the photo windows take no input, so that no second menu opens inside
-// the first: the dialogs owned by the menu's holder would leave them enabled.
-class PhotoInputPause {
-public:
-    PhotoInputPause(HWND borderless, HWND bordered) : m_windows{borderless, bordered} {
-        for (HWND window : m_windows)
-            EnableWindow(window, FALSE);
-    }
-    ~PhotoInputPause() {
-        for (HWND window : m_windows)
+// the first: the dialogs owned by the menu's holder would leave them enabled. Returns what gives
+// the input back.
+auto PausePhotoInput(HWND borderless, HWND bordered) {
+    for (HWND window : {borderless, bordered})
+        EnableWindow(window, FALSE);
+    return ScopeExit([borderless, bordered] {
+        for (HWND window : {borderless, bordered})
             if (IsWindow(window))
                 EnableWindow(window, TRUE);
-    }
-    PhotoInputPause(const PhotoInputPause&) = delete;
-    PhotoInputPause& operator=(const PhotoInputPause&) = delete;
-
-private:
-    HWND m_windows[2];
-};
+    });
+}
 
 }  // namespace
 
+// Counts an open dialog or menu command for the session's end (OnPhotoUnload); the end of the
+// last one may end the widget.
+auto PimmoModule::EnterModal() {
+    ++m_modalDepth;
+    return ScopeExit([this] {
+        --m_modalDepth;
+        EndModal();
+    });
+}
+
 // Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.
 void PimmoModule::RunWizard() {
-    ModalScope modal(m_modalDepth, [this] { EndModal(); });
+    const auto modal = EnterModal();
     PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Wizard);
     dialog.Run(m_instance, CurrentPhotoWindow());
     Setting() = dialog.Setting();
@@ -65,8 +52,8 @@ void PimmoModule::EndModal() {
 }
 
 void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
-    ModalScope modal(m_modalDepth, [this] { EndModal(); });
-    PhotoInputPause pause(m_pair.Borderless(), m_pair.Bordered());
+    const auto modal = EnterModal();
+    const auto pause = PausePhotoInput(m_pair.Borderless(), m_pair.Bordered());
     switch (command) {
         case MenuCommand::Open:
             OpenPicture(holder);

@@ -8,21 +8,12 @@
 #include "HelpRelatedLibrary.h"
 #include "MessageBox.h"
 #include "PictureChoice.h"
+#include "PimmoMessages.h"
 #include "ProgramLocation.h"
 #include "SettingSections.h"
 #include "Unicode.h"
 
-namespace {
-
-constexpr char kWindowsFailedMessage[] = "写真のウィンドウを作成できないため、Pimmoを終了します。";
-constexpr char kUnexpectedFailureMessage[] = "予期しないエラーが発生したため、Pimmoを終了します。";
-
-std::string UnreadableSettingMessage(const SettingStore& store, const SettingLoadResult& result) {
-    return "設定ファイルの値を読み取れないため、Pimmoを終了します。\r\nファイル: " + store.ProfileFile() +
-           "\r\nセクション: [" + store.Section() + "]\r\nキー: " + result.key + "\r\n値: " + result.value;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 PimmoModule::PimmoModule(HINSTANCE instance) : m_instance(instance) {
     SetProgramTitle(kAppTitle);
@@ -32,7 +23,7 @@ PimmoModule::PimmoModule(HINSTANCE instance) : m_instance(instance) {
 bool PimmoModule::LoadSetting() {
     const SettingLoadResult result = m_session->Load();
     if (result.outcome == SettingLoadResult::Outcome::Unreadable)
-        Fail(UnreadableSettingMessage(m_session->Store(), result), ExitCode::SettingUnusable);
+        Fail(UnreadableSettingBox(m_session->Store(), result), ExitCode::SettingUnusable);
     return result.outcome == SettingLoadResult::Outcome::Loaded;
 }
 
@@ -83,7 +74,7 @@ void PimmoModule::SaveAndRelease(HWND owner, bool tellFailure) {
 }
 
 void PimmoModule::TellNotSaved(HWND owner, UnsavedChange what) const {
-    ShowMessage(owner, UnsavedChangeText(m_session->Store().ProfileFile(), what), MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(owner, NotSavedBox(m_session->Store().ProfileFile(), what));
 }
 
 void PimmoModule::LoadPhoto() {
@@ -110,13 +101,13 @@ std::string PimmoModule::AgeCaption() const {
 void PimmoModule::AnniversaryMessage() const {
     std::string text = AnniversaryMessageText(Setting().PimmoName, Setting().PimmoBirthDay, Today());
     if (!text.empty())
-        ShowMessage(CurrentPhotoWindow(), text, MB_OK);
+        ShowMessage(CurrentPhotoWindow(), AnniversaryBox(std::move(text)));
 }
 
-void PimmoModule::Fail(std::string_view text, ExitCode code) {
+void PimmoModule::Fail(const UserMessage& message, ExitCode code) {
     if (m_session)
         m_session->ReleaseStartLock();
-    ShowMessage(nullptr, text, MB_OK | MB_ICONSTOP);
+    ShowMessage(nullptr, message);
     EndProgram(code);
 }
 
@@ -144,7 +135,7 @@ void PimmoModule::OnPictureDropped(const std::string& path) {
 }
 
 // Inside a dialog of the widget the windows stay until the dialog has closed (the quit message
-// closes it) and the widget ends then, without saving again (PimmoCommands.cpp, ModalScope).
+// closes it) and the widget ends then, without saving again (PimmoCommands.cpp, EnterModal).
 void PimmoModule::OnPhotoUnload(bool sessionEnds) {
     SaveAndRelease(CurrentPhotoWindow(), !sessionEnds);
     m_unloaded = true;
@@ -180,7 +171,7 @@ void PimmoModule::OnDayMayHaveChanged() {
         (DailyPhotoIsDue(Setting(), Today()) || m_session->Folder().status == FolderStatus::Unreachable))
         StartFolder();
     if (!change.message.empty())
-        ShowMessage(CurrentPhotoWindow(), change.message, MB_OK);
+        ShowMessage(CurrentPhotoWindow(), AnniversaryBox(change.message));
 }
 
 void PimmoModule::OnDisplayChanged() {
@@ -237,21 +228,21 @@ int PimmoModule::Main(std::wstring_view commandLine) {
     }
     std::optional<WidgetCommand> command = ParseWidgetCommand(arguments);
     if (!command) {
-        ShowMessage(nullptr, BadSettingNumberMessage(arguments), MB_OK | MB_ICONSTOP);
+        ShowMessage(nullptr, BadCommandLineBox(arguments));
         return static_cast<int>(ExitCode::BadCommandLine);
     }
     m_session.emplace(WidgetProfileFile(), ProfileFolder(), command->settingNumber);
     // One locked read-modify-write tests and takes the lock: two starts of one setting at the
     // same instant cannot both pass.
     if (!m_session->TakeStartLock()) {
-        ShowMessage(nullptr, StartLockMessage(command->switchText), MB_OK | MB_ICONEXCLAMATION);
+        ShowMessage(nullptr, StartLockBox(command->switchText));
         return static_cast<int>(ExitCode::Done);
     }
     // From here on every end releases the lock, an unexpected one too.
-    SetUnexpectedFailureHandler([this] { Fail(kUnexpectedFailureMessage, ExitCode::UnexpectedFailure); },
+    SetUnexpectedFailureHandler([this] { Fail(UnexpectedFailureBox(), ExitCode::UnexpectedFailure); },
                                 static_cast<UINT>(ExitCode::UnexpectedFailure));
     if (!m_pair.LoadPhotoWindows(m_instance))
-        Fail(kWindowsFailedMessage, ExitCode::SettingUnusable);
+        Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)
         RunEditMode();
     if (command->mode == WidgetMode::Delete)

@@ -15,6 +15,7 @@
 #include "PhotoWindowPair.h"
 #include "PimmoSession.h"
 #include "UnsavedChange.h"
+#include "UserMessage.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 
@@ -69,7 +70,7 @@ private:
     const SettingRecord& Setting() const { return m_session->Record(); }
 
     // The one way the widget gives up: releases the start lock, tells the user, ends.
-    [[noreturn]] void Fail(std::string_view text, ExitCode code);
+    [[noreturn]] void Fail(const UserMessage& message, ExitCode code);
     // The immediate end: no window-closing handling runs.
     [[noreturn]] static void EndProgram(ExitCode code = ExitCode::Done);
 
@@ -104,6 +105,8 @@ private:
     void OpenPicture(HWND holder);
     [[noreturn]] void Quit(HWND holder);
     void ShowOptions();
+    // Counts a dialog or menu command for its scope (PimmoCommands.cpp).
+    auto EnterModal();
     // Leaves a dialog or menu command; ends the widget when it was unloaded meanwhile.
     void EndModal();
 

@@ -9,6 +9,7 @@
 #include "MessageBox.h"
 #include "OptionControls.h"
 #include "PictureChoice.h"
+#include "PimmoMessages.h"
 #include "Unicode.h"
 #include "resource.h"
 
@@ -212,7 +213,7 @@ void PimmoOptionDialog::OnSelectFolder() {
 bool PimmoOptionDialog::Accepted(const ApplyResult& result) {
     if (result.stored)
         return true;
-    ShowMessage(Handle(), result.message, MB_OK | (result.icon == MessageIcon::Exclamation ? MB_ICONEXCLAMATION : 0));
+    ShowMessage(Handle(), OptionsRefusalBox(result));
     if (int id = ControlId(result.focus); id != 0)
         SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
     return false;
