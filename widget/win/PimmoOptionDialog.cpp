@@ -87,7 +87,7 @@ void PimmoOptionDialog::ShowForm(const OptionsForm& form) {
     ShowList(Item(IDC_PimmoStretchMode), form.PimmoStretchMode);
     ShowCombo(Item(IDC_PimmoPictureSize), form.PimmoPictureSize);
     SetItemText(IDC_LabelPictureFile, form.LabelPictureFile);
-    SetItemText(IDC_LabelPictureFolder, form.LabelPictureFolder);
+    ShowFolderLabel(form.LabelPictureFolder);
     ShowList(Item(IDC_PimmoPictureOrder), form.PimmoPictureOrder);
     ShowCheck(Item(IDC_PimmoPictureSubfolders), form.PimmoPictureSubfolders);
     ShowItem(IDC_CommandOK, form.CommandOKVisible);
@@ -197,7 +197,7 @@ void PimmoOptionDialog::OnSelectPicture() {
         return;
     // A file chosen is the one file shown: the folder is left.
     m_loaded.PictureFolder.clear();
-    SetItemText(IDC_LabelPictureFolder, PictureFolderLabel(m_loaded.PictureFolder));
+    ShowFolderLabel(PictureFolderLabel(m_loaded.PictureFolder));
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, 0, 0);
 }
 
@@ -206,7 +206,7 @@ void PimmoOptionDialog::OnSelectFolder() {
     OptionsForm form = ReadForm();
     TakeChosenFolder(form, ChoosePictureFolder(Handle(), form.PictureFolder));
     m_loaded.PictureFolder = form.PictureFolder;
-    SetItemText(IDC_LabelPictureFolder, form.LabelPictureFolder);
+    ShowFolderLabel(form.LabelPictureFolder);
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, static_cast<WPARAM>(form.PimmoPictureOrder.selected), 0);
 }
 
@@ -217,4 +217,11 @@ bool PimmoOptionDialog::Accepted(const ApplyResult& result) {
     if (int id = ControlId(result.focus); id != 0)
         SendMessageW(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
     return false;
+}
+
+// The folder's line shows only for a setting with a folder: an empty line would be a control
+// without a name for a screen reader.
+void PimmoOptionDialog::ShowFolderLabel(const std::string& text) {
+    SetItemText(IDC_LabelPictureFolder, text);
+    ShowWindow(Item(IDC_LabelPictureFolder), text.empty() ? SW_HIDE : SW_SHOW);
 }

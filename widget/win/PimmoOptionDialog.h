@@ -30,6 +30,7 @@ private:
     INT_PTR OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void ShowForm(const OptionsForm& form);
+    void ShowFolderLabel(const std::string& text);
     void NameFields();
     OptionsForm ReadForm() const;
     void OnStretchClicked();

@@ -124,13 +124,13 @@ std::optional<MessageBoxView> ReadMessageBox(HWND window) {
 }  // namespace
 
 std::wstring WindowText(HWND window) {
-    wchar_t text[4096];
-    // WM_GETTEXT reads another process's control text too (GetWindowText would not).
-    LRESULT length =
-        SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr)
-            ? static_cast<LRESULT>(wcslen(text))
-            : 0;
-    return std::wstring(text, static_cast<size_t>(length));
+    // WM_GETTEXT reads another process's control text too (GetWindowText would not); a help
+    // topic runs to several thousand characters.
+    std::wstring text(65536, L'\0');
+    const bool answered = SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                                              SMTO_ABORTIFHUNG, 5000, nullptr) != 0;
+    text.resize(answered ? wcslen(text.c_str()) : 0);
+    return text;
 }
 
 std::wstring ClassName(HWND window) {
