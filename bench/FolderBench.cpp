@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "../tests/e2e/support/PhotoExif.h"
-#include "../tests/e2e/support/PhotoPictures.h"
-#include "PhotoChoice.h"
-#include "PictureFolder.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "tests/e2e/support/PhotoExif.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "widget/core/PhotoChoice.h"
+#include "widget/core/PictureFolder.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "../tests/e2e/support/PhotoPictures.h"
-#include "PhotoLoader.h"
-#include "PictureOrientation.h"
-#include "Unicode.h"
-#include "WicPicture.h"
+#include "base/core/Unicode.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "widget/core/PictureOrientation.h"
+#include "widget/win/PhotoLoader.h"
+#include "widget/win/WicPicture.h"
 
 using Microsoft::WRL::ComPtr;
 

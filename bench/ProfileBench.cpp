@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "../tests/tools/SettingGenerations.h"
-#include "IniFileRelatedLibrary.h"
-#include "ProfileAccess.h"
-#include "SettingKeys.h"
-#include "SettingList.h"
-#include "SettingNames.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingList.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "tests/tools/SettingGenerations.h"
+#include "widget/core/SettingNames.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "SettingKeys.h"
-#include "UniqueHandles_win.h"
+#include "base/core/UniqueHandles_win.h"
+#include "common/core/SettingKeys.h"
 
 namespace {
 

@@ -40,19 +40,42 @@ endfunction()
 function(pimmo_library name dir)
     pimmo_core_sources(${dir} sources)
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${dir}/core)
+    # One include root: every include names its layer ("base/win/Window.h").
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
 function(pimmo_win_library name dir entry)
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/win/*.cpp)
     list(REMOVE_ITEM sources ${dir}/win/${entry})
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${dir}/win)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
 # Programs with a wide entry point (wWinMain / wmain).
 function(pimmo_wide_entry target)
     if(NOT MSVC)
         target_link_options(${target} PRIVATE -municode)
+    endif()
+endfunction()
+
+# One of the three programs: <dir>/win/WinMain.cpp and the program's .rc (resources, icon,
+# manifest) over its libraries, wide entry point, static runtime (pimmo_windows_flags), the named
+# system DLLs loaded at their first use, and the help file copied beside the program.
+#   pimmo_program(NAME pimmo RC win/pimmo.rc LIBRARIES pimmo_widget_win
+#                 STATIC_LIBRARIES ... DELAY_LOAD ole32 ... HELP_FILE help/pimmo.hlp)
+function(pimmo_program)
+    cmake_parse_arguments(PROGRAM "" "NAME;RC;HELP_FILE" "LIBRARIES;STATIC_LIBRARIES;DELAY_LOAD" ${ARGN})
+    add_executable(${PROGRAM_NAME} WIN32 win/WinMain.cpp ${PROGRAM_RC})
+    pimmo_wide_entry(${PROGRAM_NAME})
+    target_link_libraries(${PROGRAM_NAME} PRIVATE ${PROGRAM_LIBRARIES})
+    if(PROGRAM_DELAY_LOAD)
+        set(PIMMO_STATIC_LIBRARIES ${PROGRAM_STATIC_LIBRARIES})
+        pimmo_delay_load(${PROGRAM_NAME} ${PROGRAM_DELAY_LOAD})
+    endif()
+    if(PROGRAM_HELP_FILE)
+        get_filename_component(helpName ${PROGRAM_HELP_FILE} NAME)
+        add_custom_command(TARGET ${PROGRAM_NAME} POST_BUILD
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_HELP_FILE}
+                    $<TARGET_FILE_DIR:${PROGRAM_NAME}>/${helpName})
     endif()
 endfunction()

@@ -1,4 +1,4 @@
-#include "AsciiText.h"
+#include "base/core/AsciiText.h"
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';

@@ -1,8 +1,8 @@
-#include "HelpReflow.h"
+#include "base/core/HelpReflow.h"
 
 #include <algorithm>
 
-#include "AsciiText.h"
+#include "base/core/AsciiText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "HelpText.h"
+#include "base/core/HelpText.h"
 
 namespace {
 

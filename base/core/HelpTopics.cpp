@@ -1,6 +1,6 @@
-#include "HelpTopics.h"
+#include "base/core/HelpTopics.h"
 
-#include "AsciiText.h"
+#include "base/core/AsciiText.h"
 
 #include <charconv>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
 
 namespace {
 

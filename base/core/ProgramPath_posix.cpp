@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
 
 std::string ProgramPath() {
     std::error_code error;

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "ProgramPath.h"
-#include "Unicode.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
 
 std::string ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "Unicode.h"
-#include "Utf16.h"
+#include "base/core/Unicode.h"
+#include "base/core/Utf16.h"
 
 std::wstring Widen(std::string_view utf8) {
     const std::u16string units = Utf8ToUtf16(utf8);

@@ -8,7 +8,7 @@
 
 #include <wrl/client.h>
 
-#include "Unique.h"
+#include "base/core/Unique.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -9,8 +9,8 @@ enum class MessageIcon { None, Information, Exclamation, Stop };
 enum class DefaultButton { First, Second };
 
 struct UserMessage {
-    std::string text;
-    std::string title;  // the caption; empty: the program's title
+    std::string text{};
+    std::string title{};  // the caption; empty: the program's title
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     DefaultButton defaultButton = DefaultButton::First;

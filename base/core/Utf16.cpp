@@ -1,4 +1,4 @@
-#include "Utf16.h"
+#include "base/core/Utf16.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AccessibleName.h"
+#include "base/win/AccessibleName.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -7,8 +7,8 @@
 #include <atomic>
 #include <memory>
 
-#include "CallbackGuard.h"
-#include "UniqueHandles_win.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/CallbackGuard.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CallbackGuard.h"
+#include "base/win/CallbackGuard.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 
 #include <objbase.h>
 
-#include "ComApartment.h"
+#include "base/win/ComApartment.h"
 
 bool EnsureComApartment() {
     thread_local const bool ready = [] {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "CommonControls.h"
+#include "base/win/CommonControls.h"
 
 void EnsureCommonControls() {
     static const bool loaded = [] {

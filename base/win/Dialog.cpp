@@ -1,7 +1,7 @@
-#include "Dialog.h"
+#include "base/win/Dialog.h"
 
-#include "CallbackGuard.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "base/win/CallbackGuard.h"
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
     m_instance = instance;

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "DllSearch.h"
+#include "base/win/DllSearch.h"
 
 void RestrictDllSearch() {
     // DLLs loaded from now on, by the program and by the system on its behalf (delay-load

@@ -1,12 +1,12 @@
-#include "HelpViewer.h"
+#include "base/win/HelpViewer.h"
 
 #include <cstring>
 
-#include "BaseResource.h"
-#include "HelpText.h"
-#include "HelpViewerDialog.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/HelpText.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/BaseResource.h"
+#include "base/win/HelpViewerDialog.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HelpTopics.h"
+#include "base/core/HelpTopics.h"
 
 enum class HelpFileError { Missing, Unreadable };
 

@@ -1,12 +1,12 @@
-#include "HelpViewerDialog.h"
+#include "base/win/HelpViewerDialog.h"
 
 #include <algorithm>
 
-#include "BaseResource.h"
-#include "HelpReflow.h"
-#include "HelpText.h"
-#include "MessageBox.h"
-#include "Unicode.h"
+#include "base/core/HelpReflow.h"
+#include "base/core/HelpText.h"
+#include "base/core/Unicode.h"
+#include "base/win/BaseResource.h"
+#include "base/win/MessageBox.h"
 
 namespace {
 

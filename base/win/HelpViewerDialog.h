@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Dialog.h"
-#include "HelpTopics.h"
+#include "base/core/HelpTopics.h"
+#include "base/win/Dialog.h"
 
 class HelpViewerDialog : public Dialog {
 public:

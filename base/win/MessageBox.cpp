@@ -1,7 +1,7 @@
-#include "MessageBox.h"
+#include "base/win/MessageBox.h"
 
-#include "ProgramPath.h"
-#include "Unicode.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
 
 namespace {
 

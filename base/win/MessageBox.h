@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
 
 // The caption of every message box without a title of its own; the program file's base name
 // until the program sets its own ("Pimmo for Windows", "Pimmoハウス").

@@ -1,8 +1,8 @@
-#include "Window.h"
+#include "base/win/Window.h"
 
 #include <utility>
 
-#include "CallbackGuard.h"
+#include "base/win/CallbackGuard.h"
 
 // The derived object is already gone: the window's last messages must not reach it.
 Window::~Window() {

@@ -1,4 +1,4 @@
-#include "CheckerColumns.h"
+#include "checker/core/CheckerColumns.h"
 
 #include <algorithm>
 

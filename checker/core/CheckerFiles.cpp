@@ -1,6 +1,6 @@
-#include "CheckerFiles.h"
+#include "checker/core/CheckerFiles.h"
 
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
 
 namespace Pruvo {
 

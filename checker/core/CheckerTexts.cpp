@@ -1,4 +1,4 @@
-#include "CheckerTexts.h"
+#include "checker/core/CheckerTexts.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
 
 namespace Pruvo {
 

@@ -1,4 +1,4 @@
-#include "DllList.h"
+#include "checker/core/DllList.h"
 
 namespace Pruvo {
 namespace {

@@ -1,6 +1,6 @@
-#include "ExecuteLink.h"
+#include "checker/core/ExecuteLink.h"
 
-#include "DllList.h"
+#include "checker/core/DllList.h"
 
 namespace Pruvo {
 

@@ -1,6 +1,6 @@
-#include "LoaderSearch.h"
+#include "checker/core/LoaderSearch.h"
 
-#include "DllList.h"
+#include "checker/core/DllList.h"
 
 namespace Pruvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "ProfileReader.h"
+#include "checker/core/ProfileReader.h"
 
 namespace Pruvo {
 

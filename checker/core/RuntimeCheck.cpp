@@ -1,7 +1,7 @@
-#include "RuntimeCheck.h"
+#include "checker/core/RuntimeCheck.h"
 
-#include "CheckerTexts.h"
-#include "DllList.h"
+#include "checker/core/CheckerTexts.h"
+#include "checker/core/DllList.h"
 
 namespace Pruvo {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ProfileReader.h"
-#include "SystemProbe.h"
+#include "checker/core/ProfileReader.h"
+#include "checker/core/SystemProbe.h"
 
 namespace Pruvo {
 

@@ -1,16 +1,16 @@
-#include "CheckerApp.h"
+#include "checker/win/CheckerApp.h"
 
-#include "CheckerDialog.h"
-#include "CheckerFiles.h"
-#include "CheckerProgram.h"
-#include "CheckerTexts.h"
-#include "ExecuteLink.h"
-#include "ProgramPath.h"
-#include "RuntimeCheck.h"
-#include "Runtimes.h"
-#include "SystemLibrary.h"
-#include "Unicode.h"
-#include "resource.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "checker/core/CheckerFiles.h"
+#include "checker/core/CheckerTexts.h"
+#include "checker/core/ExecuteLink.h"
+#include "checker/core/RuntimeCheck.h"
+#include "checker/win/CheckerDialog.h"
+#include "checker/win/CheckerProgram.h"
+#include "checker/win/PruvoResource.h"
+#include "checker/win/Runtimes.h"
+#include "checker/win/SystemLibrary.h"
 
 namespace Pruvo {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "CheckerProfile.h"
-#include "DllProbe.h"
+#include "checker/win/CheckerProfile.h"
+#include "checker/win/DllProbe.h"
 
 namespace Pruvo {
 

@@ -1,16 +1,16 @@
-#include "CheckerDialog.h"
+#include "checker/win/CheckerDialog.h"
 
-#include "AccessibleName.h"
-#include "CheckerColumns.h"
-#include "CheckerHelp.h"
-#include "CheckerTexts.h"
-#include "DllInfoDialog.h"
-#include "ListView.h"
-#include "MessageBox.h"
-#include "Runtimes.h"
-#include "SystemLibrary.h"
-#include "Unicode.h"
-#include "resource.h"
+#include "base/core/Unicode.h"
+#include "base/win/AccessibleName.h"
+#include "base/win/MessageBox.h"
+#include "checker/core/CheckerColumns.h"
+#include "checker/core/CheckerTexts.h"
+#include "checker/win/CheckerHelp.h"
+#include "checker/win/DllInfoDialog.h"
+#include "checker/win/ListView.h"
+#include "checker/win/PruvoResource.h"
+#include "checker/win/Runtimes.h"
+#include "checker/win/SystemLibrary.h"
 
 namespace Pruvo {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The main dialog: shows the check's runtimes with their state, and offers download pages,
 // details, help and continuing.
-#include "Dialog.h"
-#include "ProfileReader.h"
-#include "RuntimeCheck.h"
-#include "SystemProbe.h"
+#include "base/win/Dialog.h"
+#include "checker/core/ProfileReader.h"
+#include "checker/core/RuntimeCheck.h"
+#include "checker/core/SystemProbe.h"
 
 namespace Pruvo {
 

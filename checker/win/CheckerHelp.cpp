@@ -1,11 +1,11 @@
-#include "CheckerHelp.h"
+#include "checker/win/CheckerHelp.h"
 
-#include "CheckerFiles.h"
-#include "CheckerTexts.h"
-#include "HelpViewer.h"
-#include "MessageBox.h"
-#include "ProgramPath.h"
-#include "Unicode.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "base/win/HelpViewer.h"
+#include "base/win/MessageBox.h"
+#include "checker/core/CheckerFiles.h"
+#include "checker/core/CheckerTexts.h"
 
 namespace Pruvo {
 

@@ -1,8 +1,8 @@
-#include "CheckerProfile.h"
+#include "checker/win/CheckerProfile.h"
 
 #include <windows.h>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace Pruvo {
 namespace {

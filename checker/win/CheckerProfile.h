@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ProfileReader.h"
+#include "checker/core/ProfileReader.h"
 
 namespace Pruvo {
 

@@ -1,8 +1,8 @@
-#include "CheckerProgram.h"
+#include "checker/win/CheckerProgram.h"
 
 #include <windows.h>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace Pruvo {
 

@@ -1,10 +1,10 @@
-#include "DllInfoDialog.h"
+#include "checker/win/DllInfoDialog.h"
 
-#include "AccessibleName.h"
-#include "CheckerColumns.h"
-#include "CheckerTexts.h"
-#include "ListView.h"
-#include "resource.h"
+#include "base/win/AccessibleName.h"
+#include "checker/core/CheckerColumns.h"
+#include "checker/core/CheckerTexts.h"
+#include "checker/win/ListView.h"
+#include "checker/win/PruvoResource.h"
 
 namespace Pruvo {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Dialog.h"
-#include "RuntimeCheck.h"
+#include "base/win/Dialog.h"
+#include "checker/core/RuntimeCheck.h"
 
 namespace Pruvo {
 

@@ -1,13 +1,13 @@
-#include "DllProbe.h"
+#include "checker/win/DllProbe.h"
 
 #include <windows.h>
 
-#include "CheckerProgram.h"
-#include "FileVersion.h"
-#include "LoaderSearch.h"
-#include "ProgramPath.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "checker/core/LoaderSearch.h"
+#include "checker/win/CheckerProgram.h"
+#include "checker/win/FileVersion.h"
 
 namespace Pruvo {
 namespace {

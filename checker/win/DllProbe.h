@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "SystemProbe.h"
+#include "checker/core/SystemProbe.h"
 
 namespace Pruvo {
 

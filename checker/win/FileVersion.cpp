@@ -1,4 +1,4 @@
-#include "FileVersion.h"
+#include "checker/win/FileVersion.h"
 
 #include <windows.h>
 #include <winver.h>
@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "CheckerTexts.h"
-#include "SystemLibrary.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "checker/core/CheckerTexts.h"
+#include "checker/win/SystemLibrary.h"
 
 namespace Pruvo {
 namespace {

@@ -1,10 +1,10 @@
-#include "ListView.h"
+#include "checker/win/ListView.h"
 
 #include <commctrl.h>
 
 #include <string>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace Pruvo {
 

@@ -1,9 +1,9 @@
-#include "Runtimes.h"
+#include "checker/win/Runtimes.h"
 
 #include <string>
 
-#include "Unicode.h"
-#include "resource.h"
+#include "base/core/Unicode.h"
+#include "checker/win/PruvoResource.h"
 
 namespace Pruvo {
 namespace {

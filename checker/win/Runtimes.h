@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "RuntimeCheck.h"
+#include "checker/core/RuntimeCheck.h"
 
 namespace Pruvo {
 

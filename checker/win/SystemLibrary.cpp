@@ -1,4 +1,4 @@
-#include "SystemLibrary.h"
+#include "checker/win/SystemLibrary.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace Pruvo {
 

@@ -1,8 +1,8 @@
 // pruvo: checks the runtimes an installation needs, then starts its real installer.
 #include <windows.h>
 
-#include "CheckerApp.h"
-#include "DllSearch.h"
+#include "base/win/DllSearch.h"
+#include "checker/win/CheckerApp.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RestrictDllSearch();

@@ -1,4 +1,4 @@
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 CalendarDate Today() {
     std::time_t now = std::time(nullptr);

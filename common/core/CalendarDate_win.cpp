@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "CalendarDate.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "common/core/CalendarDate.h"
 
 CalendarDate Today() {
     SYSTEMTIME local{};

@@ -1,6 +1,6 @@
-#include "Conversions.h"
+#include "common/core/Conversions.h"
 
-#include "AsciiText.h"
+#include "base/core/AsciiText.h"
 
 #include <cctype>
 #include <charconv>

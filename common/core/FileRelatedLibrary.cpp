@@ -1,4 +1,4 @@
-#include "FileRelatedLibrary.h"
+#include "common/core/FileRelatedLibrary.h"
 
 namespace FileRelatedLibrary {
 

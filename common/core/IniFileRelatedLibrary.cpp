@@ -1,8 +1,8 @@
-#include "IniFileRelatedLibrary.h"
+#include "common/core/IniFileRelatedLibrary.h"
 
-#include "ProfileAccess.h"
-#include "ProgramLocation.h"
-#include "UserName.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProgramLocation.h"
+#include "common/core/UserName.h"
 
 namespace IniFileRelatedLibrary {
 

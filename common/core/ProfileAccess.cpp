@@ -1,11 +1,11 @@
-#include "ProfileAccess.h"
+#include "common/core/ProfileAccess.h"
 
-#include "ProfileDocument.h"
-#include "ProfileLine.h"
-#include "ProfileStore.h"
-#include "ProfileValue.h"
-#include "ProgramLocation.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileLine.h"
+#include "common/core/ProfileStore.h"
+#include "common/core/ProfileValue.h"
+#include "common/core/ProgramLocation.h"
 
 namespace {
 

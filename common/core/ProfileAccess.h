@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 // <folder>\<user name>.<extension>, or <defaultName>.<extension> without a user name.
 std::string ComposeProfileFilePath(const std::string& folder,

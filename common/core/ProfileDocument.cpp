@@ -1,7 +1,7 @@
-#include "ProfileDocument.h"
+#include "common/core/ProfileDocument.h"
 
-#include "ProfileLine.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileLine.h"
 
 namespace {
 

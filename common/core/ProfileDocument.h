@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 enum class ProfileEncoding {
     Ansi,     // no byte-order mark: the system's ANSI code page

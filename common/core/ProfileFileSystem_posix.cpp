@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <thread>
 
-#include "ProfileFileSystem.h"
+#include "common/core/ProfileFileSystem.h"
 
 namespace {
 

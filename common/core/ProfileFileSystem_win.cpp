@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "ProfileFileSystem.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "common/core/ProfileFileSystem.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ProfileLine.h"
+#include "common/core/ProfileLine.h"
 
 bool SameProfileName(std::string_view a, std::string_view b) {
     if (a.size() != b.size())

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "AsciiText.h"
+#include "base/core/AsciiText.h"
 
 enum class ProfileLineKind {
     Blank,    // nothing but spaces and tabs

@@ -1,11 +1,11 @@
-#include "ProfileSectionAccess.h"
+#include "common/core/ProfileSectionAccess.h"
 
-#include "ProfileAccess.h"
-#include "ProfileDocument.h"
-#include "ProfileLine.h"
-#include "ProfileStore.h"
-#include "ProfileTransaction.h"
-#include "ProfileValue.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileLine.h"
+#include "common/core/ProfileStore.h"
+#include "common/core/ProfileTransaction.h"
+#include "common/core/ProfileValue.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 // Keys and values of one section, in order: the file order for a read, the order of the
 // writes for a batch.

@@ -1,4 +1,4 @@
-#include "ProfileStore.h"
+#include "common/core/ProfileStore.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "ProfileFileSystem.h"
+#include "common/core/ProfileFileSystem.h"
 
 // The file's bytes, read under a shared lock (without one when the lock cannot be had, for
 // example in a folder that cannot be written).

@@ -1,8 +1,8 @@
-#include "ProfileTransaction.h"
+#include "common/core/ProfileTransaction.h"
 
-#include "ProfileAccess.h"
-#include "ProfileStore.h"
-#include "ProfileValue.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileStore.h"
+#include "common/core/ProfileValue.h"
 
 std::string ProfileSnapshot::Value(std::string_view section,
                                    std::string_view key,

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ProfileDocument.h"
-#include "ProfileSectionAccess.h"
-#include "TextCodec.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/TextCodec.h"
 
 struct ProfileWrite {
     std::string section;

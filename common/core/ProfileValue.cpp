@@ -1,7 +1,7 @@
-#include "ProfileValue.h"
+#include "common/core/ProfileValue.h"
 
-#include "ProfileLine.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileLine.h"
 
 std::string CutToAnsiBytes(std::string_view utf8, size_t maxBytes, const TextCodec& ansi) {
     // No code page spells a character in more bytes than UTF-8 does.

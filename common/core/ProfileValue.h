@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 // A read returns at most this many bytes of the ANSI code page (a buffer of 1024 with its NUL).
 inline constexpr size_t kMaxProfileValueBytes = 1023;

@@ -1,4 +1,4 @@
-#include "ProgramLocation.h"
+#include "common/core/ProgramLocation.h"
 
 std::string ChooseProfileFolder(const std::string& programFolder,
                                 bool canCreateFiles,

@@ -2,7 +2,7 @@
 // Where the profile and cache files go. UTF-8; on Windows the paths are in Windows form.
 #include <string>
 
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
 
 // ProgramFolder() when files can be created there; otherwise the per-user %APPDATA%\Pimmo,
 // created when missing. Decided once per process.

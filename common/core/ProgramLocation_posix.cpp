@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "ProgramLocation.h"
+#include "common/core/ProgramLocation.h"
 
 namespace {
 

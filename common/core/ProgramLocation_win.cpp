@@ -1,9 +1,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "ProgramLocation.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "common/core/ProgramLocation.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "SettingKeys.h"
+#include "common/core/SettingKeys.h"
 
 #include <optional>
 #include <string_view>
 
-#include "Conversions.h"
+#include "common/core/Conversions.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "SettingRecord.h"
+#include "common/core/SettingRecord.h"
 
 // The keys' names, for the few places that read one key without the record.
 namespace SettingKeyName {

@@ -1,12 +1,12 @@
-#include "SettingList.h"
+#include "common/core/SettingList.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 
-#include "Conversions.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
+#include "common/core/Conversions.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "ProfileTransaction.h"
+#include "common/core/ProfileTransaction.h"
 
 struct SettingList {
     // Display order: numbers[k] is shown on line k of the manager window's list box.

@@ -1,4 +1,4 @@
-#include "SettingRecord.h"
+#include "common/core/SettingRecord.h"
 
 SettingRecord NewSettingRecord(const CalendarDate& today) {
     SettingRecord record;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 struct SettingRecord {
     int16_t WindowPosition = 0;  // 0 normal, 1 always on top, other values at the bottom

@@ -1,7 +1,7 @@
-#include "SettingSections.h"
+#include "common/core/SettingSections.h"
 
-#include "IniFileRelatedLibrary.h"
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
+#include "common/core/IniFileRelatedLibrary.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "SettingStore.h"
+#include "common/core/SettingStore.h"
 
 #include <span>
 #include <utility>
 
-#include "CalendarDate.h"
-#include "ProfileAccess.h"
-#include "ProfileLine.h"
-#include "SettingKeys.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileLine.h"
+#include "common/core/SettingKeys.h"
 
 namespace {
 

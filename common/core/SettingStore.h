@@ -4,8 +4,8 @@
 // so another process sees a section wholly before or wholly after it.
 #include <string>
 
-#include "ProfileSectionAccess.h"
-#include "SettingRecord.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/SettingRecord.h"
 
 struct SettingLoadResult {
     enum class Outcome { Loaded, Absent, Unreadable } outcome = Outcome::Absent;

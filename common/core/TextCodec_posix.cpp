@@ -1,11 +1,11 @@
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 #include <iconv.h>
 
 #include <cerrno>
 #include <stdexcept>
 
-#include "Utf16.h"
+#include "base/core/Utf16.h"
 
 namespace {
 

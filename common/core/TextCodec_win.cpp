@@ -1,8 +1,8 @@
-#include "TextCodec.h"
+#include "common/core/TextCodec.h"
 
 #include <windows.h>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "UnsavedChange.h"
+#include "common/core/UnsavedChange.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include "UserName.h"
+#include "common/core/UserName.h"
 
 std::optional<std::string> CurrentUserName() {
     const passwd* entry = getpwuid(geteuid());

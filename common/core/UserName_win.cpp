@@ -3,8 +3,8 @@
 
 #include <cwchar>
 
-#include "Unicode.h"
-#include "UserName.h"
+#include "base/core/Unicode.h"
+#include "common/core/UserName.h"
 
 std::optional<std::string> CurrentUserName() {
     wchar_t buffer[UNLEN + 1];

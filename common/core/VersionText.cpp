@@ -1,4 +1,4 @@
-#include "VersionText.h"
+#include "common/core/VersionText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "APICall.h"
+#include "common/win/APICall.h"
 
 namespace APICall {
 

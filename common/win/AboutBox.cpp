@@ -1,15 +1,15 @@
-#include "AboutBox.h"
+#include "common/win/AboutBox.h"
 
 #include <cmath>
 #include <string>
 
-#include "AccessibleName.h"
-#include "CommonResource.h"
-#include "Dialog.h"
-#include "ProgramVersion.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
-#include "VersionText.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/AccessibleName.h"
+#include "base/win/Dialog.h"
+#include "common/core/VersionText.h"
+#include "common/win/CommonResource.h"
+#include "common/win/ProgramVersion.h"
 
 namespace {
 

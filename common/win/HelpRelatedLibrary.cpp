@@ -1,10 +1,10 @@
-#include "HelpRelatedLibrary.h"
+#include "common/win/HelpRelatedLibrary.h"
 
-#include "HelpTopics.h"
-#include "HelpViewer.h"
-#include "MessageBox.h"
-#include "ProgramPath.h"
-#include "Unicode.h"
+#include "base/core/HelpTopics.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "base/win/HelpViewer.h"
+#include "base/win/MessageBox.h"
 
 namespace HelpRelatedLibrary {
 namespace {

@@ -1,9 +1,9 @@
-#include "ProgramVersion.h"
+#include "common/win/ProgramVersion.h"
 
 #include <cwchar>
 #include <vector>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "WaitForLibrary.h"
+#include "common/win/WaitForLibrary.h"
 
 #include <optional>
 
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
 
 namespace WaitForLibrary {
 namespace {

@@ -1,11 +1,11 @@
-#include "modCmOpen.h"
+#include "common/win/modCmOpen.h"
 
 #include <commdlg.h>
 
 #include <vector>
 
-#include "ComApartment.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "base/win/ComApartment.h"
 
 namespace modCmOpen {
 

@@ -1,8 +1,8 @@
-#include "HouseCommandLine.h"
+#include "manager/core/HouseCommandLine.h"
 
-#include "AsciiText.h"
-#include "HouseNames.h"
-#include "ProgramLocation.h"
+#include "base/core/AsciiText.h"
+#include "common/core/ProgramLocation.h"
+#include "manager/core/HouseNames.h"
 
 namespace PimmoHouseModule {
 namespace {

@@ -1,6 +1,6 @@
-#include "HouseMessages.h"
+#include "manager/core/HouseMessages.h"
 
-#include "HouseNames.h"
+#include "manager/core/HouseNames.h"
 
 namespace PimmoHouseModule {
 namespace {

@@ -3,9 +3,9 @@
 // house's texts for the user.
 #include <string>
 
-#include "SettingList.h"
-#include "UnsavedChange.h"
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
+#include "common/core/SettingList.h"
+#include "common/core/UnsavedChange.h"
 
 namespace PimmoHouseModule {
 

@@ -1,11 +1,11 @@
-#include "HouseModes.h"
+#include "manager/core/HouseModes.h"
 
 #include <algorithm>
 
-#include "HouseCommandLine.h"
-#include "SettingKeys.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "manager/core/HouseCommandLine.h"
 
 namespace PimmoHouseModule {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "SettingList.h"
+#include "common/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

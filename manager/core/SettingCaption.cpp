@@ -1,11 +1,11 @@
-#include "SettingCaption.h"
+#include "manager/core/SettingCaption.h"
 
 #include <cstdio>
 
-#include "ProfileSectionAccess.h"
-#include "ProfileTransaction.h"
-#include "SettingKeys.h"
-#include "SettingSections.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/ProfileTransaction.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingSections.h"
 
 namespace PimmoHouseModule {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "CalendarDate.h"
-#include "ProfileSectionAccess.h"
-#include "SettingList.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

@@ -1,11 +1,11 @@
-#include "SettingListEdits.h"
+#include "manager/core/SettingListEdits.h"
 
 #include <limits>
 
-#include "SettingCaption.h"
-#include "SettingKeys.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "manager/core/SettingCaption.h"
 
 namespace PimmoHouseModule {
 namespace {

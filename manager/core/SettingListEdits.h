@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "SettingList.h"
+#include "common/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

@@ -1,15 +1,15 @@
-#include "HouseApplication.h"
+#include "manager/win/HouseApplication.h"
 
-#include "AboutBox.h"
-#include "CallbackGuard.h"
-#include "HouseMessages.h"
-#include "HouseModes.h"
-#include "HouseNames.h"
-#include "MessageBox.h"
-#include "ProgramPath.h"
-#include "SettingSections.h"
-#include "Unicode.h"
-#include "WaitForLibrary.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "base/win/CallbackGuard.h"
+#include "base/win/MessageBox.h"
+#include "common/core/SettingSections.h"
+#include "common/win/AboutBox.h"
+#include "common/win/WaitForLibrary.h"
+#include "manager/core/HouseMessages.h"
+#include "manager/core/HouseModes.h"
+#include "manager/core/HouseNames.h"
 
 namespace PimmoHouseModule {
 namespace {

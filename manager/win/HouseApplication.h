@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "HouseCommandLine.h"
-#include "PimmoHouseForm.h"
-#include "SettingList.h"
-#include "UniqueHandles_win.h"
+#include "base/core/UniqueHandles_win.h"
+#include "common/core/SettingList.h"
+#include "manager/core/HouseCommandLine.h"
+#include "manager/win/PimmoHouseForm.h"
 
 namespace PimmoHouseModule {
 

@@ -1,14 +1,14 @@
-#include "PimmoHouseForm.h"
+#include "manager/win/PimmoHouseForm.h"
 
-#include "AccessibleName.h"
-#include "HelpRelatedLibrary.h"
-#include "HouseMessages.h"
-#include "HouseNames.h"
-#include "MessageBox.h"
-#include "SettingCaption.h"
-#include "SettingListEdits.h"
-#include "Unicode.h"
-#include "resource.h"
+#include "base/core/Unicode.h"
+#include "base/win/AccessibleName.h"
+#include "base/win/MessageBox.h"
+#include "common/win/HelpRelatedLibrary.h"
+#include "manager/core/HouseMessages.h"
+#include "manager/core/HouseNames.h"
+#include "manager/core/SettingCaption.h"
+#include "manager/core/SettingListEdits.h"
+#include "manager/win/HouseResource.h"
 
 namespace PimmoHouseModule {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Dialog.h"
-#include "HouseCommandLine.h"
-#include "SettingList.h"
-#include "UnsavedChange.h"
+#include "base/win/Dialog.h"
+#include "common/core/SettingList.h"
+#include "common/core/UnsavedChange.h"
+#include "manager/core/HouseCommandLine.h"
 
 namespace PimmoHouseModule {
 

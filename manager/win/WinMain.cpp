@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "DllSearch.h"
-#include "HouseApplication.h"
+#include "base/win/DllSearch.h"
+#include "manager/win/HouseApplication.h"
 
 // lpCmdLine is the argument text without the program name, as house compares it.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {

@@ -2,11 +2,11 @@
 // window and in the stored list, once the widget has saved it.
 #include <gtest/gtest.h>
 
-#include "../../widget/win/resource.h"
-#include "E2e.h"
-#include "HouseDriver.h"
-#include "OptionsDriver.h"
-#include "PhotoPictures.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/HouseDriver.h"
+#include "tests/e2e/support/OptionsDriver.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "widget/win/PimmoResource.h"
 
 using namespace e2e;
 using namespace house_e2e;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "E2e.h"
-#include "HouseDriver.h"
-#include "PhotoPictures.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/HouseDriver.h"
+#include "tests/e2e/support/PhotoPictures.h"
 
 using namespace e2e;
 using namespace house_e2e;

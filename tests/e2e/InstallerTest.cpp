@@ -5,9 +5,9 @@
 #include <cwchar>
 #include <vector>
 
-#include "E2e.h"
-#include "InstallerDriver.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/InstallerDriver.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 using namespace e2e::installer;

@@ -1,9 +1,9 @@
 // Real X key presses: the clicked photo's menu, Esc in the options; house's Enter, Delete, F1, Insert.
 #include <functional>
 
-#include "HouseDriver.h"
-#include "OptionsDriver.h"
-#include "PhotoFixture.h"
+#include "tests/e2e/support/HouseDriver.h"
+#include "tests/e2e/support/OptionsDriver.h"
+#include "tests/e2e/support/PhotoFixture.h"
 
 using namespace e2e;
 

@@ -1,9 +1,9 @@
 // A setting that shows a folder's photos: the newest, followed as the folder fills; a folder
 // gone keeps the last photo; the options show and store where the photos come from; a setting
 // of the older layout stays byte for byte as it was.
-#include "../../widget/win/resource.h"
-#include "OptionsDriver.h"
-#include "PhotoFixture.h"
+#include "tests/e2e/support/OptionsDriver.h"
+#include "tests/e2e/support/PhotoFixture.h"
+#include "widget/win/PimmoResource.h"
 
 using namespace photo_e2e;
 using namespace photo_test;

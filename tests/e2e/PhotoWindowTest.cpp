@@ -1,4 +1,4 @@
-#include "PhotoFixture.h"
+#include "tests/e2e/support/PhotoFixture.h"
 
 using namespace photo_e2e;
 using namespace photo_test;

@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cctype>
 
-#include "E2e.h"
-#include "HouseDriver.h"
-#include "PhotoDriver.h"
-#include "PhotoPictures.h"
-#include "PlantedDlls.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/HouseDriver.h"
+#include "tests/e2e/support/PhotoDriver.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "tests/e2e/support/PlantedDlls.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 using namespace e2e;
 

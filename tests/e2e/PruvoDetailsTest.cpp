@@ -1,8 +1,8 @@
 // The Download and Details buttons of the checker and its details dialog.
 #include <gtest/gtest.h>
 
-#include "E2e.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 using namespace e2e::pruvo;

@@ -2,8 +2,8 @@
 // runtimes; when all are there "継続" copies and opens the installer, otherwise it stops.
 #include <gtest/gtest.h>
 
-#include "E2e.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 using namespace e2e::pruvo;

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "E2e.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 using namespace e2e::pruvo;

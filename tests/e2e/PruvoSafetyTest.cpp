@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "E2e.h"
-#include "PlantedDlls.h"
-#include "PruvoDriver.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/PlantedDlls.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 using namespace e2e;
 using namespace e2e::pruvo;

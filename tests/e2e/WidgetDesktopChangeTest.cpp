@@ -2,7 +2,7 @@
 // lowered) brings it back when the system announces the change, and saves the new place.
 #include <gtest/gtest.h>
 
-#include "PhotoFixture.h"
+#include "tests/e2e/support/PhotoFixture.h"
 
 namespace photo_e2e {
 namespace {

@@ -2,7 +2,7 @@
 // program folder as it was; the viewer is driven from the keyboard.
 #include <gtest/gtest.h>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 using namespace e2e;
 

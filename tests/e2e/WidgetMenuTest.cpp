@@ -1,7 +1,7 @@
 // The photo's context menu and its commands, driven through the real menu of a running widget.
-#include "../../widget/win/resource.h"
-#include "OptionsDriver.h"
-#include "PhotoFixture.h"
+#include "tests/e2e/support/OptionsDriver.h"
+#include "tests/e2e/support/PhotoFixture.h"
+#include "widget/win/PimmoResource.h"
 
 using namespace photo_e2e;
 using namespace photo_test;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "PhotoFixture.h"
+#include "tests/e2e/support/PhotoFixture.h"
 
 namespace photo_e2e {
 namespace {

@@ -1,8 +1,8 @@
 // The options dialog as the wizard of "/I": its controls, its refusals, and a setting made
 // through it that is complete in the file with the lock released.
-#include "../../widget/win/resource.h"
-#include "OptionsDriver.h"
-#include "PhotoFixture.h"
+#include "tests/e2e/support/OptionsDriver.h"
+#include "tests/e2e/support/PhotoFixture.h"
+#include "widget/win/PimmoResource.h"
 
 using namespace photo_e2e;
 using namespace photo_test;

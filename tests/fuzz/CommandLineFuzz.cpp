@@ -9,11 +9,11 @@
 
 #include <string>
 
-#include "CommandLine.h"
-#include "Conversions.h"
-#include "FuzzCheck.h"
-#include "SettingNames.h"
-#include "SettingSections.h"
+#include "common/core/Conversions.h"
+#include "common/core/SettingSections.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "widget/core/CommandLine.h"
+#include "widget/core/SettingNames.h"
 
 namespace {
 

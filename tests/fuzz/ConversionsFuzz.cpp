@@ -14,9 +14,9 @@
 #include <string>
 #include <tuple>
 
-#include "CalendarDate.h"
-#include "Conversions.h"
-#include "FuzzCheck.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/Conversions.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 //    entries, gives exactly that date when it is a real time, and nothing otherwise.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "CalendarDate.h"
-#include "ExifReader.h"
-#include "FuzzCheck.h"
-#include "PictureBuilder.h"
+#include "common/core/CalendarDate.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/PictureBuilder.h"
+#include "widget/core/ExifReader.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzCheck.h"
-#include "JpegEndScanner.h"
-#include "PictureBuilder.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/PictureBuilder.h"
+#include "widget/core/JpegEndScanner.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PictureBuilder.h"
+#include "tests/fuzz/PictureBuilder.h"
 
 #include <cstdio>
 #include <utility>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "PictureHeader.h"
+#include "widget/core/PictureHeader.h"
 
 struct BuiltPicture {
     std::string bytes;

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "BmpFile.h"
-#include "FuzzCheck.h"
-#include "PictureBuilder.h"
-#include "PictureHeader.h"
+#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/PictureBuilder.h"
+#include "widget/core/BmpFile.h"
+#include "widget/core/PictureHeader.h"
 
 namespace {
 

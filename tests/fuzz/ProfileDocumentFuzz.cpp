@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "FuzzCheck.h"
-#include "ProfileAccess.h"
-#include "ProfileDocument.h"
-#include "ProfileLine.h"
-#include "ProfileValue.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileLine.h"
+#include "common/core/ProfileValue.h"
+#include "tests/fuzz/FuzzCheck.h"
 
 namespace {
 

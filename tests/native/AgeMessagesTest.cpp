@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AgeMessages.h"
+#include "widget/core/AgeMessages.h"
 
 namespace {
 

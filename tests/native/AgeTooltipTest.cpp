@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "AgeMessages.h"
-#include "AgeTooltip.h"
+#include "widget/core/AgeMessages.h"
+#include "widget/core/AgeTooltip.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 namespace {
 

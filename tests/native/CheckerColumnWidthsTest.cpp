@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CheckerColumns.h"
+#include "checker/core/CheckerColumns.h"
 
 namespace Pruvo {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "DllList.h"
+#include "checker/core/DllList.h"
 
 namespace Pruvo {
 namespace {

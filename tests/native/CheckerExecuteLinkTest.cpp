@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ExecuteLink.h"
+#include "checker/core/ExecuteLink.h"
 
 namespace Pruvo {
 namespace {

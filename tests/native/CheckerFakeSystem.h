@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ProfileReader.h"
-#include "SystemProbe.h"
+#include "checker/core/ProfileReader.h"
+#include "checker/core/SystemProbe.h"
 
 namespace Pruvo::test {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CheckerFiles.h"
-#include "LoaderSearch.h"
-#include "ProgramPath.h"
+#include "base/core/ProgramPath.h"
+#include "checker/core/CheckerFiles.h"
+#include "checker/core/LoaderSearch.h"
 
 namespace Pruvo {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "CheckerFakeSystem.h"
-#include "RuntimeCheck.h"
+#include "checker/core/RuntimeCheck.h"
+#include "tests/native/CheckerFakeSystem.h"
 
 namespace Pruvo {
 

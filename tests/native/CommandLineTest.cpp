@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CommandLine.h"
-#include "SettingNames.h"
-#include "SettingSections.h"
+#include "common/core/SettingSections.h"
+#include "widget/core/CommandLine.h"
+#include "widget/core/SettingNames.h"
 
 namespace {
 

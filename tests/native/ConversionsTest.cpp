@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "CalendarDate.h"
-#include "Conversions.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/Conversions.h"
 
 namespace {
 

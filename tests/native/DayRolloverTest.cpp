@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DayRollover.h"
+#include "widget/core/DayRollover.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FileRelatedLibrary.h"
+#include "common/core/FileRelatedLibrary.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "HelpReflow.h"
+#include "base/core/HelpReflow.h"
 
 namespace {
 

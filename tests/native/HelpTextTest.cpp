@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "CheckerTexts.h"
-#include "HelpText.h"
+#include "base/core/HelpText.h"
+#include "checker/core/CheckerTexts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "HelpTopics.h"
+#include "base/core/HelpTopics.h"
 
 namespace {
 

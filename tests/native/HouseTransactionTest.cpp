@@ -6,13 +6,13 @@
 #include <string>
 #include <variant>
 
-#include "HouseModes.h"
-#include "ProfileAccess.h"
-#include "ProfileTestFolder.h"
-#include "SettingCaption.h"
-#include "SettingListEdits.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "manager/core/HouseModes.h"
+#include "manager/core/SettingCaption.h"
+#include "manager/core/SettingListEdits.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

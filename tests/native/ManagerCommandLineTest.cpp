@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "HouseCommandLine.h"
-#include "HouseMessages.h"
-#include "HouseNames.h"
-#include "SettingCaption.h"
-#include "SettingSections.h"
+#include "common/core/SettingSections.h"
+#include "manager/core/HouseCommandLine.h"
+#include "manager/core/HouseMessages.h"
+#include "manager/core/HouseNames.h"
+#include "manager/core/SettingCaption.h"
 
 namespace {
 

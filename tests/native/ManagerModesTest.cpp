@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "HouseModes.h"
-#include "IniFileRelatedLibrary.h"
-#include "ProfileTestFolder.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "manager/core/HouseModes.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

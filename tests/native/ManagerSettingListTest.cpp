@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
-#include "HouseMessages.h"
-#include "IniFileRelatedLibrary.h"
-#include "ProfileTestFolder.h"
-#include "SettingList.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/SettingList.h"
+#include "manager/core/HouseMessages.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

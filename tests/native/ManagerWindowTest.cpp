@@ -8,10 +8,10 @@
 #include <variant>
 #include <vector>
 
-#include "ProfileTestFolder.h"
-#include "SettingCaption.h"
-#include "SettingList.h"
-#include "SettingListEdits.h"
+#include "common/core/SettingList.h"
+#include "manager/core/SettingCaption.h"
+#include "manager/core/SettingListEdits.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MenuCaptions.h"
+#include "widget/core/MenuCaptions.h"
 
 namespace {
 

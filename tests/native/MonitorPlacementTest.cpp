@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MonitorPlacement.h"
+#include "widget/core/MonitorPlacement.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "OptionsApply.h"
+#include "widget/core/OptionsApply.h"
 
 namespace {
 

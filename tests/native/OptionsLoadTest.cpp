@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "OptionsForm.h"
+#include "widget/core/OptionsForm.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "../e2e/support/PhotoExif.h"
-#include "PhotoChoice.h"
-#include "PictureFolder.h"
-#include "ProfileTestFolder.h"
+#include "tests/e2e/support/PhotoExif.h"
+#include "tests/native/ProfileTestFolder.h"
+#include "widget/core/PhotoChoice.h"
+#include "widget/core/PictureFolder.h"
 
 namespace {
 

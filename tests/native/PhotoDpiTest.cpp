@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "BmpFile.h"
-#include "PhotoDpi.h"
+#include "widget/core/BmpFile.h"
+#include "widget/core/PhotoDpi.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PhotoGeometry.h"
+#include "widget/core/PhotoGeometry.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BmpFile.h"
+#include "widget/core/BmpFile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PictureChoice.h"
+#include "widget/core/PictureChoice.h"
 
 namespace {
 

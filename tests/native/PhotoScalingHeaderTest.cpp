@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "../e2e/support/PhotoExif.h"
-#include "PictureHeader.h"
+#include "tests/e2e/support/PhotoExif.h"
+#include "widget/core/PictureHeader.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "../e2e/support/PhotoExif.h"
-#include "JpegEndScanner.h"
+#include "tests/e2e/support/PhotoExif.h"
+#include "widget/core/JpegEndScanner.h"
 
 namespace {
 

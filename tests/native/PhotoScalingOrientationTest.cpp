@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "../e2e/support/PhotoExif.h"
-#include "PictureHeader.h"
-#include "PictureOrientation.h"
+#include "tests/e2e/support/PhotoExif.h"
+#include "widget/core/PictureHeader.h"
+#include "widget/core/PictureOrientation.h"
 
 namespace {
 

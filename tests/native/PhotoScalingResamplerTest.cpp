@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "PictureResampler.h"
+#include "widget/core/PictureResampler.h"
 
 namespace {
 

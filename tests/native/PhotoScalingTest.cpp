@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PhotoScaling.h"
+#include "widget/core/PhotoScaling.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // turns the file into UTF-16LE, so every character reads back as it was written.
 #include <gtest/gtest.h>
 
-#include "../support/ProfileSweep.h"
-#include "ProfileAccess.h"
-#include "ProfileSectionAccess.h"
-#include "ProfileTestFolder.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "tests/native/ProfileTestFolder.h"
+#include "tests/support/ProfileSweep.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <thread>
 #include <vector>
 
-#include "ProfileAccess.h"
-#include "ProfileFileSystem.h"
-#include "ProfileTestFolder.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileFileSystem.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

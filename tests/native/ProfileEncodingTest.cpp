@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ProfileDocument.h"
-#include "ProfileValue.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileValue.h"
 
 namespace {
 

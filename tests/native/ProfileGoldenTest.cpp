@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ProfileDocument.h"
-#include "ProfileValue.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileValue.h"
 
 namespace {
 

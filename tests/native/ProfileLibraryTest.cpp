@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "IniFileRelatedLibrary.h"
-#include "ProfileAccess.h"
-#include "ProfileTestFolder.h"
-#include "ProgramLocation.h"
-#include "UserName.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProgramLocation.h"
+#include "common/core/UserName.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "ProfileAccess.h"
-#include "ProfileSectionAccess.h"
-#include "ProfileTestFolder.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ProfileValue.h"
+#include "common/core/ProfileValue.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "IniFileRelatedLibrary.h"
-#include "SettingStore.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/SettingStore.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "ProfileAccess.h"
-#include "ProfileTestFolder.h"
-#include "SettingStore.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/SettingStore.h"
+#include "tests/native/ProfileTestFolder.h"
 
 namespace {
 

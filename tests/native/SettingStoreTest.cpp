@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "IniFileRelatedLibrary.h"
-#include "SettingKeys.h"
-#include "SettingStore.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingStore.h"
 
 namespace {
 

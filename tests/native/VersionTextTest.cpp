@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "VersionText.h"
+#include "common/core/VersionText.h"
 
 namespace {
 

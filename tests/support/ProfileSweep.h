@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ProfileSectionAccess.h"
-#include "TextCodec.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/TextCodec.h"
 
 namespace test_support {
 

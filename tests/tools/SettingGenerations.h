@@ -4,7 +4,7 @@
 // that a section mixed of two saves shows.
 #include <string>
 
-#include "SettingRecord.h"
+#include "common/core/SettingRecord.h"
 
 inline int GenerationSetting(int generation, int sections) {
     return 1 + generation % sections;

@@ -12,12 +12,12 @@
 
 #include <string>
 
-#include "ProfileAccess.h"
-#include "SettingGenerations.h"
-#include "SettingNames.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "tests/tools/SettingGenerations.h"
+#include "widget/core/SettingNames.h"
 
 namespace {
 

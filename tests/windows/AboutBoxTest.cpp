@@ -6,10 +6,10 @@
 #include <string>
 #include <thread>
 
-#include "AboutBox.h"
-#include "CommonResource.h"
-#include "ProgramVersion.h"
-#include "VersionText.h"
+#include "common/core/VersionText.h"
+#include "common/win/AboutBox.h"
+#include "common/win/CommonResource.h"
+#include "common/win/ProgramVersion.h"
 
 namespace {
 

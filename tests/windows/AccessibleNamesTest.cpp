@@ -5,16 +5,16 @@
 
 #include <map>
 
-#include "AboutBox.h"
-#include "CheckerDialog.h"
-#include "CheckerProfile.h"
-#include "DllProbe.h"
-#include "PhotoWindow.h"
-#include "PimmoHouseForm.h"
-#include "PimmoOptionDialog.h"
-#include "Runtimes.h"
-#include "SystemLibrary.h"
-#include "UniqueHandles_win.h"
+#include "base/core/UniqueHandles_win.h"
+#include "checker/win/CheckerDialog.h"
+#include "checker/win/CheckerProfile.h"
+#include "checker/win/DllProbe.h"
+#include "checker/win/Runtimes.h"
+#include "checker/win/SystemLibrary.h"
+#include "common/win/AboutBox.h"
+#include "manager/win/PimmoHouseForm.h"
+#include "widget/win/PhotoWindow.h"
+#include "widget/win/PimmoOptionDialog.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 namespace {
 

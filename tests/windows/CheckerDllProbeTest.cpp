@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "CheckerTestFolder.h"
-#include "DllProbe.h"
-#include "RuntimeCheck.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "checker/core/RuntimeCheck.h"
+#include "checker/win/DllProbe.h"
+#include "tests/windows/CheckerTestFolder.h"
 
 namespace Pruvo::test {
 namespace {

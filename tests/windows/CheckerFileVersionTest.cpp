@@ -4,10 +4,10 @@
 #include <regex>
 #include <string>
 
-#include "CheckerTestFolder.h"
-#include "FileVersion.h"
-#include "SystemLibrary.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "checker/win/FileVersion.h"
+#include "checker/win/SystemLibrary.h"
+#include "tests/windows/CheckerTestFolder.h"
 
 namespace Pruvo::test {
 namespace {

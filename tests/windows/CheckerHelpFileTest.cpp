@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "CheckerTestFolder.h"
-#include "HelpViewer.h"
+#include "base/win/HelpViewer.h"
+#include "tests/windows/CheckerTestFolder.h"
 
 namespace Pruvo::test {
 namespace {

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "CheckerProfile.h"
-#include "CheckerProgram.h"
-#include "CheckerTestFolder.h"
-#include "MessageBox.h"
-#include "ProgramPath.h"
-#include "Unicode.h"
+#include "base/core/ProgramPath.h"
+#include "base/core/Unicode.h"
+#include "base/win/MessageBox.h"
+#include "checker/win/CheckerProfile.h"
+#include "checker/win/CheckerProgram.h"
+#include "tests/windows/CheckerTestFolder.h"
 
 namespace Pruvo::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "../support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace Pruvo::test {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "../e2e/support/PhotoPictures.h"
-#include "../e2e/support/PhotoTempFolder.h"
-#include "FolderWatch.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "tests/e2e/support/PhotoTempFolder.h"
+#include "widget/win/FolderWatch.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "../e2e/support/PhotoPictures.h"
-#include "../e2e/support/PhotoTempFolder.h"
-#include "PhotoLoader.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "tests/e2e/support/PhotoTempFolder.h"
+#include "widget/win/PhotoLoader.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <functional>
 #include <thread>
 
-#include "../e2e/support/PhotoPictures.h"
-#include "../e2e/support/PhotoTempFolder.h"
-#include "ChoosePicture.h"
-#include "Unicode.h"
-#include "modCmOpen.h"
+#include "base/core/Unicode.h"
+#include "common/win/modCmOpen.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "tests/e2e/support/PhotoTempFolder.h"
+#include "widget/win/ChoosePicture.h"
 
 namespace {
 

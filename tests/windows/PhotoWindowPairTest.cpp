@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "../e2e/support/PhotoPictures.h"
-#include "../e2e/support/PhotoTempFolder.h"
-#include "PhotoWindow.h"
-#include "PhotoWindowPair.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "tests/e2e/support/PhotoPictures.h"
+#include "tests/e2e/support/PhotoTempFolder.h"
+#include "widget/win/PhotoWindow.h"
+#include "widget/win/PhotoWindowPair.h"
 
 namespace {
 

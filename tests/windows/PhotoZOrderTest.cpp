@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "APICall.h"
+#include "common/win/APICall.h"
 
 namespace {
 

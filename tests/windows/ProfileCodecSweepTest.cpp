@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../support/ProfileSweep.h"
-#include "ProfileAccess.h"
-#include "ProfileSectionAccess.h"
-#include "ProfileWinSupport.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "tests/support/ProfileSweep.h"
+#include "tests/windows/ProfileWinSupport.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ProfileDifferentialCases.h"
+#include "tests/windows/ProfileDifferentialCases.h"
 
 #include <random>
 
-#include "TextCodec.h"
-#include "Utf16.h"
+#include "base/core/Utf16.h"
+#include "common/core/TextCodec.h"
 
 std::string Ansi(const std::string& utf8) {
     return SystemAnsiCodec().FromUtf8(utf8).value();

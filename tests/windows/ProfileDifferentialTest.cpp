@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "ProfileAccess.h"
-#include "ProfileDifferentialCases.h"
-#include "ProfileDocument.h"
-#include "ProfileWinSupport.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileDocument.h"
+#include "tests/windows/ProfileDifferentialCases.h"
+#include "tests/windows/ProfileWinSupport.h"
 
 namespace {
 

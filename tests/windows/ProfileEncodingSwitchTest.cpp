@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "ProfileAccess.h"
-#include "ProfileDifferentialCases.h"
-#include "ProfileWinSupport.h"
+#include "common/core/ProfileAccess.h"
+#include "tests/windows/ProfileDifferentialCases.h"
+#include "tests/windows/ProfileWinSupport.h"
 
 namespace {
 

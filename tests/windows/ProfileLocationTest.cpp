@@ -3,9 +3,9 @@
 
 #include <lmcons.h>
 
-#include "IniFileRelatedLibrary.h"
-#include "ProfileWinSupport.h"
-#include "ProgramLocation.h"
+#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProgramLocation.h"
+#include "tests/windows/ProfileWinSupport.h"
 
 namespace {
 

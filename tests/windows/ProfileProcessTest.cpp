@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "../tools/SettingGenerations.h"
-#include "ProfileAccess.h"
-#include "ProfileDocument.h"
-#include "ProfileFileSystem.h"
-#include "ProfileSectionAccess.h"
-#include "ProfileWinSupport.h"
-#include "SettingKeys.h"
-#include "SettingNames.h"
-#include "SettingSections.h"
-#include "SettingStore.h"
+#include "common/core/ProfileAccess.h"
+#include "common/core/ProfileDocument.h"
+#include "common/core/ProfileFileSystem.h"
+#include "common/core/ProfileSectionAccess.h"
+#include "common/core/SettingKeys.h"
+#include "common/core/SettingSections.h"
+#include "common/core/SettingStore.h"
+#include "tests/tools/SettingGenerations.h"
+#include "tests/windows/ProfileWinSupport.h"
+#include "widget/core/SettingNames.h"
 
 namespace {
 

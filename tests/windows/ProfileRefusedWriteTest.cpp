@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "ProfileWinSupport.h"
-#include "SettingRecord.h"
-#include "SettingStore.h"
+#include "common/core/SettingRecord.h"
+#include "common/core/SettingStore.h"
+#include "tests/windows/ProfileWinSupport.h"
 
 namespace {
 

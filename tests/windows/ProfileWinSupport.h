@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "../support/TempFolder.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "tests/support/TempFolder.h"
 
 class ProfileTempFolder : public test_support::TempFolder {
 public:

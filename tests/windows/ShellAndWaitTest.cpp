@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "Unicode.h"
-#include "WaitForLibrary.h"
+#include "base/core/Unicode.h"
+#include "common/win/WaitForLibrary.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AgeMessages.h"
+#include "widget/core/AgeMessages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 // The day number D: 1 on the day of birth, 0 or negative for a birthday still to come.
 int64_t AgeDayNumber(const CalendarDate& birthday, const CalendarDate& today);

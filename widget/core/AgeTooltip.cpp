@@ -1,8 +1,8 @@
-#include "AgeTooltip.h"
+#include "widget/core/AgeTooltip.h"
 
 #include <algorithm>
 
-#include "AgeMessages.h"
+#include "widget/core/AgeMessages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 // Completed years, months and days since birth. A month (or year) is complete on the day of
 // the month the child was born, never earlier: where a month lacks that day (the 31st, the

@@ -1,4 +1,4 @@
-#include "BmpFile.h"
+#include "widget/core/BmpFile.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "PhotoDpi.h"
-#include "PixelImage.h"
+#include "widget/core/PhotoDpi.h"
+#include "widget/core/PixelImage.h"
 
 std::string EncodeBmp24(const PixelImage& image, int dpi = kBaseDpi);
 

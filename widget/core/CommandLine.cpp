@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "widget/core/CommandLine.h"
 
-#include "AsciiText.h"
-#include "Conversions.h"
+#include "base/core/AsciiText.h"
+#include "common/core/Conversions.h"
 
 std::string_view ArgumentText(std::string_view commandLine) {
     size_t i = 0;

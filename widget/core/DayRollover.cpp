@@ -1,8 +1,8 @@
-#include "DayRollover.h"
+#include "widget/core/DayRollover.h"
 
 #include <algorithm>
 
-#include "AgeMessages.h"
+#include "widget/core/AgeMessages.h"
 
 namespace {
 

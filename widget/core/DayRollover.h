@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 // The local wall-clock time.
 struct LocalDateTime {

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "DayRollover.h"
+#include "widget/core/DayRollover.h"
 
 LocalDateTime LocalNow() {
     timeval now{};

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "DayRollover.h"
+#include "widget/core/DayRollover.h"
 
 LocalDateTime LocalNow() {
     SYSTEMTIME local{};

@@ -1,8 +1,8 @@
-#include "ExifReader.h"
+#include "widget/core/ExifReader.h"
 
 #include <cstring>
 
-#include "CalendarDate.h"
+#include "common/core/CalendarDate.h"
 
 namespace {
 

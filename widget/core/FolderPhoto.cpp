@@ -1,4 +1,4 @@
-#include "FolderPhoto.h"
+#include "widget/core/FolderPhoto.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "CalendarDate.h"
-#include "PhotoChoice.h"
-#include "PictureFolder.h"
-#include "SettingRecord.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/SettingRecord.h"
+#include "widget/core/PhotoChoice.h"
+#include "widget/core/PictureFolder.h"
 
 // PictureOrder's values.
 enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2 };

@@ -1,4 +1,4 @@
-#include "JpegEndScanner.h"
+#include "widget/core/JpegEndScanner.h"
 
 #include <algorithm>
 #include <cstring>

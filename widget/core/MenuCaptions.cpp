@@ -1,4 +1,4 @@
-#include "MenuCaptions.h"
+#include "widget/core/MenuCaptions.h"
 
 std::string BorderlessCaption(int16_t currentBorder) {
     return currentBorder == 0 ? "ふちのあるウィンドウにする" : "ふちのないウィンドウにする";

@@ -1,4 +1,4 @@
-#include "MonitorPlacement.h"
+#include "widget/core/MonitorPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

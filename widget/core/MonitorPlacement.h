@@ -4,7 +4,7 @@
 // same rule as at start-up, and is otherwise left where the user put it.
 #include <vector>
 
-#include "PhotoGeometry.h"
+#include "widget/core/PhotoGeometry.h"
 
 // True when the window overlaps a work area by at least one pixel (an empty window counts as
 // its top-left pixel).

@@ -1,10 +1,10 @@
-#include "OptionsApply.h"
+#include "widget/core/OptionsApply.h"
 
 #include <optional>
 #include <string_view>
 
-#include "Conversions.h"
-#include "FolderPhoto.h"
+#include "common/core/Conversions.h"
+#include "widget/core/FolderPhoto.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // shows the message, puts the focus on the named control and stays open with the user's entries.
 #include <string>
 
-#include "OptionsForm.h"
-#include "SettingRecord.h"
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
+#include "common/core/SettingRecord.h"
+#include "widget/core/OptionsForm.h"
 
 // The control that gets the focus after a refusal.
 enum class OptionsControl {

@@ -1,4 +1,4 @@
-#include "OptionsForm.h"
+#include "widget/core/OptionsForm.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CalendarDate.h"
-#include "SettingRecord.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/SettingRecord.h"
 
 // Options mode: opened from the menu, closed by "OK" or "ｷｬﾝｾﾙ". Wizard mode: a new setting, or
 // one edited through "/I"; "画像の選択" and "設定完了" instead of OK and Cancel.

@@ -1,4 +1,4 @@
-#include "PhotoChoice.h"
+#include "widget/core/PhotoChoice.h"
 
 #include <charconv>
 #include <tuple>

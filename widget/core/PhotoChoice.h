@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "CalendarDate.h"
-#include "ExifReader.h"
-#include "SettingKeys.h"
+#include "common/core/CalendarDate.h"
+#include "common/core/SettingKeys.h"
+#include "widget/core/ExifReader.h"
 
 struct PhotoEntry {
     std::string name;        // the path below the folder, UTF-8

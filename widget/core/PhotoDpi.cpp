@@ -1,6 +1,6 @@
-#include "PhotoDpi.h"
+#include "widget/core/PhotoDpi.h"
 
-#include "Conversions.h"
+#include "common/core/Conversions.h"
 
 int EffectiveDpi(int dpi) {
     return dpi > 0 ? dpi : kBaseDpi;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "PhotoScaling.h"
+#include "widget/core/PhotoScaling.h"
 
 inline constexpr int kBaseDpi = 96;
 

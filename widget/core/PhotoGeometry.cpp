@@ -1,8 +1,8 @@
-#include "PhotoGeometry.h"
+#include "widget/core/PhotoGeometry.h"
 
 #include <algorithm>
 
-#include "Conversions.h"
+#include "common/core/Conversions.h"
 
 FrameMetrics MeasureFrame(int outerWidth, int outerHeight, int innerWidth, int innerHeight) {
     int border = (outerWidth - innerWidth) / 2;

@@ -1,6 +1,6 @@
-#include "PhotoScaling.h"
+#include "widget/core/PhotoScaling.h"
 
-#include "Conversions.h"
+#include "common/core/Conversions.h"
 
 PhotoSource ChoosePhotoSource(int16_t isStretched, int16_t isStretchBmpCashed) {
     if (isStretched == 0)

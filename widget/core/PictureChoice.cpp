@@ -1,7 +1,7 @@
-#include "PictureChoice.h"
+#include "widget/core/PictureChoice.h"
 
-#include "FileRelatedLibrary.h"
-#include "FolderPhoto.h"
+#include "common/core/FileRelatedLibrary.h"
+#include "widget/core/FolderPhoto.h"
 
 using namespace std::string_literals;
 

@@ -2,7 +2,7 @@
 // Taking a new picture into the setting: from the open-file dialog or dropped on the photo.
 #include <string>
 
-#include "SettingRecord.h"
+#include "common/core/SettingRecord.h"
 
 // What the open-file dialog of the picture chooser shows.
 struct PictureDialogRequest {

@@ -1,4 +1,4 @@
-#include "PictureFolder.h"
+#include "widget/core/PictureFolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PhotoChoice.h"
+#include "widget/core/PhotoChoice.h"
 
 inline constexpr size_t kPhotoHeadBytes = 64 * 1024;
 

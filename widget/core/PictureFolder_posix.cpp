@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#include "PictureFolder.h"
+#include "widget/core/PictureFolder.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "PictureFolder.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "widget/core/PictureFolder.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "PictureHeader.h"
+#include "widget/core/PictureHeader.h"
 
 #include <climits>
 #include <cstring>
 
-#include "ExifReader.h"
+#include "widget/core/ExifReader.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "PhotoScaling.h"
-#include "PictureOrientation.h"
+#include "widget/core/PhotoScaling.h"
+#include "widget/core/PictureOrientation.h"
 
 enum class PictureFormat { Unknown, Jpeg, Bmp, Png, Gif };
 

@@ -1,4 +1,4 @@
-#include "PictureOrientation.h"
+#include "widget/core/PictureOrientation.h"
 
 #include <cstring>
 #include <utility>

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "PhotoScaling.h"
-#include "PixelImage.h"
+#include "widget/core/PhotoScaling.h"
+#include "widget/core/PixelImage.h"
 
 // 1 upright, 2 mirrored left-right, 3 turned half round, 4 mirrored top-bottom, 5 mirrored
 // along the main diagonal, 6 to be turned a quarter clockwise, 7 mirrored along the other

@@ -1,4 +1,4 @@
-#include "PictureResampler.h"
+#include "widget/core/PictureResampler.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "PixelImage.h"
+#include "widget/core/PixelImage.h"
 
 class PictureResampler {
 public:

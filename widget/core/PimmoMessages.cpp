@@ -1,14 +1,14 @@
-#include "PimmoMessages.h"
+#include "widget/core/PimmoMessages.h"
 
 #include <utility>
 
-#include "CommandLine.h"
-#include "PictureChoice.h"
+#include "widget/core/CommandLine.h"
+#include "widget/core/PictureChoice.h"
 
 namespace {
 
 UserMessage Box(std::string text, MessageIcon icon) {
-    return {std::move(text), {}, MessageButtons::Ok, icon};
+    return {std::move(text), {}, MessageButtons::Ok, icon, DefaultButton::First};
 }
 
 }  // namespace

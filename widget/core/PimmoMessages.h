@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "OptionsApply.h"
-#include "SettingStore.h"
-#include "UnsavedChange.h"
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
+#include "common/core/SettingStore.h"
+#include "common/core/UnsavedChange.h"
+#include "widget/core/OptionsApply.h"
 
 // A birthday, a month-birthday or a round day count: plain news, no icon.
 UserMessage AnniversaryBox(std::string text);

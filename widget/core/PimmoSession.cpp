@@ -1,9 +1,9 @@
-#include "PimmoSession.h"
+#include "widget/core/PimmoSession.h"
 
 #include <utility>
 
-#include "SettingNames.h"
-#include "SettingSections.h"
+#include "common/core/SettingSections.h"
+#include "widget/core/SettingNames.h"
 
 PimmoSession::PimmoSession(const std::string& profileFile, const std::string& profileFolder, int16_t settingNumber)
     : m_store(profileFile, SettingSectionFor(settingNumber)),

@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "FolderPhoto.h"
-#include "SettingRecord.h"
-#include "SettingStore.h"
+#include "common/core/SettingRecord.h"
+#include "common/core/SettingStore.h"
+#include "widget/core/FolderPhoto.h"
 
 class PimmoSession {
 public:

@@ -1,4 +1,4 @@
-#include "PixelImage.h"
+#include "widget/core/PixelImage.h"
 
 PixelImage MakePixelImage(int width, int height) {
     PixelImage image;

@@ -1,11 +1,11 @@
-#include "ChooseFolder.h"
+#include "widget/win/ChooseFolder.h"
 
 #include <shobjidl.h>
 #include <wrl/client.h>
 
-#include "ComApartment.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/ComApartment.h"
 
 using Microsoft::WRL::ComPtr;
 

@@ -1,7 +1,7 @@
-#include "ChoosePicture.h"
+#include "widget/win/ChoosePicture.h"
 
-#include "PictureChoice.h"
-#include "modCmOpen.h"
+#include "common/win/modCmOpen.h"
+#include "widget/core/PictureChoice.h"
 
 std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
     PictureDialogRequest request = MakePictureDialogRequest(currentPicture);

@@ -1,10 +1,10 @@
-#include "ContextMenu.h"
+#include "widget/win/ContextMenu.h"
 
-#include "MenuCaptions.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
-#include "Window.h"
-#include "resource.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/Window.h"
+#include "widget/core/MenuCaptions.h"
+#include "widget/win/PimmoResource.h"
 
 namespace {
 

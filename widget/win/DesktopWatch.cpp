@@ -1,9 +1,9 @@
-#include "DesktopWatch.h"
+#include "widget/win/DesktopWatch.h"
 
 #include <dbt.h>
 #include <wtsapi32.h>
 
-#include "DayRollover.h"
+#include "widget/core/DayRollover.h"
 
 namespace {
 

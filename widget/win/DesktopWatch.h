@@ -6,7 +6,7 @@
 // photo folder's workers post their news here too: this window lives as long as the widget runs.
 #include <windows.h>
 
-#include "Window.h"
+#include "base/win/Window.h"
 
 class DesktopEvents {
 public:

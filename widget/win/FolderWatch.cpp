@@ -1,9 +1,9 @@
-#include "FolderWatch.h"
+#include "widget/win/FolderWatch.h"
 
 #include <map>
 #include <vector>
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "PictureFolder.h"
-#include "WorkerThread.h"
+#include "widget/core/PictureFolder.h"
+#include "widget/win/WorkerThread.h"
 
 // wParam of the watch's message.
 enum class FolderChange : WPARAM {

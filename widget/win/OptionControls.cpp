@@ -1,6 +1,6 @@
-#include "OptionControls.h"
+#include "widget/win/OptionControls.h"
 
-#include "Unicode.h"
+#include "base/core/Unicode.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // controls.
 #include <windows.h>
 
-#include "OptionsForm.h"
+#include "widget/core/OptionsForm.h"
 
 // A drop-down list: its entries, the selected one (none for -1) and whether it takes input.
 void ShowList(HWND list, const ListControl& values);

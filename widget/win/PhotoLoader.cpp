@@ -1,13 +1,13 @@
-#include "PhotoLoader.h"
+#include "widget/win/PhotoLoader.h"
 
 #include <windows.h>
 
-#include "BmpFile.h"
-#include "PhotoDpi.h"
-#include "PhotoScaling.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
-#include "WicPicture.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "widget/core/BmpFile.h"
+#include "widget/core/PhotoDpi.h"
+#include "widget/core/PhotoScaling.h"
+#include "widget/win/WicPicture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "PixelImage.h"
+#include "widget/core/PixelImage.h"
 
 struct PhotoLoadRequest {
     std::string picturePath;

@@ -1,12 +1,12 @@
-#include "PhotoWindow.h"
+#include "widget/win/PhotoWindow.h"
 
 #include <climits>
 
-#include "AccessibleName.h"
-#include "CommonControls.h"
-#include "Unicode.h"
-#include "UniqueHandles_win.h"
-#include "resource.h"
+#include "base/core/Unicode.h"
+#include "base/core/UniqueHandles_win.h"
+#include "base/win/AccessibleName.h"
+#include "base/win/CommonControls.h"
+#include "widget/win/PimmoResource.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "PhotoGeometry.h"
-#include "PhotoScaling.h"
-#include "PixelImage.h"
-#include "Window.h"
+#include "base/win/Window.h"
+#include "widget/core/PhotoGeometry.h"
+#include "widget/core/PhotoScaling.h"
+#include "widget/core/PixelImage.h"
 
 class PhotoWindow;
 

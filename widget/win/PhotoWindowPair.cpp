@@ -1,13 +1,13 @@
-#include "PhotoWindowPair.h"
+#include "widget/win/PhotoWindowPair.h"
 
-#include "APICall.h"
-#include "MessageBox.h"
-#include "MonitorPlacement.h"
-#include "PhotoGeometry.h"
-#include "PhotoLoader.h"
-#include "PictureChoice.h"
-#include "PimmoMessages.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "base/win/MessageBox.h"
+#include "common/win/APICall.h"
+#include "widget/core/MonitorPlacement.h"
+#include "widget/core/PhotoGeometry.h"
+#include "widget/core/PictureChoice.h"
+#include "widget/core/PimmoMessages.h"
+#include "widget/win/PhotoLoader.h"
 
 namespace {
 

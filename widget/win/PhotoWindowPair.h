@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "PhotoLoader.h"
-#include "PhotoWindow.h"
+#include "widget/win/PhotoLoader.h"
+#include "widget/win/PhotoWindow.h"
 
 // What the pair leaves to the widget: the commands that save the setting or end the program.
 class PhotoPairOwner {

@@ -1,13 +1,13 @@
 // PimmoModule's modal parts: the wizard and the commands of the context menu.
 #include <utility>
 
-#include "AboutBox.h"
-#include "ChoosePicture.h"
-#include "HelpRelatedLibrary.h"
-#include "PictureChoice.h"
-#include "PimmoModule.h"
-#include "PimmoOptionDialog.h"
-#include "ScopeExit.h"
+#include "base/core/ScopeExit.h"
+#include "common/win/AboutBox.h"
+#include "common/win/HelpRelatedLibrary.h"
+#include "widget/core/PictureChoice.h"
+#include "widget/win/ChoosePicture.h"
+#include "widget/win/PimmoModule.h"
+#include "widget/win/PimmoOptionDialog.h"
 
 namespace {
 

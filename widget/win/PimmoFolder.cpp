@@ -2,8 +2,8 @@
 // photo, and the retries of a folder that cannot be reached.
 #include <utility>
 
-#include "FolderPhoto.h"
-#include "PimmoModule.h"
+#include "widget/core/FolderPhoto.h"
+#include "widget/win/PimmoModule.h"
 
 namespace {
 

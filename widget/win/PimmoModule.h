@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "ContextMenu.h"
-#include "DayRollover.h"
-#include "DesktopWatch.h"
-#include "FolderWatch.h"
-#include "OptionsDialogHost.h"
-#include "PhotoWindowPair.h"
-#include "PimmoSession.h"
-#include "UnsavedChange.h"
-#include "UserMessage.h"
+#include "base/core/UserMessage.h"
+#include "common/core/UnsavedChange.h"
+#include "widget/core/DayRollover.h"
+#include "widget/core/PimmoSession.h"
+#include "widget/win/ContextMenu.h"
+#include "widget/win/DesktopWatch.h"
+#include "widget/win/FolderWatch.h"
+#include "widget/win/OptionsDialogHost.h"
+#include "widget/win/PhotoWindowPair.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 

@@ -5,11 +5,11 @@
 // ApplyOptions' and FinishWizard's.
 #include <windows.h>
 
-#include "Dialog.h"
-#include "OptionsApply.h"
-#include "OptionsDialogHost.h"
-#include "OptionsForm.h"
-#include "SettingRecord.h"
+#include "base/win/Dialog.h"
+#include "common/core/SettingRecord.h"
+#include "widget/core/OptionsApply.h"
+#include "widget/core/OptionsForm.h"
+#include "widget/win/OptionsDialogHost.h"
 
 class PimmoOptionDialog final : public Dialog {
 public:

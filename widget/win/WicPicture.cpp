@@ -1,13 +1,13 @@
-#include "WicPicture.h"
+#include "widget/win/WicPicture.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "ComApartment.h"
-#include "JpegEndScanner.h"
-#include "PictureHeader.h"
-#include "PictureResampler.h"
-#include "Unicode.h"
+#include "base/core/Unicode.h"
+#include "base/win/ComApartment.h"
+#include "widget/core/JpegEndScanner.h"
+#include "widget/core/PictureHeader.h"
+#include "widget/core/PictureResampler.h"
 
 using Microsoft::WRL::ComPtr;
 

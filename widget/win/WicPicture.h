@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "PhotoScaling.h"
-#include "PictureOrientation.h"
-#include "PixelImage.h"
+#include "widget/core/PhotoScaling.h"
+#include "widget/core/PictureOrientation.h"
+#include "widget/core/PixelImage.h"
 
 // An opened picture file: its first frame, its stored size and its orientation tag.
 struct WicPicture {

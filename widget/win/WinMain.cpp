@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "DllSearch.h"
-#include "PimmoModule.h"
+#include "base/win/DllSearch.h"
+#include "widget/win/PimmoModule.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     RestrictDllSearch();

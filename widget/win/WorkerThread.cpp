@@ -1,4 +1,4 @@
-#include "WorkerThread.h"
+#include "widget/win/WorkerThread.h"
 
 #include <utility>
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "UniqueHandles_win.h"
+#include "base/core/UniqueHandles_win.h"
 
 class WorkerThread {
 public:

@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace e2e {
 

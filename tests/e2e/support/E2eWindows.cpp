@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace e2e {
 

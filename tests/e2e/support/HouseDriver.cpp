@@ -1,8 +1,8 @@
-#include "HouseDriver.h"
+#include "tests/e2e/support/HouseDriver.h"
 
 #include <algorithm>
 
-#include "PhotoDriver.h"
+#include "tests/e2e/support/PhotoDriver.h"
 
 namespace house_e2e {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace house_e2e {
 

@@ -1,4 +1,4 @@
-#include "InstallerDriver.h"
+#include "tests/e2e/support/InstallerDriver.h"
 
 // After windows.h, which they build on.
 #include <shlobj.h>

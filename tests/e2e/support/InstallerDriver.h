@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace e2e::installer {
 

@@ -1,4 +1,4 @@
-#include "OptionsDriver.h"
+#include "tests/e2e/support/OptionsDriver.h"
 
 namespace options_e2e {
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace options_e2e {
 

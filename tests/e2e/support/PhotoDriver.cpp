@@ -1,4 +1,4 @@
-#include "PhotoDriver.h"
+#include "tests/e2e/support/PhotoDriver.h"
 
 #include <shellapi.h>
 #include <shlobj.h>

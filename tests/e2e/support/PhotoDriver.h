@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "E2e.h"
+#include "tests/e2e/support/E2e.h"
 
 namespace photo_e2e {
 

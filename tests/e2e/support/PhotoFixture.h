@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "E2e.h"
-#include "PhotoDriver.h"
-#include "PhotoPictures.h"
+#include "tests/e2e/support/E2e.h"
+#include "tests/e2e/support/PhotoDriver.h"
+#include "tests/e2e/support/PhotoPictures.h"
 
 namespace photo_e2e {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "PhotoExif.h"
+#include "tests/e2e/support/PhotoExif.h"
 
 namespace photo_test {
 

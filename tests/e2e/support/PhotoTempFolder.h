@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder for one test's pictures, removed with everything in it at the end.
-#include "../../support/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace photo_test {
 

@@ -1,4 +1,4 @@
-#include "PlantedDlls.h"
+#include "tests/e2e/support/PlantedDlls.h"
 
 namespace e2e {
 

@@ -1,4 +1,4 @@
-#include "PruvoDriver.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 #include <commctrl.h>
 

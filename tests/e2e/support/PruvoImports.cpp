@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PruvoDriver.h"
+#include "tests/e2e/support/PruvoDriver.h"
 
 namespace e2e::pruvo {
 namespace {
