@@ -57,6 +57,14 @@ TEST(KeyboardHouse, TheListTakesEnterDeleteF1AndInsert) {
     Process house = Process::Start(folder.Exe(L"house.exe"), L"/s");
     HWND form = house_e2e::WaitForManagerWindow(house.Pid());
     ASSERT_TRUE(form);
+    const auto ListHasFocus = [&] {  // keys typed before would reach no line
+        return WaitUntil([&] {
+            GUITHREADINFO thread{sizeof thread};
+            return GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread) &&
+                   thread.hwndFocus == ControlById(form, 1006);
+        });
+    };
+    ASSERT_TRUE(ListHasFocus()) << "the list has no focus at start";
     for (const wchar_t* key : {L"Home Return", L"Delete"}) {  // 設定変更, 削除 of the running setting
         auto box = (Keys(L"key --delay 150 " + std::wstring(key)), WaitForMessageBox(house.Pid()));
         ASSERT_TRUE(box) << key;
@@ -66,11 +74,7 @@ TEST(KeyboardHouse, TheListTakesEnterDeleteF1AndInsert) {
     Keys(L"key F1");
     HWND help = WaitForWindow(house.Pid(), [](HWND w) { return WindowText(w) == L"Pimmoハウス の使い方"; });
     EXPECT_TRUE(help && Keys(L"key Escape") && WaitWindowGone(help)) << "F1 opened no help";
-    EXPECT_TRUE(WaitUntil([&] {  // the list takes the keys again once the help has let go of them
-        GUITHREADINFO thread{sizeof thread};
-        return GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread) &&
-               thread.hwndFocus == ControlById(form, 1006);
-    })) << "the focus did not come back to the list";
+    EXPECT_TRUE(ListHasFocus()) << "the focus did not come back to the list";
     Keys(L"key Insert");
     ASSERT_TRUE(WaitUntil([&] { return !house_e2e::WidgetDialogs(folder.Path()).empty(); })) << "no 追加";
     PostMessageW(house_e2e::WidgetDialogs(folder.Path()).front(), WM_CLOSE, 0, 0);

@@ -6,6 +6,7 @@
 #include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/win/ChoosePicture.h"
+#include "widget/win/ContextMenu.h"
 #include "widget/win/PimmoModule.h"
 #include "widget/win/PimmoOptionDialog.h"
 
@@ -34,6 +35,23 @@ auto PimmoModule::EnterModal() {
         --m_modalDepth;
         EndModal();
     });
+}
+
+// The open menu counts as modal too: a folder's new photo that arrives meanwhile waits for it,
+// instead of moving the window under the menu and closing it.
+void PimmoModule::OnPhotoMenu(int16_t button) {
+    const auto modal = EnterModal();
+    ShowContextMenu(m_instance, button, *this);
+}
+
+// The keyboard stays with the photo after the menu, on whichever twin is current now.
+void PimmoModule::OnPhotoMenuKey(POINT at) {
+    {
+        const auto modal = EnterModal();
+        ShowContextMenuAt(m_instance, at, *this);
+    }
+    if (IsWindowVisible(CurrentPhotoWindow()))
+        SetForegroundWindow(CurrentPhotoWindow());
 }
 
 // Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.

@@ -115,17 +115,6 @@ void PimmoModule::EndProgram(ExitCode code) {
     ExitProcess(static_cast<UINT>(code));
 }
 
-void PimmoModule::OnPhotoMenu(int16_t button) {
-    ShowContextMenu(m_instance, button, *this);
-}
-
-// The keyboard stays with the photo after the menu, on whichever twin is current now.
-void PimmoModule::OnPhotoMenuKey(POINT at) {
-    ShowContextMenuAt(m_instance, at, *this);
-    if (IsWindowVisible(CurrentPhotoWindow()))
-        SetForegroundWindow(CurrentPhotoWindow());
-}
-
 void PimmoModule::OnPictureDropped(const std::string& path) {
     TakePicture(Setting(), path);
     SaveSetting(true, UnsavedChange::Picture, CurrentPhotoWindow());
