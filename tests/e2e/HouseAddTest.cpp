@@ -2,6 +2,8 @@
 // window and in the stored list, once the widget has saved it.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "tests/e2e/support/E2e.h"
 #include "tests/e2e/support/HouseDriver.h"
 #include "tests/e2e/support/OptionsDriver.h"
@@ -24,21 +26,37 @@ HWND WaitForWidgetWizard(const std::wstring& folder) {
     return wizard;
 }
 
-TEST(HouseAdd, AddRunsTheWidgetsWizardAndListsTheNewChild) {
+// A program folder with a picture and setting 3 listed; house's window, once Add has started
+// the widget's wizard.
+class HouseAdd : public testing::Test {
+protected:
+    void SetUp() override {
+        photo_test::WriteFileBytes(picture, photo_test::QuadrantBmp(64, 48));
+        WriteHouseProfile(folder.ProfilePath(), picture, {{3, "Taro", "", ""}}, {3});
+    }
+    // Starts house, presses Add and waits for the wizard and its process.
+    void StartAdd() {
+        house.emplace(Process::Start(folder.Exe(L"house.exe"), L"/S"));
+        form = WaitForManagerWindow(house->Pid());
+        ASSERT_TRUE(form);
+        PressButtonId(form, kCommandAdd);
+        wizard = WaitForWidgetWizard(folder.Path());
+        ASSERT_TRUE(wizard) << "no wizard of a widget";
+        GetWindowThreadProcessId(wizard, &widget);
+    }
+
     ProgramFolder folder;
     const std::wstring picture = folder.File(L"kid.bmp");
-    photo_test::WriteFileBytes(picture, photo_test::QuadrantBmp(64, 48));
-    WriteHouseProfile(folder.ProfilePath(), picture, {{3, "Taro", "", ""}}, {3});
-    Process house = Process::Start(folder.Exe(L"house.exe"), L"/S");
-    HWND form = WaitForManagerWindow(house.Pid());
-    ASSERT_TRUE(form);
-
-    PressButtonId(form, kCommandAdd);
-    HWND wizard = WaitForWidgetWizard(folder.Path());
-    ASSERT_TRUE(wizard) << "no wizard of a widget";
-    EXPECT_FALSE(IsWindowEnabled(form)) << "the manager took input while the widget ran";
+    std::optional<Process> house;
+    HWND form = nullptr;
+    HWND wizard = nullptr;
     DWORD widget = 0;
-    GetWindowThreadProcessId(wizard, &widget);
+};
+
+TEST_F(HouseAdd, AddRunsTheWidgetsWizardAndListsTheNewChild) {
+    StartAdd();
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_FALSE(IsWindowEnabled(form)) << "the manager took input while the widget ran";
     PressButtonId(wizard, IDC_CommandSelectPicture);
     ASSERT_TRUE(options_e2e::ChooseFile(widget, picture));
     options_e2e::SetText(GetDlgItem(wizard, IDC_PimmoName), L"Hana");
@@ -53,27 +71,16 @@ TEST(HouseAdd, AddRunsTheWidgetsWizardAndListsTheNewChild) {
     EXPECT_EQ(ReadProfileString(folder.ProfilePath(), L"Pimmo" + number, L"PimmoName"), L"Hana");
     EXPECT_EQ(ReadProfileString(folder.ProfilePath(), L"Pimmo" + number, L"LockSetting"), L"");
     PressButtonId(form, kCommandOK);
-    EXPECT_EQ(house.WaitExit(), 0u);
+    EXPECT_EQ(house->WaitExit(), 0u);
 }
 
 // A profile that cannot be written: the widget says what it could not save, and house lists
 // nothing that was not stored.
-TEST(HouseAdd, AddOnAReadOnlyProfileIsToldAndListsNothing) {
-    ProgramFolder folder;
-    const std::wstring picture = folder.File(L"kid.bmp");
-    photo_test::WriteFileBytes(picture, photo_test::QuadrantBmp(64, 48));
-    WriteHouseProfile(folder.ProfilePath(), picture, {{3, "Taro", "", ""}}, {3});
+TEST_F(HouseAdd, AddOnAReadOnlyProfileIsToldAndListsNothing) {
     ASSERT_TRUE(SetFileAttributesW(folder.ProfilePath().c_str(), FILE_ATTRIBUTE_READONLY));
     const std::string before = ReadFileBytes(folder.ProfilePath());
-    Process house = Process::Start(folder.Exe(L"house.exe"), L"/S");
-    HWND form = WaitForManagerWindow(house.Pid());
-    ASSERT_TRUE(form);
-
-    PressButtonId(form, kCommandAdd);
-    HWND wizard = WaitForWidgetWizard(folder.Path());
-    ASSERT_TRUE(wizard) << "no wizard of a widget";
-    DWORD widget = 0;
-    GetWindowThreadProcessId(wizard, &widget);
+    StartAdd();
+    ASSERT_FALSE(HasFatalFailure());
     const auto answer = [&](const wchar_t* what) {
         const auto box = WaitForMessageBox(widget);
         ASSERT_TRUE(box) << "not told: " << std::wstring(what);
@@ -93,7 +100,7 @@ TEST(HouseAdd, AddOnAReadOnlyProfileIsToldAndListsNothing) {
     EXPECT_EQ(ListLines(form).size(), 1u) << "a child listed that was never stored";
     EXPECT_EQ(ReadFileBytes(folder.ProfilePath()), before);
     PressButtonId(form, kCommandOK);
-    EXPECT_EQ(house.WaitExit(), 0u);
+    EXPECT_EQ(house->WaitExit(), 0u);
 }
 
 }  // namespace
