@@ -84,6 +84,8 @@ TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     WriteFileBytes(Photo(L"a.jpg"), TakenJpeg(64, 48, "2024:01:01 10:00:00"));
     WriteFolderSetting("2", "1");
     HWND window = Start();
+    // The menu opens once the first scan is taken (its day stored), so the two do not race.
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !Value("PictureDay").empty(); })) << "one a day stored no day";
     ASSERT_TRUE(RunMenu(m_process->Pid(), PhotoControl(window), kOption));
     HWND dialog = WaitForOptionsDialog(m_process->Pid());
     ASSERT_TRUE(dialog);
