@@ -96,6 +96,9 @@ bool RunMenu(DWORD pid, HWND photo, std::initializer_list<UINT> keys) {
     HWND menu = WaitForMenu(pid);
     if (!menu)
         return false;
+    // The menu opens under the pointer, and the pointer's move into it clears the item chosen so
+    // far: posted keys go before it in the queue, so the move is let in first.
+    Sleep(300);
     MenuKeys(menu, keys);
     return true;
 }
