@@ -34,7 +34,12 @@ struct SettingRecord {
     bool FolderKeysStored = false;
 };
 
-// The setting shows a folder's photos (a folder and an order other than one file).
+// PictureOrder's values.
+enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2 };
+// The order the setting follows: one file without a folder or with order 0; with a folder, an
+// order this program does not know (a newer program's, or a hand edit) shows the newest photo.
+PictureOrder OrderOf(const SettingRecord& record);
+// The setting shows a folder's photos: its order is not one file.
 bool UsesPictureFolder(const SettingRecord& record);
 // Save writes the folder keys: the setting uses a folder now or its section already has them.
 bool WritesFolderKeys(const SettingRecord& record);

@@ -6,8 +6,8 @@
 
 #include "tests/e2e/support/PhotoExif.h"
 #include "tests/native/ProfileTestFolder.h"
-#include "widget/core/PhotoChoice.h"
-#include "widget/core/PictureFolder.h"
+#include "widget/core/PhotoFolderChoice.h"
+#include "widget/core/PhotoFolderScan.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ PhotoEntry Entry(const std::string& bytes, LocalSeconds lastWrite = 7) {
     return MakePhotoEntry("a.jpg", lastWrite, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 
-TEST(PhotoChoice, DateTakenFromExifElseLastWrite) {
+TEST(PhotoFolderChoice, DateTakenFromExifElseLastWrite) {
     const std::string good = Dated("2021:05:01 10:00:00");
     const struct {
         std::string bytes;
@@ -48,7 +48,7 @@ TEST(PhotoChoice, DateTakenFromExifElseLastWrite) {
     }
 }
 
-TEST(PhotoChoice, NewestByDateThenName) {
+TEST(PhotoFolderChoice, NewestByDateThenName) {
     const struct {
         std::vector<PhotoEntry> photos;
         std::optional<size_t> newest;
@@ -59,6 +59,8 @@ TEST(PhotoChoice, NewestByDateThenName) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(NewestPhoto(c.photos), c.newest);
+    const std::vector<PhotoEntry> photos = {{"a", 5, true}, {"b", 9, true}, {"c", 7, true}, {"d", 1, true}};
+    EXPECT_EQ(NewestPhotos(photos, 3), (std::vector<size_t>{1, 2, 0})) << "the next newest follow";
 }
 
 std::vector<PhotoEntry> Photos(int count, const std::string& prefix = "p") {
@@ -76,13 +78,13 @@ std::vector<std::vector<std::string>> Days(const std::vector<PhotoEntry>& photos
     std::vector<std::vector<std::string>> rounds;
     for (int day = first; day < first + days; ++day) {
         const CalendarDate today = DateFromDayNumber(19000 + day);
-        const DailyChoice choice = ChooseDailyPhoto(photos, state, today);
-        EXPECT_EQ(ChooseDailyPhoto(photos, choice.state, today).photo, choice.photo) << "same photo all day";
+        const DailyCandidate choice = DailyPhotoCandidates(photos, state, today).at(0);
+        EXPECT_EQ(DailyPhotoCandidates(photos, choice.state, today).at(0).photo, choice.photo) << "same all day";
         if (rounds.empty() || choice.state.round != state.round)
             rounds.emplace_back();
         state = DailyStateFromTexts(DailyStateTexts(choice.state));
         EXPECT_EQ(state, choice.state);
-        rounds.back().push_back(photos[*choice.photo].name);
+        rounds.back().push_back(photos[choice.photo].name);
     }
     return rounds;
 }
@@ -91,7 +93,7 @@ size_t Distinct(const std::vector<std::string>& names) {
     return std::set(names.begin(), names.end()).size();
 }
 
-TEST(PhotoChoice, OneADayShowsEveryPhotoBeforeAnyComesBack) {
+TEST(PhotoFolderChoice, OneADayShowsEveryPhotoBeforeAnyComesBack) {
     for (size_t count : {1, 2, 7}) {
         DailyPhotoState state = StartDailyPhotoState(3, 42);
         const auto rounds = Days(Photos(count), state, count * 4);
@@ -103,12 +105,12 @@ TEST(PhotoChoice, OneADayShowsEveryPhotoBeforeAnyComesBack) {
     }
 }
 
-TEST(PhotoChoice, TwoSettingsOnOneFolderFollowTheirOwnOrders) {
+TEST(PhotoFolderChoice, TwoSettingsOnOneFolderFollowTheirOwnOrders) {
     DailyPhotoState first = StartDailyPhotoState(1, 42), second = StartDailyPhotoState(2, 42);
     EXPECT_NE(Days(Photos(10), first, 10), Days(Photos(10), second, 10));
 }
 
-TEST(PhotoChoice, PhotosAddedAndRemovedBetweenDays) {
+TEST(PhotoFolderChoice, PhotosAddedAndRemovedBetweenDays) {
     DailyPhotoState state = StartDailyPhotoState(5, 9);
     std::vector<std::string> shown = Days(Photos(6), state, 3).front();
     // The three not shown yet leave and four new ones come: the round goes on with the new ones
@@ -127,7 +129,33 @@ TEST(PhotoChoice, PhotosAddedAndRemovedBetweenDays) {
     }
 }
 
-TEST(PhotoChoice, FolderScanListsPicturesWithTheirDates) {
+// A photo that does not load gives way to the next; the state moves only with a photo shown.
+// Over each round every photo that loads is shown exactly once, and a day tries few photos.
+TEST(PhotoFolderChoice, OneADaySkipsPhotosThatDoNotLoad) {
+    const std::vector<PhotoEntry> photos = Photos(40);
+    auto loads = [](const PhotoEntry& photo) { return photo.name.find('7') == std::string::npos; };
+    DailyPhotoState state = StartDailyPhotoState(2, 11);
+    std::vector<std::vector<std::string>> rounds;
+    for (int day = 0; day < 3 * 36; ++day) {
+        const auto candidates = DailyPhotoCandidates(photos, state, DateFromDayNumber(19000 + day));
+        ASSERT_LE(candidates.size(), kPhotoCandidates);
+        const auto shown = std::find_if(candidates.begin(), candidates.end(), [&](auto& c) { return loads(photos[c.photo]); });
+        ASSERT_NE(shown, candidates.end());
+        if (rounds.empty() || shown->state.round != state.round)
+            rounds.emplace_back();
+        rounds.back().push_back(photos[shown->photo].name);
+        state = shown->state;
+    }
+    ASSERT_EQ(rounds.size(), 3u);
+    for (const auto& round : rounds)
+        EXPECT_EQ(Distinct(round), 36u) << "the 36 photos that load, each once";
+    const std::vector<PhotoEntry> broken = Photos(20000);
+    EXPECT_EQ(DailyPhotoCandidates(broken, state, DateFromDayNumber(20000)).size(), kPhotoCandidates);
+}
+
+// The first scan reads every photo; the next ones only what is new or changed, and what left
+// the folder leaves the index.
+TEST(PhotoFolderChoice, FolderScanReadsOnlyNewAndChangedPhotos) {
     ProfileTestFolder folder;
     std::filesystem::create_directory(folder.Path() / "sub");
     WriteBytes(folder.File("a.JPG"), Dated("2021:05:01 10:00:00"));
@@ -135,14 +163,25 @@ TEST(PhotoChoice, FolderScanListsPicturesWithTheirDates) {
     WriteBytes(folder.File("notes.txt"), "text");
     WriteBytes(folder.File("sub/c.jpeg"), Dated("2021:05:01 10:00:00", true));
     for (bool subfolders : {false, true}) {
-        PictureFolderScan scan = ScanPictureFolder(folder.Path().string(), subfolders);
-        std::sort(scan.photos.begin(), scan.photos.end(), [](auto& a, auto& b) { return a.name < b.name; });
+        const PhotoFolderScan scan = ScanPhotoFolder(folder.Path().string(), subfolders, {});
+        ASSERT_EQ(scan.reach, FolderReach::Complete);
         ASSERT_EQ(scan.photos.size(), subfolders ? 3u : 2u);
-        EXPECT_EQ(scan.photos[0], (PhotoEntry{"a.JPG", kMay1At10, true}));
+        EXPECT_EQ(scan.photos[0].name, "a.JPG");
+        EXPECT_EQ(scan.photos[0].taken, kMay1At10);
         EXPECT_FALSE(scan.photos[1].takenFromExif);
         EXPECT_EQ(scan.photos.back().name, subfolders ? "sub/c.jpeg" : "b.png");
     }
-    EXPECT_FALSE(ScanPictureFolder(folder.File("missing"), true).reachable);
+    const PhotoIndex known = ScanPhotoFolder(folder.Path().string(), true, {}).photos;
+    EXPECT_EQ(ScanPhotoFolder(folder.Path().string(), true, known).opened, 0u);
+    WriteBytes(folder.File("a.JPG"), Dated("2022:05:01 10:00:00") + "longer");
+    std::filesystem::rename(folder.File("sub/c.jpeg"), folder.File("sub/d.jpeg"));
+    const PhotoFolderScan again = ScanPhotoFolder(folder.Path().string(), true, known);
+    EXPECT_EQ(again.opened, 2u) << "the changed photo and the renamed one";
+    ASSERT_EQ(again.photos.size(), 3u);
+    EXPECT_EQ(again.photos[0].taken, kMay1At10 + 365 * 86400);
+    EXPECT_EQ(again.photos[2].name, "sub/d.jpeg");
+    EXPECT_EQ(ScanPhotoFolder(folder.File("missing"), true, {}).reach, FolderReach::Unreachable);
+    EXPECT_EQ(ScanPhotoFolder(folder.Path().string(), true, {}, [] { return true; }).reach, FolderReach::Stopped);
 }
 
 }  // namespace

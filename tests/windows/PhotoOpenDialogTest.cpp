@@ -91,7 +91,7 @@ std::string RunDialog(const std::function<std::string()>& show, const std::funct
     return chosen;
 }
 
-const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg"s;
+const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg;*.jpeg;*.png"s;
 
 std::string RunDialog(const std::string& filter,
                       const std::string& folder,

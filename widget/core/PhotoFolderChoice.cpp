@@ -1,6 +1,8 @@
-#include "widget/core/PhotoChoice.h"
+#include "widget/core/PhotoFolderChoice.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -23,19 +25,32 @@ uint64_t Rank(uint64_t seed, uint32_t round, std::string_view name) {
 // A photo's place in a round: by rank, and by name for two names of the same rank.
 using Place = std::pair<uint64_t, std::string_view>;
 
-// The first photo of the round placed after `after` (from the start when there is none).
-std::optional<size_t> NextInRound(const std::vector<PhotoEntry>& photos,
-                                  uint64_t seed,
-                                  uint32_t round,
-                                  const std::optional<Place>& after) {
-    std::optional<size_t> best;
-    Place bestPlace;
+// Up to `count` photos of the round placed after `after` (from the start when there is none),
+// in the round's order. One pass over the photos and a small heap.
+std::vector<size_t> NextInRound(const std::vector<PhotoEntry>& photos,
+                                uint64_t seed,
+                                uint32_t round,
+                                const std::optional<Place>& after,
+                                size_t count) {
+    std::vector<std::pair<Place, size_t>> best;  // the `count` first places, kept as a max-heap
     for (size_t i = 0; i < photos.size(); ++i) {
         const Place place{Rank(seed, round, photos[i].name), photos[i].name};
-        if ((!after || place > *after) && (!best || place < bestPlace))
-            best = i, bestPlace = place;
+        if (after && !(place > *after))
+            continue;
+        if (best.size() < count) {
+            best.emplace_back(place, i);
+            std::push_heap(best.begin(), best.end());
+        } else if (place < best.front().first) {
+            std::pop_heap(best.begin(), best.end());
+            best.back() = {place, i};
+            std::push_heap(best.begin(), best.end());
+        }
     }
-    return best;
+    std::sort_heap(best.begin(), best.end());
+    std::vector<size_t> order;
+    for (const auto& entry : best)
+        order.push_back(entry.second);
+    return order;
 }
 
 template <typename Number>
@@ -47,19 +62,26 @@ Number ParseNumber(const std::string& text, Number fallback) {
 
 }  // namespace
 
-PhotoEntry MakePhotoEntry(std::string name, LocalSeconds lastWrite, const uint8_t* head, size_t size) {
-    const auto taken = ReadExifDateTaken(head, size);
-    return {std::move(name), taken.value_or(lastWrite), taken.has_value()};
+std::vector<size_t> NewestPhotos(const std::vector<PhotoEntry>& photos, size_t count) {
+    auto newer = [&](size_t a, size_t b) {
+        return std::tie(photos[a].taken, photos[a].name) > std::tie(photos[b].taken, photos[b].name);
+    };
+    std::vector<size_t> order;
+    for (size_t i = 0; i < photos.size(); ++i) {
+        order.push_back(i);
+        std::push_heap(order.begin(), order.end(), [&](size_t a, size_t b) { return newer(a, b); });
+        if (order.size() > count) {  // the oldest of the kept ones leaves
+            std::pop_heap(order.begin(), order.end(), [&](size_t a, size_t b) { return newer(a, b); });
+            order.pop_back();
+        }
+    }
+    std::sort(order.begin(), order.end(), newer);
+    return order;
 }
 
 std::optional<size_t> NewestPhoto(const std::vector<PhotoEntry>& photos) {
-    std::optional<size_t> newest;
-    for (size_t i = 0; i < photos.size(); ++i) {
-        if (!newest ||
-            std::tie(photos[i].taken, photos[i].name) > std::tie(photos[*newest].taken, photos[*newest].name))
-            newest = i;
-    }
-    return newest;
+    const std::vector<size_t> newest = NewestPhotos(photos, 1);
+    return newest.empty() ? std::nullopt : std::optional<size_t>(newest.front());
 }
 
 std::array<std::string, 4> DailyStateTexts(const DailyPhotoState& state) {
@@ -83,30 +105,45 @@ DailyPhotoState StartDailyPhotoState(int settingNumber, uint64_t entropy) {
     return state;
 }
 
-DailyChoice ChooseDailyPhoto(const std::vector<PhotoEntry>& photos, const DailyPhotoState& state, CalendarDate today) {
-    DailyChoice choice{std::nullopt, state};
-    if (photos.empty())
-        return choice;  // keep the round for when the photos come back
+std::vector<DailyCandidate> DailyPhotoCandidates(const std::vector<PhotoEntry>& photos,
+                                                 const DailyPhotoState& state,
+                                                 CalendarDate today,
+                                                 size_t count) {
+    std::vector<DailyCandidate> candidates;
+    if (photos.empty() || count == 0)
+        return candidates;  // keep the round for when the photos come back
+    DailyPhotoState next = state;
+    next.day = today;
     if (state.day == today && !state.shown.empty()) {
-        for (size_t i = 0; i < photos.size(); ++i) {
-            if (photos[i].name == state.shown) {
-                choice.photo = i;
-                return choice;
-            }
-        }
+        const auto same = std::find_if(photos.begin(), photos.end(), [&](auto& p) { return p.name == state.shown; });
+        if (same != photos.end())
+            candidates.push_back({static_cast<size_t>(same - photos.begin()), state});
     }
+    auto add = [&](const std::vector<size_t>& photosInOrder) {
+        for (size_t i : photosInOrder) {
+            const bool tried = std::any_of(candidates.begin(), candidates.end(), [&](auto& c) { return c.photo == i; });
+            if (candidates.size() == count || tried)
+                continue;
+            next.shown = photos[i].name;
+            candidates.push_back({i, next});
+        }
+    };
+    // The rest of this round.
     std::optional<Place> after;
     if (!state.shown.empty())
         after = Place{Rank(state.seed, state.round, state.shown), state.shown};
-    choice.photo = NextInRound(photos, state.seed, state.round, after);
-    // A new round; with two photos or more never the one just shown again. Each round number
-    // passes it over with a chance of (n - 1) / n, so a few tries always suffice in practice.
-    for (int tries = 0;
-         tries < 64 && (!choice.photo || (photos.size() > 1 && photos[*choice.photo].name == state.shown)); ++tries) {
-        ++choice.state.round;
-        choice.photo = NextInRound(photos, state.seed, choice.state.round, std::nullopt);
+    add(NextInRound(photos, state.seed, state.round, after, count));
+    if (candidates.size() == count)
+        return candidates;
+    // Then the next round from its start. With two photos or more it never opens with the one
+    // just shown: each round number passes it over with a chance of (n - 1) / n, so a few tries
+    // always suffice in practice.
+    next.round = state.round + 1;
+    for (int tries = 0; tries < 64 && photos.size() > 1; ++tries, ++next.round) {
+        const std::vector<size_t> first = NextInRound(photos, state.seed, next.round, std::nullopt, 1);
+        if (photos[first.front()].name != state.shown)
+            break;
     }
-    choice.state.day = today;
-    choice.state.shown = photos[*choice.photo].name;
-    return choice;
+    add(NextInRound(photos, state.seed, next.round, std::nullopt, count));
+    return candidates;
 }

@@ -1,33 +1,28 @@
 #pragma once
 // Which photo of a folder a setting shows: the newest one, or a new one each day that does not
-// come back before every photo of the folder was shown once. Pure rules over the folder's list;
-// the list comes from the folder scan, the state from the setting's section of the profile.
+// come back before every photo of the folder was shown once. Pure rules over the folder's index;
+// the index comes from the folder scan, the state from the setting's section of the profile.
+// A choice is a short list of candidates, best first: a photo that cannot be loaded (broken, or
+// on a share that dropped) gives way to the next, and the state moves on only with the photo
+// that was shown.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "common/core/CalendarDate.h"
-#include "common/core/SettingKeys.h"
-#include "widget/core/ExifReader.h"
+#include "widget/core/PhotoFolderIndex.h"
 
-struct PhotoEntry {
-    std::string name;        // the path below the folder, UTF-8
-    LocalSeconds taken = 0;  // the Exif date taken, else the file's last-write time
-    bool takenFromExif = false;
+// How many photos one choice tries before it keeps the photo shown: enough for a few broken
+// files, few enough that a folder that went away costs little.
+inline constexpr size_t kPhotoCandidates = 8;
 
-    bool operator==(const PhotoEntry&) const = default;
-};
-
-// A file's entry from its last-write time (local wall clock) and its first bytes, of which only
-// a JPEG's Exif date is read.
-PhotoEntry MakePhotoEntry(std::string name, LocalSeconds lastWrite, const uint8_t* head, size_t size);
-
-// The index of the photo taken last; of photos taken at the same second the one whose name
-// sorts last, as cameras count their file names up. nullopt for an empty list.
+// The indexes of up to `count` photos, the one taken last first; of photos taken at the same
+// second the one whose name sorts last first, as cameras count their file names up.
+std::vector<size_t> NewestPhotos(const std::vector<PhotoEntry>& photos, size_t count = kPhotoCandidates);
+// The newest photo alone; nullopt for an empty list.
 std::optional<size_t> NewestPhoto(const std::vector<PhotoEntry>& photos);
 
 // What "one a day" remembers between days and restarts.
@@ -49,10 +44,7 @@ struct DailyPhotoState {
     bool operator==(const DailyPhotoState&) const = default;
 };
 
-// The profile keys of the state, in the order of DailyStateTexts.
-inline constexpr std::array<std::string_view, 4> kDailyStateKeys = {
-    SettingKeyName::kPictureDay, SettingKeyName::kPictureSeed, SettingKeyName::kPictureRound,
-    SettingKeyName::kPictureShown};
+// The state's four stored texts: day, seed, round, shown.
 std::array<std::string, 4> DailyStateTexts(const DailyPhotoState& state);
 // A text that cannot be read gives that field's start value (a missing day chooses anew).
 DailyPhotoState DailyStateFromTexts(const std::array<std::string, 4>& texts);
@@ -61,11 +53,16 @@ DailyPhotoState DailyStateFromTexts(const std::array<std::string, 4>& texts);
 // between runs (such as the clock), so that two settings on one folder shuffle differently.
 DailyPhotoState StartDailyPhotoState(int settingNumber, uint64_t entropy);
 
-struct DailyChoice {
-    std::optional<size_t> photo;  // index into the list; nullopt for an empty list
-    DailyPhotoState state;        // to be stored when it differs from the one passed in
+struct DailyCandidate {
+    size_t photo = 0;       // index into the list
+    DailyPhotoState state;  // to be stored once this photo was shown
 };
 
-// The photo for today. On the day already chosen the same photo again (a restart, a rescan),
-// unless it has left the folder; on another day the next photo of the round.
-DailyChoice ChooseDailyPhoto(const std::vector<PhotoEntry>& photos, const DailyPhotoState& state, CalendarDate today);
+// Today's photo and the ones that follow it, best first (at most `count`). On the day already
+// chosen the same photo comes first (a restart, a rescan), unless it has left the folder; on
+// another day the next photo of the round. Each candidate's state counts the candidates before
+// it as passed over. Linear in the number of photos for a bounded count.
+std::vector<DailyCandidate> DailyPhotoCandidates(const std::vector<PhotoEntry>& photos,
+                                                 const DailyPhotoState& state,
+                                                 CalendarDate today,
+                                                 size_t count = kPhotoCandidates);

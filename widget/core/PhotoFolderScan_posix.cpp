@@ -9,7 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "widget/core/PictureFolder.h"
+#include "widget/core/PhotoFolderScan.h"
+#include "widget/core/PictureTypes.h"
 
 namespace {
 
@@ -39,43 +40,58 @@ std::optional<size_t> ReadHead(int fd, uint8_t* head, size_t size) {
     return done;
 }
 
-void Add(const fs::path& root, const fs::path& file, uint8_t* head, std::vector<PhotoEntry>& photos) {
+void Add(const fs::path& root, const fs::path& file, const PhotoIndex& known, uint8_t* head, PhotoFolderScan& scan) {
     std::string name = file.lexically_relative(root).string();
     if (!IsPictureName(name))
         return;
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return;
     struct stat info {};
-    std::optional<size_t> read =
-        fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? std::optional<size_t>(0) : std::nullopt;
-    if (read && IsJpegName(name))
-        read = ReadHead(fd, head, kPhotoHeadBytes);
-    close(fd);
-    if (!read)
+    if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return;
-    PhotoEntry entry = MakePhotoEntry(std::move(name), 0, head, *read);
+    const int64_t written = static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    const uint64_t size = static_cast<uint64_t>(info.st_size);
+    if (const PhotoEntry* entry = FindUnchangedPhoto(known, name, size, written)) {
+        scan.photos.push_back(*entry);
+        return;
+    }
+    std::optional<size_t> read = 0;
+    if (IsJpegName(name)) {
+        const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        read = fd < 0 ? std::nullopt : ReadHead(fd, head, kPhotoHeadBytes);
+        if (fd >= 0)
+            close(fd);
+        ++scan.opened;
+    }
+    PhotoEntry entry = MakePhotoEntry(std::move(name), 0, head, read.value_or(0));
     if (!entry.takenFromExif)
         entry.taken = LocalLastWrite(info);
-    photos.push_back(std::move(entry));
+    entry.size = size;
+    entry.written = written;
+    scan.photos.push_back(std::move(entry));
 }
 
 }  // namespace
 
-PictureFolderScan ScanPictureFolder(const std::string& folder, bool subfolders) {
-    PictureFolderScan scan;
+PhotoFolderScan ScanPhotoFolder(const std::string& folder,
+                                bool subfolders,
+                                const PhotoIndex& known,
+                                const ScanStopped& stopped) {
+    PhotoFolderScan scan;
     const fs::path root(folder);
     std::error_code error;
     if (!fs::is_directory(root, error))
         return scan;
-    scan.reachable = true;
     const auto head = std::make_unique<uint8_t[]>(kPhotoHeadBytes);
+    bool wasStopped = false;
     // Links to folders are not followed (the default), so a link back up the tree ends nowhere.
     auto walk = [&](auto iterator) {
         for (auto it = iterator; !error && it != decltype(iterator)(); it.increment(error)) {
+            if (stopped && stopped()) {
+                wasStopped = true;
+                return;
+            }
             std::error_code entryError;
             if (it->is_regular_file(entryError))
-                Add(root, it->path(), head.get(), scan.photos);
+                Add(root, it->path(), known, head.get(), scan);
         }
     };
     const auto options = fs::directory_options::skip_permission_denied;
@@ -83,6 +99,8 @@ PictureFolderScan ScanPictureFolder(const std::string& folder, bool subfolders) 
         walk(fs::recursive_directory_iterator(root, options, error));
     else
         walk(fs::directory_iterator(root, options, error));
+    scan.reach = wasStopped ? FolderReach::Stopped : error ? FolderReach::Unreachable : FolderReach::Complete;
+    SortPhotoIndex(scan.photos);
     return scan;
 }
 

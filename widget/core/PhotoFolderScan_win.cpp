@@ -4,7 +4,8 @@
 
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
-#include "widget/core/PictureFolder.h"
+#include "widget/core/PhotoFolderScan.h"
+#include "widget/core/PictureTypes.h"
 
 namespace {
 
@@ -17,67 +18,106 @@ LocalSeconds LocalLastWrite(const FILETIME& utc) {
     return DayNumber(date) * 86400 + local.wHour * 3600 + local.wMinute * 60 + local.wSecond;
 }
 
+int64_t Ticks(const FILETIME& time) {
+    return static_cast<int64_t>(static_cast<uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime);
+}
+
+std::wstring Join(const std::wstring& folder, const std::wstring& name) {
+    return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L"\\" + name;
+}
+
 class Scanner {
 public:
-    Scanner(const std::wstring& root, bool subfolders) : m_root(root), m_subfolders(subfolders) {}
+    Scanner(const std::wstring& root, bool subfolders, const PhotoIndex& known, const ScanStopped& stopped)
+        : m_root(root), m_subfolders(subfolders), m_known(known), m_stopped(stopped) {}
 
     // Lists the folder below the root at `relative` ("" for the root itself).
-    bool List(const std::wstring& relative, std::vector<PhotoEntry>& photos) {
-        const std::wstring folder = relative.empty() ? m_root : m_root + L"\\" + relative;
+    FolderReach List(const std::wstring& relative, PhotoFolderScan& scan) {
+        const std::wstring folder = relative.empty() ? m_root : Join(m_root, relative);
         WIN32_FIND_DATAW found{};
         // The basic information leaves out the short 8.3 names; a large fetch asks for many at once.
-        UniqueFind find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+        UniqueFind find(FindFirstFileExW(Join(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
-        if (!find)
-            return GetLastError() == ERROR_FILE_NOT_FOUND;  // an empty drive's root has no "." either
+        if (!find) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_NOT_FOUND)  // an empty drive's root has no "." either
+                return FolderReach::Complete;
+            // A sub-folder the user may not read is no part of the photos; any other failure
+            // (a share that dropped) leaves the listing incomplete.
+            return !relative.empty() && error == ERROR_ACCESS_DENIED ? FolderReach::Complete : FolderReach::Unreachable;
+        }
         do {
-            const std::wstring name = found.cFileName;
-            const std::wstring path = relative.empty() ? name : relative + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                // A link to a folder may point back up the tree; it is not followed.
-                const bool link = found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
-                if (m_subfolders && !link && name != L"." && name != L"..")
-                    List(path, photos);
-            } else {
-                Add(path, found, photos);
+            if (m_stopped && m_stopped())
+                return FolderReach::Stopped;
+            const std::wstring path = relative.empty() ? found.cFileName : relative + L"\\" + found.cFileName;
+            const std::string name = Narrow(path);
+            switch (ClassifyScanEntry(Narrow(found.cFileName), found.dwFileAttributes, found.dwReserved0, m_subfolders)) {
+                case ScanEntry::EnterFolder:
+                    if (const FolderReach reach = List(path, scan); reach != FolderReach::Complete)
+                        return reach;
+                    break;
+                case ScanEntry::ReadPhoto:
+                case ScanEntry::ListPhoto:
+                    Add(name, found, scan);
+                    break;
+                case ScanEntry::Skip:
+                    break;
             }
         } while (FindNextFileW(find.Get(), &found));
-        return true;
+        return GetLastError() == ERROR_NO_MORE_FILES ? FolderReach::Complete : FolderReach::Unreachable;
     }
 
 private:
-    void Add(const std::wstring& path, const WIN32_FIND_DATAW& found, std::vector<PhotoEntry>& photos) {
-        std::string name = Narrow(path);
-        if (!IsPictureName(name))
+    void Add(const std::string& name, const WIN32_FIND_DATAW& found, PhotoFolderScan& scan) {
+        const uint64_t size = static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
+        const int64_t written = Ticks(found.ftLastWriteTime);
+        if (const PhotoEntry* known = FindUnchangedPhoto(m_known, name, size, written)) {
+            scan.photos.push_back(*known);
             return;
-        // Without sharing writes the open fails while a program still writes the file (a copy
-        // in progress): such a photo is left out until it is complete, never shown half.
-        UniqueFile file(CreateFileW((m_root + L"\\" + path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        if (!file)
-            return;
+        }
         DWORD read = 0;
-        if (IsJpegName(name) && !ReadFile(file.Get(), m_head.get(), kPhotoHeadBytes, &read, nullptr))
-            return;
-        PhotoEntry entry = MakePhotoEntry(std::move(name), 0, m_head.get(), read);
+        const bool placeholder =
+            ClassifyScanEntry(name, found.dwFileAttributes, found.dwReserved0, false) == ScanEntry::ListPhoto;
+        if (!placeholder && IsJpegName(name)) {
+            // Shared for every access: a program that still writes, renames or deletes the photo
+            // is never kept from it.
+            UniqueFile file(CreateFileW(Join(m_root, Widen(name)).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+            if (!file && GetLastError() == ERROR_SHARING_VIOLATION)
+                return;  // still being written without sharing: the watch announces it once complete
+            if (!file || !ReadFile(file.Get(), m_head.get(), kPhotoHeadBytes, &read, nullptr))
+                read = 0;
+            ++scan.opened;
+        }
+        PhotoEntry entry = MakePhotoEntry(name, 0, m_head.get(), read);
         if (!entry.takenFromExif)
             entry.taken = LocalLastWrite(found.ftLastWriteTime);
-        photos.push_back(std::move(entry));
+        entry.size = size;
+        entry.written = written;
+        scan.photos.push_back(std::move(entry));
     }
 
     std::wstring m_root;
     bool m_subfolders;
+    const PhotoIndex& m_known;
+    const ScanStopped& m_stopped;
     std::unique_ptr<uint8_t[]> m_head = std::make_unique<uint8_t[]>(kPhotoHeadBytes);
 };
 
 }  // namespace
 
-PictureFolderScan ScanPictureFolder(const std::string& folder, bool subfolders) {
-    PictureFolderScan scan;
-    std::wstring root = Widen(folder);
-    while (!root.empty() && (root.back() == L'\\' || root.back() == L'/'))
-        root.pop_back();
-    scan.reachable = Scanner(root, subfolders).List(L"", scan.photos);
+PhotoFolderScan ScanPhotoFolder(const std::string& folder,
+                                bool subfolders,
+                                const PhotoIndex& known,
+                                const ScanStopped& stopped) {
+    PhotoFolderScan scan;
+    const std::wstring root = Widen(FolderPathForSystem(folder));
+    const DWORD attributes = GetFileAttributesW(root.c_str());
+    if (root.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return scan;
+    scan.reach = Scanner(root, subfolders, known, stopped).List(L"", scan);
+    SortPhotoIndex(scan.photos);
     return scan;
 }
 

@@ -1,4 +1,7 @@
-#include "widget/core/FolderPhoto.h"
+#include "widget/core/PhotoFolderSetting.h"
+
+#include "widget/core/PhotoFolderChoice.h"
+#include "widget/core/PhotoFolderScan.h"
 
 namespace {
 
@@ -8,70 +11,57 @@ DailyPhotoState DailyStateOf(const SettingRecord& record) {
     return DailyStateFromTexts({record.PictureDay, record.PictureSeed, record.PictureRound, record.PictureShown});
 }
 
-void StoreDailyState(SettingRecord& record, const DailyPhotoState& state) {
-    const auto texts = DailyStateTexts(state);
-    record.PictureDay = texts[0];
-    record.PictureSeed = texts[1];
-    record.PictureRound = texts[2];
-    record.PictureShown = texts[3];
-}
-
-std::optional<size_t> ChoosePhoto(SettingRecord& record,
-                                  const PictureFolderScan& scan,
-                                  const CalendarDate& today,
-                                  int settingNumber,
-                                  uint64_t entropy) {
-    if (OrderOf(record) != PictureOrder::OneADay)
-        return NewestPhoto(scan.photos);
-    DailyPhotoState state = DailyStateOf(record);
-    if (state.seed == 0)  // a setting new to "one a day": its own shuffle
-        state = StartDailyPhotoState(settingNumber, entropy);
-    const DailyChoice choice = ChooseDailyPhoto(scan.photos, state, today);
-    if (choice.photo)
-        StoreDailyState(record, choice.state);
-    return choice.photo;
+FolderCandidate Candidate(const SettingRecord& record, const PhotoEntry& photo) {
+    return {PhotoPath(record.PictureFolder, photo.name), photo, std::nullopt};
 }
 
 }  // namespace
 
-PictureOrder OrderOf(const SettingRecord& record) {
-    if (record.PictureFolder.empty())
-        return PictureOrder::OneFile;
-    switch (record.PictureOrder) {
-        case 1:
-            return PictureOrder::Newest;
-        case 2:
-            return PictureOrder::OneADay;
-        default:
-            return PictureOrder::OneFile;
+std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
+                                              const PhotoIndex& photos,
+                                              const CalendarDate& today,
+                                              int settingNumber,
+                                              uint64_t entropy) {
+    std::vector<FolderCandidate> candidates;
+    if (OrderOf(record) != PictureOrder::OneADay) {
+        for (size_t i : NewestPhotos(photos))
+            candidates.push_back(Candidate(record, photos[i]));
+        return candidates;
     }
+    DailyPhotoState state = DailyStateOf(record);
+    if (state.seed == 0)  // a setting new to "one a day": its own shuffle
+        state = StartDailyPhotoState(settingNumber, entropy);
+    for (const DailyCandidate& daily : DailyPhotoCandidates(photos, state, today)) {
+        candidates.push_back(Candidate(record, photos[daily.photo]));
+        candidates.back().dailyTexts = DailyStateTexts(daily.state);
+    }
+    return candidates;
 }
 
-FolderUpdate TakeFolderScan(SettingRecord& record,
-                            const PictureFolderScan& scan,
-                            const CalendarDate& today,
-                            int settingNumber,
-                            uint64_t entropy) {
-    FolderUpdate update;
-    if (!scan.reachable) {
-        update.view.status = FolderStatus::Unreachable;
-        return update;
-    }
+bool TakeFolderCandidate(SettingRecord& record, const FolderCandidate& candidate) {
     const SettingRecord before = record;
-    const std::optional<size_t> chosen = ChoosePhoto(record, scan, today, settingNumber, entropy);
-    update.view.status = chosen ? FolderStatus::Shown : FolderStatus::Empty;
-    if (chosen)
-        update.view.shown = scan.photos[*chosen];
-    const std::string picture = chosen ? PhotoPath(record.PictureFolder, scan.photos[*chosen].name) : std::string();
-    if (picture != record.PictureFile) {
-        record.PictureFile = picture;
+    if (candidate.path != record.PictureFile) {
+        record.PictureFile = candidate.path;
         record.IsStretchBmpCashed = 0;  // the cache follows the shown file
-        update.pictureChanged = true;
     }
-    update.recordChanged = update.pictureChanged || record.PictureDay != before.PictureDay ||
-                           record.PictureSeed != before.PictureSeed || record.PictureRound != before.PictureRound ||
-                           record.PictureShown != before.PictureShown;
-    return update;
+    if (candidate.dailyTexts) {
+        const auto& texts = *candidate.dailyTexts;
+        record.PictureDay = texts[0];
+        record.PictureSeed = texts[1];
+        record.PictureRound = texts[2];
+        record.PictureShown = texts[3];
+    }
+    return record.PictureFile != before.PictureFile || record.PictureDay != before.PictureDay ||
+           record.PictureSeed != before.PictureSeed || record.PictureRound != before.PictureRound ||
+           record.PictureShown != before.PictureShown;
+}
+
+bool TakeEmptyFolder(SettingRecord& record) {
+    if (record.PictureFile.empty())
+        return false;
+    record.PictureFile.clear();
+    record.IsStretchBmpCashed = 0;
+    return true;
 }
 
 void TakeFolder(SettingRecord& record, const std::string& folder) {
@@ -95,13 +85,17 @@ bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today) {
     return OrderOf(record) == PictureOrder::OneADay && DailyStateOf(record).day != today;
 }
 
+bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b) {
+    return a.PictureFolder != b.PictureFolder || OrderOf(a) != OrderOf(b) || a.PictureSubfolders != b.PictureSubfolders;
+}
+
 std::string FormatLocalDate(LocalSeconds time) {
     const int64_t day = time >= 0 ? time / kSecondsPerDay : (time - kSecondsPerDay + 1) / kSecondsPerDay;
     return FormatDate(DateFromDayNumber(day));
 }
 
 std::string FolderTooltipText(const SettingRecord& record, const FolderView& view) {
-    if (OrderOf(record) == PictureOrder::OneFile)
+    if (!UsesPictureFolder(record))
         return {};
     switch (view.status) {
         case FolderStatus::Shown:

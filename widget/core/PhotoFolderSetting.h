@@ -1,27 +1,23 @@
 #pragma once
-// The photo a folder setting shows: chosen from the folder's list by the setting's order, the
-// record's fields that follow the choice, and what the tooltip says about it. No window and no
-// disk here: the list comes from the folder scan, the record from the session.
+// A folder setting's photo: the candidates its order offers from the folder's index, the
+// record's fields that follow the one shown, and what the tooltip says about it. No window and
+// no disk here: the index comes from the folder scan, the record from the session.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/CalendarDate.h"
 #include "common/core/SettingRecord.h"
-#include "widget/core/PhotoChoice.h"
-#include "widget/core/PictureFolder.h"
-
-// PictureOrder's values.
-enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2 };
-
-PictureOrder OrderOf(const SettingRecord& record);
+#include "widget/core/PhotoFolderIndex.h"
 
 // What the widget last learned of its folder.
 enum class FolderStatus {
     NotScanned,   // the photo shown is the one of the last run (from its cache)
     Shown,        // the photo shown was chosen from the folder
     Empty,        // the folder holds no picture: the photo is missing
-    Unreachable,  // missing, unplugged or offline: the last photo stays
+    Unreachable,  // missing, unplugged or offline, or no photo could be loaded: the last photo stays
 };
 
 struct FolderView {
@@ -29,21 +25,27 @@ struct FolderView {
     std::optional<PhotoEntry> shown;
 };
 
-struct FolderUpdate {
-    bool pictureChanged = false;  // PictureFile changed (and the cache was made stale): load it
-    bool recordChanged = false;   // PictureFile or the one-a-day state changed: save the record
-    FolderView view;
+// A photo the folder offers, and the "one a day" state stored once it was shown.
+struct FolderCandidate {
+    std::string path;  // becomes PictureFile
+    PhotoEntry photo;
+    std::optional<std::array<std::string, 4>> dailyTexts;  // for "one a day"
 };
 
-// Takes a scan of the record's folder: the newest photo, or today's of "one a day", becomes
-// PictureFile (empty when the folder has none); a change makes the scaled cache stale. An
-// unreachable folder changes nothing in the record. A new "one a day" shuffles by the setting
-// number and entropy (anything that differs between runs).
-FolderUpdate TakeFolderScan(SettingRecord& record,
-                            const PictureFolderScan& scan,
-                            const CalendarDate& today,
-                            int settingNumber,
-                            uint64_t entropy);
+// The photos to try for the record, best first: the newest ones, or today's of "one a day"
+// and the ones after it. Empty when the folder has no photo. A setting new to "one a day"
+// shuffles by the setting number and entropy (anything that differs between runs).
+std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
+                                              const PhotoIndex& photos,
+                                              const CalendarDate& today,
+                                              int settingNumber,
+                                              uint64_t entropy);
+
+// The candidate is on the screen: PictureFile names it (a new file makes the scaled cache
+// stale) and "one a day" moves on. True when the record changed and is to be saved.
+bool TakeFolderCandidate(SettingRecord& record, const FolderCandidate& candidate);
+// The folder holds no photo: the photo is missing. True when the record changed.
+bool TakeEmptyFolder(SettingRecord& record);
 
 // Chooses a folder on the record (dropped, or picked in the options): the newest photo unless
 // an order is chosen already. The photo itself follows the next scan.
@@ -54,6 +56,10 @@ void LeaveFolder(SettingRecord& record);
 
 // "one a day" needs a new photo: the day of the photo shown is not today.
 bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today);
+
+// The record's folder, its order or its sub-folder choice differ: what was known of the
+// folder no longer holds.
+bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b);
 
 // The tooltip's lines about the photo of a folder setting, empty for one file:
 //   "写真: IMG_0012.JPG (撮影日 2024/05/01)" (a file without Exif date: "更新日")

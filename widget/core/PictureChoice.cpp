@@ -1,12 +1,13 @@
 #include "widget/core/PictureChoice.h"
 
 #include "common/core/FileRelatedLibrary.h"
-#include "widget/core/FolderPhoto.h"
+#include "widget/core/PhotoFolderSetting.h"
+#include "widget/core/PictureTypes.h"
 
 using namespace std::string_literals;
 
 PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
-    return {"Pimmoの写真\0*.bmp;*.jpg"s,
+    return {"Pimmoの写真\0"s + PicturePattern(),
             pictureFile.empty() ? std::string() : FileRelatedLibrary::GetFolder(pictureFile),
             "Pimmoの写真を選択してください"};
 }
@@ -22,9 +23,5 @@ void TakePicture(SettingRecord& record, const std::string& path) {
 }
 
 bool IsDroppablePicture(const std::string& path) {
-    std::string extension = FileRelatedLibrary::GetExtension(path);
-    for (char& c : extension)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return extension == "BMP" || extension == "JPG" || extension == "PNG";
+    return IsPictureName(path);
 }

@@ -1,4 +1,4 @@
-#include "widget/win/ChooseFolder.h"
+#include "widget/win/PhotoFolderDialog.h"
 
 #include <shobjidl.h>
 #include <wrl/client.h>

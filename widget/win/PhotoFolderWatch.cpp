@@ -1,44 +1,108 @@
-#include "widget/win/FolderWatch.h"
+#include "widget/win/PhotoFolderWatch.h"
+
+#include <dbt.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "base/core/Unicode.h"
+#include "widget/core/PhotoFolderScan.h"
+#include "widget/core/PictureTypes.h"
 
 namespace {
 
-// How often a picture being written is looked at: a size unchanged over one interval, and no
-// writer holding it open, count as complete.
+// How often a picture being written is looked at: a size and time unchanged over one interval,
+// and a writer that no longer refuses readers, count as complete.
 constexpr DWORD kSettleIntervalMs = 250;
 // A picture that stays locked this long (a program keeps it open) is no longer waited for.
 constexpr ULONGLONG kLongestSettleMs = 10 * 60 * 1000;
 
+struct FileState {
+    LONGLONG size = -1;  // -1: gone
+    LONGLONG written = 0;
+
+    bool operator==(const FileState&) const = default;
+};
+
 struct PendingPicture {
-    LONGLONG size = -1;
+    std::optional<FileState> last;
     ULONGLONG since = 0;
 };
 
-// The picture's size when nobody has it open for writing, else nullopt (or -1 when it is gone).
-std::optional<LONGLONG> SizeWhenUnlocked(const std::wstring& path) {
-    // Sharing only reading fails while a writer holds the file open: it is still being written.
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return GetLastError() == ERROR_SHARING_VIOLATION ? std::nullopt : std::optional<LONGLONG>(-1);
-    LARGE_INTEGER size{};
-    return GetFileSizeEx(file.Get(), &size) ? std::optional<LONGLONG>(size.QuadPart) : std::nullopt;
+// Size and time from the directory, which opens no handle that could keep anybody from the file.
+FileState StateOf(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return {};
+    return {static_cast<LONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+            static_cast<LONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime};
 }
+
+// Once the file has stopped changing: one open for a moment, shared for every access, tells
+// whether its writer still refuses readers (a copy in progress).
+bool WriterLetsRead(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, 0, nullptr));
+    return file || GetLastError() != ERROR_SHARING_VIOLATION;
+}
+
+FolderAction ActionOf(DWORD action) {
+    switch (action) {
+        case FILE_ACTION_ADDED:
+            return FolderAction::Added;
+        case FILE_ACTION_REMOVED:
+            return FolderAction::Removed;
+        case FILE_ACTION_RENAMED_OLD_NAME:
+            return FolderAction::RenamedOld;
+        case FILE_ACTION_RENAMED_NEW_NAME:
+            return FolderAction::RenamedNew;
+        default:
+            return FolderAction::Modified;
+    }
+}
+
+// The folder's handle registered with the window for the removal of its device.
+class DeviceRegistration {
+public:
+    DeviceRegistration(HWND window, HANDLE folder) {
+        DEV_BROADCAST_HANDLE filter{};
+        filter.dbch_size = sizeof filter;
+        filter.dbch_devicetype = DBT_DEVTYP_HANDLE;
+        filter.dbch_handle = folder;
+        m_notify = RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    }
+    ~DeviceRegistration() {
+        if (m_notify)
+            UnregisterDeviceNotification(m_notify);
+    }
+    DeviceRegistration(const DeviceRegistration&) = delete;
+    DeviceRegistration& operator=(const DeviceRegistration&) = delete;
+
+private:
+    HDEVNOTIFY m_notify = nullptr;
+};
 
 class Watcher {
 public:
-    Watcher(std::wstring folder, bool subfolders, HWND window, UINT message)
-        : m_folder(std::move(folder)), m_subfolders(subfolders), m_window(window), m_message(message) {}
+    Watcher(std::wstring folder, bool subfolders, uint32_t generation, HWND window, UINT message)
+        : m_folder(std::move(folder)),
+          m_subfolders(subfolders),
+          m_generation(generation),
+          m_window(window),
+          m_message(message) {}
 
     void Run(HANDLE stopEvent) {
         UniqueFile folder(CreateFileW(m_folder.c_str(), FILE_LIST_DIRECTORY,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
         UniqueHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-        if (!folder || !done || !Watch(folder.Get(), done.Get(), stopEvent))
+        if (!folder || !done) {
+            Post(FolderChange::Unreachable);
+            return;
+        }
+        const DeviceRegistration device(m_window, folder.Get());
+        if (!Watch(folder.Get(), done.Get(), stopEvent))
             Post(FolderChange::Unreachable);
     }
 
@@ -79,30 +143,37 @@ private:
         for (DWORD offset = 0; bytes != 0;) {
             const auto* record = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(at + offset);
             const std::wstring name(record->FileName, record->FileNameLength / sizeof(WCHAR));
-            const bool arrives = record->Action == FILE_ACTION_ADDED || record->Action == FILE_ACTION_MODIFIED ||
-                                 record->Action == FILE_ACTION_RENAMED_NEW_NAME;
-            const std::wstring path = m_folder + L"\\" + name;
-            if (arrives && IsPictureName(Narrow(name)))
-                m_pending.try_emplace(path, PendingPicture{-1, GetTickCount64()});
-            else if (!arrives || (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY))
-                m_changed = true;  // a removal, or a folder of pictures moved in
+            Note(ActionOf(record->Action), name);
             if (record->NextEntryOffset == 0)
                 break;
             offset += record->NextEntryOffset;
         }
     }
 
+    void Note(FolderAction action, const std::wstring& name) {
+        const std::string utf8 = Narrow(name);
+        const std::wstring path = m_folder.back() == L'\\' ? m_folder + name : m_folder + L"\\" + name;
+        const bool arrives = action != FolderAction::Removed && action != FolderAction::RenamedOld;
+        if (arrives && IsPictureName(utf8)) {
+            m_pending.try_emplace(path, PendingPicture{std::nullopt, GetTickCount64()});
+            return;
+        }
+        const DWORD attributes = arrives ? GetFileAttributesW(path.c_str()) : INVALID_FILE_ATTRIBUTES;
+        const bool isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        m_changed = m_changed || ChangeNeedsScan(action, utf8, isFolder, m_subfolders);
+    }
+
     void Settle() {
         const ULONGLONG now = GetTickCount64();
         for (auto it = m_pending.begin(); it != m_pending.end();) {
-            const auto size = SizeWhenUnlocked(it->first);
-            const bool complete = size && (*size < 0 || *size == it->second.size);
+            const FileState state = StateOf(it->first);
+            const bool complete = state.size < 0 || (state == it->second.last && WriterLetsRead(it->first));
             if (complete || now - it->second.since > kLongestSettleMs) {
                 m_changed = m_changed || complete;
                 it = m_pending.erase(it);
                 continue;
             }
-            it->second.size = size.value_or(-1);
+            it->second.last = state;
             ++it;
         }
         if (m_changed)
@@ -110,10 +181,13 @@ private:
         m_changed = false;
     }
 
-    void Post(FolderChange change) { PostMessageW(m_window, m_message, static_cast<WPARAM>(change), 0); }
+    void Post(FolderChange change) {
+        PostMessageW(m_window, m_message, m_generation, static_cast<LPARAM>(change));
+    }
 
     std::wstring m_folder;
     bool m_subfolders;
+    uint32_t m_generation;
     HWND m_window;
     UINT m_message;
     std::map<std::wstring, PendingPicture> m_pending;
@@ -122,34 +196,12 @@ private:
 
 }  // namespace
 
-bool FolderWatch::Start(const std::string& folder, bool subfolders, HWND window, UINT message) {
-    std::wstring path = Widen(folder);
-    while (!path.empty() && (path.back() == L'\\' || path.back() == L'/'))
-        path.pop_back();
-    return m_thread.Start([path, subfolders, window, message](HANDLE stopEvent) {
-        Watcher(path, subfolders, window, message).Run(stopEvent);
+bool PhotoFolderWatch::Start(const std::string& folder, bool subfolders, uint32_t generation, HWND window, UINT message) {
+    m_thread.Stop(0);
+    const std::wstring path = Widen(FolderPathForSystem(folder));
+    if (path.empty())
+        return false;
+    return m_thread.Start([path, subfolders, generation, window, message](HANDLE stopEvent) {
+        Watcher(path, subfolders, generation, window, message).Run(stopEvent);
     });
-}
-
-bool FolderScanJob::Start(const std::string& folder, bool subfolders, HWND window, UINT message) {
-    m_thread.Stop(0);  // an earlier scan ends alone; its slot is no longer read
-    m_slot = std::make_shared<Slot>();
-    const WPARAM number = ++m_scanNumber;
-    return m_thread.Start([slot = m_slot, folder, subfolders, window, message, number](HANDLE stopEvent) {
-        PictureFolderScan scan = ScanPictureFolder(folder, subfolders);
-        if (WaitForSingleObject(stopEvent, 0) == WAIT_OBJECT_0)
-            return;
-        {
-            std::lock_guard<std::mutex> hold(slot->lock);
-            slot->result = std::move(scan);
-        }
-        PostMessageW(window, message, number, 0);
-    });
-}
-
-std::optional<PictureFolderScan> FolderScanJob::TakeResult(WPARAM scanNumber) {
-    if (!m_slot || scanNumber != m_scanNumber)
-        return std::nullopt;
-    std::lock_guard<std::mutex> hold(m_slot->lock);
-    return std::exchange(m_slot->result, std::nullopt);
 }

@@ -1,52 +1,35 @@
 #pragma once
-// The photo folder's two services for the window's thread, each on a worker thread of its own
-// so that the window never waits for the disk or the network:
-//  - FolderWatch hears the system's change notifications for the folder (and its sub-folders
-//    when asked), waits until a new or changed picture is completely written, then posts a
-//    message to the window; nothing looks at the folder while nothing changes.
-//  - FolderScanJob lists the folder and posts a message when the list is ready.
+// The watch of a folder setting's folder, on a worker thread of its own so that the window never
+// waits for the disk or the network. It hears the system's change notifications for the folder
+// (and its sub-folders when asked), waits until a new or changed picture is completely written,
+// then posts a message to the window; nothing looks at the folder while nothing changes, and a
+// change to a file that is no picture costs nothing.
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
-#include <mutex>
-#include <optional>
 #include <string>
 
-#include "widget/core/PictureFolder.h"
 #include "widget/win/WorkerThread.h"
 
-// wParam of the watch's message.
-enum class FolderChange : WPARAM {
+// lParam of the watch's message; wParam is the generation the watch was started with.
+enum class FolderChange : LPARAM {
     Changed = 0,      // pictures were added (completely written), changed or removed: scan again
     Unreachable = 1,  // the folder cannot be watched (missing, unplugged, offline); the watch ended
 };
 
-class FolderWatch {
+class PhotoFolderWatch {
 public:
-    // Starts watching; every earlier watch ends. The message goes to window with a FolderChange.
-    bool Start(const std::string& folder, bool subfolders, HWND window, UINT message);
-    void Stop() { m_thread.Stop(); }
+    // Starts watching; every earlier watch is left to end alone. The watch's messages go to
+    // window with the generation, and its folder's handle is registered there for the device's
+    // removal (DBT_DEVICEQUERYREMOVE).
+    bool Start(const std::string& folder, bool subfolders, uint32_t generation, HWND window, UINT message);
+    // Ends the watch without waiting for it (a network folder may not answer soon).
+    void Stop() { m_thread.Stop(0); }
+    // Ends the watch and waits a moment for its handle to close: the drive is about to go.
+    void Release() { m_thread.Stop(kReleaseTimeoutMs); }
     bool Running() const { return m_thread.Running(); }
 
 private:
-    WorkerThread m_thread;
-};
-
-class FolderScanJob {
-public:
-    // Starts listing the folder. A scan that still runs is left to end alone; its result is
-    // dropped. When the list is ready, message goes to window with wParam = the scan's number.
-    bool Start(const std::string& folder, bool subfolders, HWND window, UINT message);
-    // The list of the scan whose message this is, once; nullopt for an earlier scan's message.
-    std::optional<PictureFolderScan> TakeResult(WPARAM scanNumber);
-
-private:
-    struct Slot {
-        std::mutex lock;
-        std::optional<PictureFolderScan> result;
-    };
-    std::shared_ptr<Slot> m_slot;
-    uint32_t m_scanNumber = 0;
+    static constexpr DWORD kReleaseTimeoutMs = 1000;
     WorkerThread m_thread;
 };
