@@ -139,7 +139,8 @@ TEST(PhotoFolderChoice, OneADaySkipsPhotosThatDoNotLoad) {
     for (int day = 0; day < 3 * 36; ++day) {
         const auto candidates = DailyPhotoCandidates(photos, state, DateFromDayNumber(19000 + day));
         ASSERT_LE(candidates.size(), kPhotoCandidates);
-        const auto shown = std::find_if(candidates.begin(), candidates.end(), [&](auto& c) { return loads(photos[c.photo]); });
+        const auto shown =
+            std::find_if(candidates.begin(), candidates.end(), [&](auto& c) { return loads(photos[c.photo]); });
         ASSERT_NE(shown, candidates.end());
         if (rounds.empty() || shown->state.round != state.round)
             rounds.emplace_back();

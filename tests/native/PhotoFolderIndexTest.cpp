@@ -9,7 +9,8 @@
 
 namespace {
 
-const PhotoIndex kIndex = {{"2024\\IMG_1.JPG", 100, true, 2000, 5}, {"b.png", -7, false, 0, 1},
+const PhotoIndex kIndex = {{"2024\\IMG_1.JPG", 100, true, 2000, 5},
+                           {"b.png", -7, false, 0, 1},
                            {"写真.jpeg", 300, false, 1ull << 40, -3}};
 
 TEST(PhotoFolderIndex, StoredIndexIsTakenOnlyWholeAndForItsFolder) {
@@ -102,8 +103,10 @@ TEST(PhotoFolderRules, OnePictureListOneFolderRuleDriveRoots) {
         std::string folder;
         int16_t order;
         PictureOrder expected;
-    } orders[] = {{"", 1, PictureOrder::OneFile},     {"D:\\", 0, PictureOrder::OneFile},
-                  {"D:\\", 2, PictureOrder::OneADay}, {"D:\\", 5, PictureOrder::Newest},
+    } orders[] = {{"", 1, PictureOrder::OneFile},
+                  {"D:\\", 0, PictureOrder::OneFile},
+                  {"D:\\", 2, PictureOrder::OneADay},
+                  {"D:\\", 5, PictureOrder::Newest},
                   {"D:\\", -1, PictureOrder::Newest}};
     for (const auto& c : orders) {
         SettingRecord record;

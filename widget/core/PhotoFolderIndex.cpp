@@ -105,10 +105,10 @@ std::string EncodePhotoIndex(const std::string& folder, bool subfolders, const P
     bytes.reserve(bytes.size() + photos.size() * 64);
     char numbers[96];
     for (const PhotoEntry& photo : photos) {
-        const int length = std::snprintf(numbers, sizeof numbers, "\t%lld\t%d\t%llu\t%lld\n",
-                                         static_cast<long long>(photo.taken), photo.takenFromExif ? 1 : 0,
-                                         static_cast<unsigned long long>(photo.size),
-                                         static_cast<long long>(photo.written));
+        const int length =
+            std::snprintf(numbers, sizeof numbers, "\t%lld\t%d\t%llu\t%lld\n", static_cast<long long>(photo.taken),
+                          photo.takenFromExif ? 1 : 0, static_cast<unsigned long long>(photo.size),
+                          static_cast<long long>(photo.written));
         bytes += photo.name;
         bytes.append(numbers, static_cast<size_t>(length));
     }

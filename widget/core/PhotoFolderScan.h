@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,11 @@ PhotoFolderScan ScanPhotoFolder(const std::string& folder,
                                 bool subfolders,
                                 const PhotoIndex& known,
                                 const ScanStopped& stopped = {});
+
+// The entry of one photo below the folder, read as a scan reads it (a picture that arrived and
+// was announced by the watch): nullopt when it is gone, no picture, or still being written.
+// Platform service.
+std::optional<PhotoEntry> ReadPhotoEntry(const std::string& folder, const std::string& name);
 
 // The full path of a photo of the folder (platform service: the platform's separator).
 std::string PhotoPath(const std::string& folder, const std::string& name);

@@ -104,6 +104,13 @@ PhotoFolderScan ScanPhotoFolder(const std::string& folder,
     return scan;
 }
 
+std::optional<PhotoEntry> ReadPhotoEntry(const std::string& folder, const std::string& name) {
+    PhotoFolderScan scan;
+    const auto head = std::make_unique<uint8_t[]>(kPhotoHeadBytes);
+    Add(fs::path(folder), fs::path(folder) / name, {}, head.get(), scan);
+    return scan.photos.empty() ? std::nullopt : std::optional<PhotoEntry>(std::move(scan.photos.front()));
+}
+
 std::string PhotoPath(const std::string& folder, const std::string& name) {
     return (fs::path(folder) / name).string();
 }

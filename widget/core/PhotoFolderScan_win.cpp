@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
@@ -24,6 +25,41 @@ int64_t Ticks(const FILETIME& time) {
 
 std::wstring Join(const std::wstring& folder, const std::wstring& name) {
     return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L"\\" + name;
+}
+
+struct FileFacts {
+    DWORD attributes = 0;
+    DWORD reparseTag = 0;
+    uint64_t size = 0;
+    FILETIME written{};
+};
+
+// A photo's entry from what the listing told of it and, for a JPEG on the disk, its head.
+std::optional<PhotoEntry> ReadEntry(const std::wstring& root,
+                                    const std::string& name,
+                                    const FileFacts& facts,
+                                    uint8_t* head,
+                                    size_t& opened) {
+    DWORD read = 0;
+    const bool placeholder = ClassifyScanEntry(name, facts.attributes, facts.reparseTag, false) == ScanEntry::ListPhoto;
+    if (!placeholder && IsJpegName(name)) {
+        // Shared for every access: a program that still writes, renames or deletes the photo
+        // is never kept from it.
+        UniqueFile file(CreateFileW(Join(root, Widen(name)).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!file && GetLastError() == ERROR_SHARING_VIOLATION)
+            return std::nullopt;  // still being written without sharing: the watch announces it once complete
+        if (!file || !ReadFile(file.Get(), head, kPhotoHeadBytes, &read, nullptr))
+            read = 0;
+        ++opened;
+    }
+    PhotoEntry entry = MakePhotoEntry(name, 0, head, read);
+    if (!entry.takenFromExif)
+        entry.taken = LocalLastWrite(facts.written);
+    entry.size = facts.size;
+    entry.written = Ticks(facts.written);
+    return entry;
 }
 
 class Scanner {
@@ -51,7 +87,8 @@ public:
                 return FolderReach::Stopped;
             const std::wstring path = relative.empty() ? found.cFileName : relative + L"\\" + found.cFileName;
             const std::string name = Narrow(path);
-            switch (ClassifyScanEntry(Narrow(found.cFileName), found.dwFileAttributes, found.dwReserved0, m_subfolders)) {
+            switch (
+                ClassifyScanEntry(Narrow(found.cFileName), found.dwFileAttributes, found.dwReserved0, m_subfolders)) {
                 case ScanEntry::EnterFolder:
                     if (const FolderReach reach = List(path, scan); reach != FolderReach::Complete)
                         return reach;
@@ -69,33 +106,15 @@ public:
 
 private:
     void Add(const std::string& name, const WIN32_FIND_DATAW& found, PhotoFolderScan& scan) {
-        const uint64_t size = static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-        const int64_t written = Ticks(found.ftLastWriteTime);
-        if (const PhotoEntry* known = FindUnchangedPhoto(m_known, name, size, written)) {
+        const FileFacts facts{found.dwFileAttributes, found.dwReserved0,
+                              static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow,
+                              found.ftLastWriteTime};
+        if (const PhotoEntry* known = FindUnchangedPhoto(m_known, name, facts.size, Ticks(facts.written))) {
             scan.photos.push_back(*known);
             return;
         }
-        DWORD read = 0;
-        const bool placeholder =
-            ClassifyScanEntry(name, found.dwFileAttributes, found.dwReserved0, false) == ScanEntry::ListPhoto;
-        if (!placeholder && IsJpegName(name)) {
-            // Shared for every access: a program that still writes, renames or deletes the photo
-            // is never kept from it.
-            UniqueFile file(CreateFileW(Join(m_root, Widen(name)).c_str(), GENERIC_READ,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                        FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-            if (!file && GetLastError() == ERROR_SHARING_VIOLATION)
-                return;  // still being written without sharing: the watch announces it once complete
-            if (!file || !ReadFile(file.Get(), m_head.get(), kPhotoHeadBytes, &read, nullptr))
-                read = 0;
-            ++scan.opened;
-        }
-        PhotoEntry entry = MakePhotoEntry(name, 0, m_head.get(), read);
-        if (!entry.takenFromExif)
-            entry.taken = LocalLastWrite(found.ftLastWriteTime);
-        entry.size = size;
-        entry.written = written;
-        scan.photos.push_back(std::move(entry));
+        if (std::optional<PhotoEntry> entry = ReadEntry(m_root, name, facts, m_head.get(), scan.opened))
+            scan.photos.push_back(std::move(*entry));
     }
 
     std::wstring m_root;
@@ -119,6 +138,19 @@ PhotoFolderScan ScanPhotoFolder(const std::string& folder,
     scan.reach = Scanner(root, subfolders, known, stopped).List(L"", scan);
     SortPhotoIndex(scan.photos);
     return scan;
+}
+
+std::optional<PhotoEntry> ReadPhotoEntry(const std::string& folder, const std::string& name) {
+    const std::wstring root = Widen(FolderPathForSystem(folder));
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!IsPictureName(name) || !GetFileAttributesExW(Join(root, Widen(name)).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    const FileFacts facts{data.dwFileAttributes, 0, static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                          data.ftLastWriteTime};
+    const auto head = std::make_unique<uint8_t[]>(kPhotoHeadBytes);
+    size_t opened = 0;
+    return ReadEntry(root, name, facts, head.get(), opened);
 }
 
 std::string PhotoPath(const std::string& folder, const std::string& name) {

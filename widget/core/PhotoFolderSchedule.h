@@ -47,8 +47,8 @@ private:
     ScheduleStep Next();
 
     uint32_t m_generation = 0;
-    bool m_active = false;   // the setting uses a folder
-    bool m_wanted = false;   // a scan is wanted after the running one (or after the pause)
+    bool m_active = false;  // the setting uses a folder
+    bool m_wanted = false;  // a scan is wanted after the running one (or after the pause)
     bool m_stopAsked = false;
     std::optional<uint32_t> m_scanning;  // the generation of the scan that runs
     int m_paused = 0;

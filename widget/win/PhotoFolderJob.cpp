@@ -28,8 +28,8 @@ void WriteIndexFile(const std::string& path, const std::string& bytes) {
     const std::wstring target = Widen(path), temporary = target + L".new";
     bool written = false;
     {
-        UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD done = 0;
         written = file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
                   done == bytes.size();
@@ -49,8 +49,8 @@ std::shared_ptr<const PhotoIndex> KnownIndex(const FolderJobRequest& request) {
 
 // The first candidate that loads; the one the windows show already needs no load.
 void ChooseAndLoad(const FolderJobRequest& request, const PhotoIndex& photos, FolderJobResult& result) {
-    const std::vector<FolderCandidate> candidates = FolderCandidates(
-        request.record, photos, request.today, request.settingNumber, request.entropy);
+    const std::vector<FolderCandidate> candidates =
+        FolderCandidates(request.record, photos, request.today, request.settingNumber, request.entropy);
     result.empty = candidates.empty();
     for (const FolderCandidate& candidate : candidates) {
         if (!request.loadPhoto || (request.showsPicture && candidate.path == request.record.PictureFile)) {
@@ -68,6 +68,19 @@ void ChooseAndLoad(const FolderJobRequest& request, const PhotoIndex& photos, Fo
     }
 }
 
+// The arrivals alone, read into the index: a complete picture of the folder as the watch saw it.
+PhotoFolderScan ReadArrivals(const FolderJobRequest& request, const PhotoIndex& known) {
+    PhotoFolderScan scan;
+    PhotoIndex learned;
+    for (const std::string& name : request.arrivals)
+        if (std::optional<PhotoEntry> entry = ReadPhotoEntry(request.record.PictureFolder, name))
+            learned.push_back(std::move(*entry));
+    scan.reach = FolderReach::Complete;
+    scan.opened = learned.size();
+    scan.photos = MergePartialScan(known, std::move(learned));
+    return scan;
+}
+
 }  // namespace
 
 FolderJobResult RunFolderJob(const FolderJobRequest& request, const ScanStopped& stopped) {
@@ -75,14 +88,17 @@ FolderJobResult RunFolderJob(const FolderJobRequest& request, const ScanStopped&
     result.generation = request.generation;
     const std::shared_ptr<const PhotoIndex> known = KnownIndex(request);
     const bool subfolders = request.record.PictureSubfolders != 0;
-    PhotoFolderScan scan = ScanPhotoFolder(request.record.PictureFolder, subfolders, *known, stopped);
+    PhotoFolderScan scan = request.arrivals.empty() || !request.known
+                               ? ScanPhotoFolder(request.record.PictureFolder, subfolders, *known, stopped)
+                               : ReadArrivals(request, *known);
     result.reach = scan.reach;
     if (scan.reach == FolderReach::Unreachable) {
         result.index = known;  // what was known stays: the folder may come back as it was
         return result;
     }
-    auto index = std::make_shared<const PhotoIndex>(
-        scan.reach == FolderReach::Complete ? std::move(scan.photos) : MergePartialScan(*known, std::move(scan.photos)));
+    auto index = std::make_shared<const PhotoIndex>(scan.reach == FolderReach::Complete
+                                                        ? std::move(scan.photos)
+                                                        : MergePartialScan(*known, std::move(scan.photos)));
     if (*index != *known)
         WriteIndexFile(request.indexPath, EncodePhotoIndex(request.record.PictureFolder, subfolders, *index));
     result.index = index;

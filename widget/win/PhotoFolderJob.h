@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/SettingRecord.h"
 #include "widget/core/PhotoFolderScan.h"
@@ -20,9 +21,12 @@ struct FolderJobRequest {
     uint64_t entropy = 0;
     CalendarDate today;
     std::shared_ptr<const PhotoIndex> known;  // null: read the stored index first
+    // Pictures the watch saw arrive in a folder whose index is whole: only these are read, and
+    // the folder is not listed. Empty: the whole folder is listed.
+    std::vector<std::string> arrivals;
     std::string indexPath;
-    bool loadPhoto = true;  // false: the first candidate is taken unloaded (no window shows it)
-    PhotoLoadRequest load;  // the setting's scaling, cache and the windows' DPI
+    bool loadPhoto = true;      // false: the first candidate is taken unloaded (no window shows it)
+    PhotoLoadRequest load;      // the setting's scaling, cache and the windows' DPI
     bool showsPicture = false;  // the windows hold the record's picture: it needs no new load
 };
 

@@ -43,6 +43,9 @@ void PhotoFolderSource::Follow() {
         m_index.reset();
         m_view = {};
     }
+    m_indexWhole = false;  // what changed while nobody watched is seen by a whole scan
+    m_fullScanWanted = true;
+    m_arrivals.clear();
     m_followed = record;
     const ScheduleStep step = m_schedule.Restart();
     StartWatch();  // before the scan: a photo written while the scan runs is announced, never missed
@@ -117,6 +120,11 @@ void PhotoFolderSource::StartJob() {
     request.entropy = RunEntropy();
     request.today = Today();
     request.known = m_index;
+    m_fullScanRunning = m_fullScanWanted || !m_indexWhole || m_arrivals.empty();
+    if (!m_fullScanRunning)
+        request.arrivals = std::move(m_arrivals);
+    m_arrivals.clear();
+    m_fullScanWanted = false;
     request.indexPath = FolderIndexPath(m_session.CachePath());
     request.loadPhoto = !m_chooseOnly;
     if (!m_chooseOnly) {
@@ -152,6 +160,10 @@ void PhotoFolderSource::OnJobDone(uint32_t generation) {
     const ScanOutcome outcome = m_schedule.ScanEnded(generation, result->reach);
     if (outcome.keepIndex)
         m_index = result->index;
+    if (m_fullScanRunning && outcome.keepIndex)
+        m_indexWhole = result->reach == FolderReach::Complete;
+    if (result->reach != FolderReach::Complete)
+        m_fullScanWanted = true;
     if (outcome.takePhoto)
         Take(*result);
     Apply(outcome.next);
@@ -181,6 +193,9 @@ void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {
     if (generation != m_schedule.Generation())
         return;  // a watch of a folder left behind
     if (change == FolderChange::Changed) {
+        WatchNews news = m_watch.TakeNews();
+        m_fullScanWanted = m_fullScanWanted || news.rescan;
+        m_arrivals.insert(m_arrivals.end(), news.arrived.begin(), news.arrived.end());
         Apply(m_schedule.Request(generation));
         return;
     }

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/win/Window.h"
 #include "widget/core/PhotoFolderSchedule.h"
@@ -86,6 +87,12 @@ private:
     std::shared_ptr<Slot> m_slot;
     WorkerThread m_job;
     PhotoFolderWatch m_watch;
-    bool m_chooseOnly = false;    // the edit mode: the record follows, no window shows
-    bool m_watchReleased = false; // the drive asked to go: the watch let go of it
+    // What the next scan reads: the whole folder, or only the pictures the watch saw arrive in a
+    // folder whose index is whole.
+    bool m_indexWhole = false;
+    bool m_fullScanWanted = true;
+    bool m_fullScanRunning = false;
+    std::vector<std::string> m_arrivals;
+    bool m_chooseOnly = false;     // the edit mode: the record follows, no window shows
+    bool m_watchReleased = false;  // the drive asked to go: the watch let go of it
 };

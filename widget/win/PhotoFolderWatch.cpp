@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/core/Unicode.h"
@@ -26,6 +27,7 @@ struct FileState {
 };
 
 struct PendingPicture {
+    std::string name;  // below the folder, UTF-8
     std::optional<FileState> last;
     ULONGLONG since = 0;
 };
@@ -85,8 +87,14 @@ private:
 
 class Watcher {
 public:
-    Watcher(std::wstring folder, bool subfolders, uint32_t generation, HWND window, UINT message)
-        : m_folder(std::move(folder)),
+    Watcher(std::wstring folder,
+            bool subfolders,
+            uint32_t generation,
+            HWND window,
+            UINT message,
+            std::shared_ptr<PhotoFolderWatch::Shared> shared)
+        : m_shared(std::move(shared)),
+          m_folder(std::move(folder)),
           m_subfolders(subfolders),
           m_generation(generation),
           m_window(window),
@@ -155,7 +163,7 @@ private:
         const std::wstring path = m_folder.back() == L'\\' ? m_folder + name : m_folder + L"\\" + name;
         const bool arrives = action != FolderAction::Removed && action != FolderAction::RenamedOld;
         if (arrives && IsPictureName(utf8)) {
-            m_pending.try_emplace(path, PendingPicture{std::nullopt, GetTickCount64()});
+            m_pending.try_emplace(path, PendingPicture{utf8, std::nullopt, GetTickCount64()});
             return;
         }
         const DWORD attributes = arrives ? GetFileAttributesW(path.c_str()) : INVALID_FILE_ATTRIBUTES;
@@ -169,39 +177,60 @@ private:
             const FileState state = StateOf(it->first);
             const bool complete = state.size < 0 || (state == it->second.last && WriterLetsRead(it->first));
             if (complete || now - it->second.since > kLongestSettleMs) {
-                m_changed = m_changed || complete;
+                if (complete && state.size >= 0)
+                    m_arrived.push_back(it->second.name);
                 it = m_pending.erase(it);
                 continue;
             }
             it->second.last = state;
             ++it;
         }
-        if (m_changed)
-            Post(FolderChange::Changed);
+        if (!m_changed && m_arrived.empty())
+            return;
+        {
+            std::lock_guard<std::mutex> hold(m_shared->lock);
+            WatchNews& news = m_shared->news;
+            news.rescan = news.rescan || m_changed;
+            news.arrived.insert(news.arrived.end(), m_arrived.begin(), m_arrived.end());
+        }
+        Post(FolderChange::Changed);
         m_changed = false;
+        m_arrived.clear();
     }
 
-    void Post(FolderChange change) {
-        PostMessageW(m_window, m_message, m_generation, static_cast<LPARAM>(change));
-    }
+    void Post(FolderChange change) { PostMessageW(m_window, m_message, m_generation, static_cast<LPARAM>(change)); }
 
+    std::shared_ptr<PhotoFolderWatch::Shared> m_shared;
     std::wstring m_folder;
     bool m_subfolders;
     uint32_t m_generation;
     HWND m_window;
     UINT m_message;
     std::map<std::wstring, PendingPicture> m_pending;
+    std::vector<std::string> m_arrived;
     bool m_changed = false;
 };
 
 }  // namespace
 
-bool PhotoFolderWatch::Start(const std::string& folder, bool subfolders, uint32_t generation, HWND window, UINT message) {
+bool PhotoFolderWatch::Start(const std::string& folder,
+                             bool subfolders,
+                             uint32_t generation,
+                             HWND window,
+                             UINT message) {
     m_thread.Stop(0);
     const std::wstring path = Widen(FolderPathForSystem(folder));
     if (path.empty())
         return false;
-    return m_thread.Start([path, subfolders, generation, window, message](HANDLE stopEvent) {
-        Watcher(path, subfolders, generation, window, message).Run(stopEvent);
+    m_shared = std::make_shared<Shared>();
+    return m_thread.Start([path, subfolders, generation, window, message, shared = m_shared](HANDLE stopEvent) {
+        Watcher(path, subfolders, generation, window, message, shared).Run(stopEvent);
     });
+}
+
+WatchNews PhotoFolderWatch::TakeNews() {
+    if (!m_shared)
+        return {};
+    std::lock_guard<std::mutex> hold(m_shared->lock);
+    return std::exchange(m_shared->news, WatchNews{});
 }

@@ -7,7 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "widget/win/WorkerThread.h"
 
@@ -15,6 +18,12 @@
 enum class FolderChange : LPARAM {
     Changed = 0,      // pictures were added (completely written), changed or removed: scan again
     Unreachable = 1,  // the folder cannot be watched (missing, unplugged, offline); the watch ended
+};
+
+// What the watch saw since it was last asked.
+struct WatchNews {
+    std::vector<std::string> arrived;  // pictures written completely: names below the folder
+    bool rescan = false;               // anything else that changes the photos: a removal, a folder
 };
 
 class PhotoFolderWatch {
@@ -28,8 +37,16 @@ public:
     // Ends the watch and waits a moment for its handle to close: the drive is about to go.
     void Release() { m_thread.Stop(kReleaseTimeoutMs); }
     bool Running() const { return m_thread.Running(); }
+    // The news since the last call (of the watch started last).
+    WatchNews TakeNews();
+
+    struct Shared {
+        std::mutex lock;
+        WatchNews news;
+    };
 
 private:
     static constexpr DWORD kReleaseTimeoutMs = 1000;
     WorkerThread m_thread;
+    std::shared_ptr<Shared> m_shared;
 };

@@ -191,8 +191,9 @@ void PimmoModule::OnFolderPhoto(const PhotoLoadResult& picture, bool reload, boo
 
 PhotoLoadRequest PimmoModule::FolderLoadRequest() {
     const SettingRecord& setting = Setting();
-    return {setting.PictureFile, setting.IsStretched, setting.IsStretchBmpCashed, setting.PictureSize,
-            setting.StretchMode, m_session->CachePath(), m_pair.Dpi()};
+    return {setting.PictureFile, setting.IsStretched, setting.IsStretchBmpCashed,
+            setting.PictureSize, setting.StretchMode, m_session->CachePath(),
+            m_pair.Dpi()};
 }
 
 void PimmoModule::OnDevicesChanged() {
@@ -266,7 +267,7 @@ int PimmoModule::Main(std::wstring_view commandLine) {
         return static_cast<int>(ExitCode::BadCommandLine);
     }
     m_session.emplace(WidgetProfileFile(), ProfileFolder(), command->settingNumber);
-    m_folder.emplace(*m_session, *this);
+    m_folder.emplace(*m_session, static_cast<PhotoFolderOwner&>(*this));
     // One locked read-modify-write tests and takes the lock: two starts of one setting at the
     // same instant cannot both pass.
     if (!m_session->TakeStartLock()) {

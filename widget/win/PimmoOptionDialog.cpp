@@ -8,9 +8,9 @@
 #include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
-#include "widget/win/PhotoFolderDialog.h"
 #include "widget/win/ChoosePicture.h"
 #include "widget/win/OptionControls.h"
+#include "widget/win/PhotoFolderDialog.h"
 #include "widget/win/PimmoResource.h"
 
 namespace {
