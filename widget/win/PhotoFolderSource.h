@@ -58,6 +58,8 @@ public:
     void OnDevicesChanged();
     // The tooltip's lines about the folder (empty for one file).
     std::string TooltipText() const { return FolderTooltipText(m_session.Record(), m_view); }
+    // What is known of the photo shown (its date, for the tooltip's age at the photo).
+    const FolderView& View() const { return m_view; }
 
 private:
     static constexpr UINT kJobDoneMessage = WM_APP + 1;
@@ -86,6 +88,6 @@ private:
     std::shared_ptr<Slot> m_slot;
     WorkerThread m_job;
     PhotoFolderWatch m_watch;
-    bool m_chooseOnly = false;    // the edit mode: the record follows, no window shows
-    bool m_watchReleased = false; // the drive asked to go: the watch let go of it
+    bool m_chooseOnly = false;     // the edit mode: the record follows, no window shows
+    bool m_watchReleased = false;  // the drive asked to go: the watch let go of it
 };
