@@ -1,5 +1,4 @@
-// A birthday that fell while no widget ran is announced at the next start, once. Runs in its
-// own lane under a shifted clock (faketime: 2030-06-13, three days after a first birthday).
+// A birthday missed is announced once at the next start; its own lane's clock is 2030-06-13.
 #include "tests/e2e/support/PhotoFixture.h"
 
 namespace photo_e2e {

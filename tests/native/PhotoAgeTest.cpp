@@ -4,10 +4,6 @@
 
 namespace {
 
-LocalSeconds At(const CalendarDate& day) {
-    return DayNumber(day) * 86400 + 10 * 3600;
-}
-
 TEST(PhotoAge, AgeOnTheDayTakenInTheTooltipsFormat) {
     const struct {
         CalendarDate birthday, taken;
@@ -23,9 +19,9 @@ TEST(PhotoAge, AgeOnTheDayTakenInTheTooltipsFormat) {
     for (const auto& c : cases)
         EXPECT_EQ(PhotoAgeText(c.birthday, c.taken), c.text) << FormatDate(c.taken);
     SettingRecord record = NewSettingRecord({2020, 5, 10});
-    const FolderView folder{FolderStatus::Shown, PhotoEntry{"a.jpg", At({2021, 7, 13}), false}};
-    EXPECT_EQ(PhotoMemoryLines(record, folder, At({2020, 6, 10}), {2024, 7, 13}), "この写真: 0歳1ヶ月0日");
-    EXPECT_EQ(PhotoMemoryLines(record, folder, std::nullopt, {2024, 7, 13}), "") << "one file without a date";
+    const FolderView folder{FolderStatus::Shown, PhotoEntry{"a.jpg", DayNumber({2021, 7, 13}) * 86400, false}};
+    EXPECT_EQ(PhotoMemoryLines(record, folder, DayNumber({2020, 6, 10}) * 86400, {2024, 7, 13}),
+              "この写真: 0歳1ヶ月0日");
     record.PictureFolder = "D:\\photos";
     record.PictureOrder = 3;
     EXPECT_EQ(PhotoMemoryLines(record, folder, std::nullopt, {2024, 7, 13}), "3年前の今日\r\nこの写真: 1歳2ヶ月3日");
