@@ -88,6 +88,6 @@ private:
     std::shared_ptr<Slot> m_slot;
     WorkerThread m_job;
     PhotoFolderWatch m_watch;
-    bool m_chooseOnly = false;     // the edit mode: the record follows, no window shows
-    bool m_watchReleased = false;  // the drive asked to go: the watch let go of it
+    bool m_chooseOnly = false;    // the edit mode: the record follows, no window shows
+    bool m_watchReleased = false; // the drive asked to go: the watch let go of it
 };
