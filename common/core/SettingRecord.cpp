@@ -21,6 +21,8 @@ PictureOrder OrderOf(const SettingRecord& record) {
         return PictureOrder::OneFile;
     if (record.PictureOrder == static_cast<int16_t>(PictureOrder::OneADay))
         return PictureOrder::OneADay;
+    if (record.PictureOrder == static_cast<int16_t>(PictureOrder::ThisDay))
+        return PictureOrder::ThisDay;
     return PictureOrder::Newest;
 }
 

@@ -145,8 +145,9 @@ TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     HWND dialog = WaitForOptionsDialog(m_process->Pid());
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(IsShown(dialog, IDC_CommandSelectFolder));
-    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 3);
+    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 4);
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 2), L"フォルダーの写真を毎日ひとつずつ");
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 3), L"この日の写真");
     EXPECT_EQ(SelectedEntry(dialog, IDC_PimmoPictureOrder), 2);
     EXPECT_TRUE(IsChecked(dialog, IDC_PimmoPictureSubfolders));
     EXPECT_EQ(e2e::WindowText(e2e::ControlById(dialog, IDC_LabelPictureFolder)), L"フォルダー: " + Photos());
@@ -168,7 +169,8 @@ TEST_F(PhotoFolder, AnOlderSettingShowsItsOneFileAndKeepsItsBytes) {
     HWND window = Start();
     EXPECT_TRUE(WaitInnerSize(window, {64, 48}));
     Close(window);
-    EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before);
+    // Only the day the widget ran joins the section, after the keys it had.
+    EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before + "LastRunDay=" + DaysAgo(0) + "\r\n");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace {
 
 const char* const kStretchModeEntries[] = {" 幅", " 高さ", " 幅と高さの長いほう"};
 const char* const kPictureOrderEntries[] = {"いつも同じ写真", "フォルダーのいちばん新しい写真",
-                                            "フォルダーの写真を毎日ひとつずつ"};
+                                            "フォルダーの写真を毎日ひとつずつ", "この日の写真"};
 const char* const kPictureSizeEntries[] = {"80", "160", "240", "320", "400", "480", "640"};
 
 std::vector<std::string> NumberEntries(int first, int last) {
@@ -116,7 +116,7 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     UpdateSizeControls(form);
     form.LabelPictureFile = PictureFileLabel(record.PictureFile);
     form.PimmoPictureOrder.entries.assign(std::begin(kPictureOrderEntries), std::end(kPictureOrderEntries));
-    // An order outside 0..2 (hand-edited file) selects nothing and is kept.
+    // An order outside 0..3 (hand-edited file) selects nothing and is kept.
     if (record.PictureOrder >= 0 && record.PictureOrder < static_cast<int>(std::size(kPictureOrderEntries)))
         form.PimmoPictureOrder.selected = record.PictureFolder.empty() ? 0 : record.PictureOrder;
     form.PimmoPictureSubfolders = CheckStateOf(record.PictureSubfolders);

@@ -99,6 +99,10 @@ DailyPhotoState DailyStateFromTexts(const std::array<std::string, 4>& texts) {
     return state;
 }
 
+uint64_t RoundRank(uint64_t seed, uint32_t round, std::string_view name) {
+    return Rank(seed, round, name);
+}
+
 DailyPhotoState StartDailyPhotoState(int settingNumber, uint64_t entropy) {
     DailyPhotoState state;
     state.seed = Mix(Mix(static_cast<uint64_t>(settingNumber)) ^ entropy);

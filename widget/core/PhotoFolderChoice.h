@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/core/CalendarDate.h"
@@ -52,6 +53,9 @@ DailyPhotoState DailyStateFromTexts(const std::array<std::string, 4>& texts);
 // A new setting's state: its seed mixed from the setting number and something that differs
 // between runs (such as the clock), so that two settings on one folder shuffle differently.
 DailyPhotoState StartDailyPhotoState(int settingNumber, uint64_t entropy);
+
+// A photo's place in the shuffle of a round (smaller comes first).
+uint64_t RoundRank(uint64_t seed, uint32_t round, std::string_view name);
 
 struct DailyCandidate {
     size_t photo = 0;       // index into the list

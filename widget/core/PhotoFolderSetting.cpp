@@ -2,6 +2,7 @@
 
 #include "widget/core/PhotoFolderChoice.h"
 #include "widget/core/PhotoFolderScan.h"
+#include "widget/core/ThisDayPhoto.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
                                               int settingNumber,
                                               uint64_t entropy) {
     std::vector<FolderCandidate> candidates;
-    if (OrderOf(record) != PictureOrder::OneADay) {
+    const PictureOrder order = OrderOf(record);
+    if (order != PictureOrder::OneADay && order != PictureOrder::ThisDay) {
         for (size_t i : NewestPhotos(photos))
             candidates.push_back(Candidate(record, photos[i]));
         return candidates;
@@ -31,7 +33,8 @@ std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
     DailyPhotoState state = DailyStateOf(record);
     if (state.seed == 0)  // a setting new to "one a day": its own shuffle
         state = StartDailyPhotoState(settingNumber, entropy);
-    for (const DailyCandidate& daily : DailyPhotoCandidates(photos, state, today)) {
+    for (const DailyCandidate& daily : order == PictureOrder::ThisDay ? ThisDayPhotoCandidates(photos, state, today)
+                                                                      : DailyPhotoCandidates(photos, state, today)) {
         candidates.push_back(Candidate(record, photos[daily.photo]));
         candidates.back().dailyTexts = DailyStateTexts(daily.state);
     }
@@ -82,7 +85,8 @@ void LeaveFolder(SettingRecord& record) {
 }
 
 bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today) {
-    return OrderOf(record) == PictureOrder::OneADay && DailyStateOf(record).day != today;
+    const PictureOrder order = OrderOf(record);
+    return (order == PictureOrder::OneADay || order == PictureOrder::ThisDay) && DailyStateOf(record).day != today;
 }
 
 bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b) {

@@ -59,6 +59,8 @@ public:
     void OnDevicesChanged();
     // The tooltip's lines about the folder (empty for one file).
     std::string TooltipText() const { return FolderTooltipText(m_session.Record(), m_view); }
+    // What is known of the photo shown (its date, for the tooltip's age at the photo).
+    const FolderView& View() const { return m_view; }
 
 private:
     static constexpr UINT kJobDoneMessage = WM_APP + 1;

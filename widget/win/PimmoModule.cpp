@@ -9,6 +9,7 @@
 #include "widget/core/AgeMessages.h"
 #include "widget/core/AgeTooltip.h"
 #include "widget/core/CommandLine.h"
+#include "widget/core/PhotoAge.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
 #include "widget/win/ContextMenu.h"
@@ -150,14 +151,18 @@ void PimmoModule::OnPhotoDpiChanged() {
 
 std::string PimmoModule::PhotoTooltipText() {
     const std::string folder = m_folder->TooltipText();
+    const std::string memory =
+        PhotoMemoryLines(Setting(), m_folder->View(), m_pictureDate.Of(Setting().PictureFile), Today());
     return AgeTooltipText(Setting().PimmoName, Setting().PimmoBirthDay, Today()) +
-           (folder.empty() ? "" : "\r\n" + folder);
+           (folder.empty() ? "" : "\r\n" + folder) + (memory.empty() ? "" : "\r\n" + memory);
 }
 
 // A widget runs for days: its caption counts today, and a new day's anniversary is announced
 // once, as at a start.
 void PimmoModule::OnDayMayHaveChanged() {
     DayChange change = CheckDay(m_dayWatch, Setting().PimmoName, Setting().PimmoBirthDay, Today());
+    if (change.watch.latestLookedFor != m_dayWatch.latestLookedFor)
+        KeepRunDay();
     m_dayWatch = change.watch;
     if (change.captionChanges)
         m_pair.SetCaption(AgeCaption());
@@ -234,6 +239,7 @@ void PimmoModule::RunDeleteMode() {
 int PimmoModule::RunShowMode() {
     if (!LoadSetting())
         NewSetting();
+    const std::string missed = KeepRunDay();
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
@@ -243,6 +249,8 @@ int PimmoModule::RunShowMode() {
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     m_folder->Follow();            // the cached photo is on the screen; the folder's may follow
     AnniversaryMessage();
+    if (!missed.empty())
+        ShowMessage(CurrentPhotoWindow(), AnniversaryBox(missed));
     return RunMessageLoop();
 }
 

@@ -18,6 +18,7 @@
 #include "widget/win/OptionsDialogHost.h"
 #include "widget/win/PhotoFolderSource.h"
 #include "widget/win/PhotoWindowPair.h"
+#include "widget/win/PictureDateTaken.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 
@@ -96,6 +97,10 @@ private:
     PhotoLoadRequest FolderLoadRequest() override;
     bool ShowsPicture() const override { return m_pair.HasPicture(); }
 
+    // Keeps today as the setting's last day run (PimmoMemories.cpp); returns the message of the
+    // milestone missed since the day kept before, empty when none was.
+    std::string KeepRunDay();
+
     // The options dialog as the wizard of a new or edited setting.
     void RunWizard();
     // The context menu's commands (PimmoCommands.cpp).
@@ -127,4 +132,5 @@ private:
     int m_modalDepth = 0;
     // The windows were unloaded (closed, or the session ended): saved, unlocked, ending.
     bool m_unloaded = false;
+    PictureDateTaken m_pictureDate;  // of the one file, for the tooltip's age at the photo
 };
