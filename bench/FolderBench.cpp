@@ -144,10 +144,10 @@ int Measure(const std::wstring& folder) {
     const double perPhoto = index.empty() ? 0 : (PhotoIndexMemory(index) - names) / double(index.size());
     PROCESS_MEMORY_COUNTERS memory{};
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    std::printf("first %.1f walk %.1f photos %zu newest-photo %s\n", Median(times.first), Median(times.walk),
-                index.size(), newest.c_str());
-    std::printf("rescan %.1f start %.1f list %.1f\n", Median(times.rescan), Median(times.start), Median(times.list));
-    std::printf("index %.1f peak %.1f\n", perPhoto, memory.PeakWorkingSetSize / 1048576.0);
+    std::printf(
+        "first %.1f walk %.1f rescan %.1f start %.1f list %.1f index %.1f photos %zu peak %.1f newest-photo %s\n",
+        Median(times.first), Median(times.walk), Median(times.rescan), Median(times.start), Median(times.list),
+        perPhoto, index.size(), memory.PeakWorkingSetSize / 1048576.0, newest.c_str());
     return index.size() > 0 ? 0 : 1;
 }
 
