@@ -10,7 +10,7 @@
 #include "checker/win/ListView.h"
 #include "checker/win/PruvoResource.h"
 #include "checker/win/Runtimes.h"
-#include "checker/win/SystemLibrary.h"
+#include "checker/win/ShellFunctions.h"
 
 namespace Pruvo {
 
