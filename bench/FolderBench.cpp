@@ -20,8 +20,8 @@
 
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
-#include "tests/e2e/support/PhotoExif.h"
-#include "tests/e2e/support/PhotoPictures.h"
+#include "bench/BenchPictures.h"
+#include "bench/ExifBytes.h"
 #include "widget/core/PhotoFolderChoice.h"
 #include "widget/core/PhotoFolderScan.h"
 
@@ -39,13 +39,13 @@ std::string SmallJpeg(int index, int count) {
     const size_t length = filler.size() + 2;
     std::string comment =
         std::string("\xFF\xFE", 2) + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF);
-    return std::string("\xFF\xD8", 2) + photo_test::ExifSegment(1, index % 2 == 0, 3, date) + comment + filler +
+    return std::string("\xFF\xD8", 2) + bench::ExifSegment(1, index % 2 == 0, date) + comment + filler +
            std::string("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00\x12\x34\xFF\xD9", 14);
 }
 
 int Make(const std::wstring& folder, int count) {
     for (int i = 0; i < count; ++i)
-        photo_test::WriteFileBytes(folder + L"\\IMG_" + std::to_wstring(10000 + i) + L".jpg", SmallJpeg(i, count));
+        bench::WriteFileBytes(folder + L"\\IMG_" + std::to_wstring(10000 + i) + L".jpg", SmallJpeg(i, count));
     std::printf("made %d photos\n", count);
     return 0;
 }
@@ -121,7 +121,7 @@ void MeasureRescan(const std::wstring& folder, const PhotoIndex& index, Times& t
     times.rescan.push_back(Milliseconds([&] { ScanPhotoFolder(Narrow(folder), false, index); }));
     DeleteFileW(arrival.c_str());
     const std::wstring indexFile = folder + L".idx";
-    photo_test::WriteFileBytes(indexFile, EncodePhotoIndex(Narrow(folder), false, index));
+    bench::WriteFileBytes(indexFile, EncodePhotoIndex(Narrow(folder), false, index));
     times.start.push_back(Milliseconds([&] {
         const auto known = DecodePhotoIndex(ReadWhole(indexFile), Narrow(folder), false);
         ScanPhotoFolder(Narrow(folder), false, known.value_or(PhotoIndex()));

@@ -10,13 +10,6 @@ std::string MissingRuntimeMessage(std::string_view appName) {
     return text;
 }
 
-std::string HelpFileMessage(std::string_view message, std::string_view helpPath) {
-    std::string text(message);
-    text += '\n';
-    text += helpPath;
-    return text;
-}
-
 std::string FileVersionQuery(unsigned language, unsigned codePage) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "\\StringFileInfo\\%04X%04X\\FileVersion", language & 0xFFFFu,
@@ -30,10 +23,6 @@ UserMessage MissingRuntimeBox(std::string_view appName) {
 
 UserMessage SelectionNeededBox(std::string_view text) {
     return {std::string(text), {}, MessageButtons::Ok, MessageIcon::Exclamation};
-}
-
-UserMessage HelpFileBox(std::string_view message, std::string_view helpPath) {
-    return {HelpFileMessage(message, helpPath), {}, MessageButtons::Ok, MessageIcon::Exclamation};
 }
 
 }  // namespace Pruvo

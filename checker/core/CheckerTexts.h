@@ -25,9 +25,7 @@ inline constexpr std::string_view kQuitText = "終了";
 // Messages.
 inline constexpr std::string_view kSelectForDownloadMessage = "ダウンロードするランタイムを選択してください";
 inline constexpr std::string_view kSelectForDetailsMessage = "情報を見るランタイムを選択してください";
-inline constexpr std::string_view kHelpMissingMessage = "ヘルプファイルが見つかりません";
 inline constexpr std::string_view kHelpUnreadableMessage = "このヘルプファイルは表示できない形式です";
-inline constexpr std::string_view kHelpCaptionSuffix = " ヘルプ";
 
 // Shown in the details list for a DLL the path search does not find.
 inline constexpr std::string_view kDllNotFoundText = "未インストール";
@@ -35,14 +33,10 @@ inline constexpr std::string_view kDllNotFoundText = "未インストール";
 // AppName + "の実行に必要なランタイムがインストールされていません" + LF + "インストールを中止します".
 std::string MissingRuntimeMessage(std::string_view appName);
 
-// The message for a help file that is missing or cannot be shown, naming the file.
-std::string HelpFileMessage(std::string_view message, std::string_view helpPath);
-
 // pruvo's message boxes as values, captioned with the program's title.
 UserMessage MissingRuntimeBox(std::string_view appName);
 // A button that needs a runtime chosen in the list first.
 UserMessage SelectionNeededBox(std::string_view text);
-UserMessage HelpFileBox(std::string_view message, std::string_view helpPath);
 
 // "\StringFileInfo\llllcccc\FileVersion": the version string of the given language and code
 // page, each as four upper-case hexadecimal digits.

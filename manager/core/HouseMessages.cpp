@@ -1,5 +1,6 @@
 #include "manager/core/HouseMessages.h"
 
+#include "common/core/SettingSections.h"
 #include "manager/core/HouseNames.h"
 
 namespace PimmoHouseModule {
@@ -29,7 +30,12 @@ HouseMessage ConfirmPositionResetMessage() {
 }
 
 HouseMessage UnreadableListMessage(const UnreadableSettingList& error) {
-    return Message(error.message, MessageButtons::Ok, MessageIcon::Stop);
+    const char* rule = error.key == kSettingCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
+                                                     : "設定番号は -32768 から 32767 までの整数で指定してください";
+    std::string text = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + error.file +
+                       "\r\nセクション: [" + std::string(kSettingListSection) + "]\r\nキー: " + error.key +
+                       "\r\n値: " + (error.value.empty() ? std::string("(空)") : error.value) + "\r\n" + rule;
+    return Message(std::move(text), MessageButtons::Ok, MessageIcon::Stop);
 }
 
 HouseMessage WidgetStartFailedMessage(const std::string& commandLine) {

@@ -5,10 +5,10 @@
 #include <thread>
 
 #include "base/core/Unicode.h"
-#include "common/win/modCmOpen.h"
 #include "tests/e2e/support/PhotoPictures.h"
 #include "tests/e2e/support/PhotoTempFolder.h"
 #include "widget/win/ChoosePicture.h"
+#include "widget/win/modCmOpen.h"
 
 namespace {
 

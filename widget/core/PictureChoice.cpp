@@ -1,6 +1,6 @@
 #include "widget/core/PictureChoice.h"
 
-#include "common/core/FileRelatedLibrary.h"
+#include "widget/core/FileRelatedLibrary.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PictureTypes.h"
 

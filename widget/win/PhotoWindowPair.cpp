@@ -2,11 +2,11 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/MessageBox.h"
-#include "common/win/APICall.h"
 #include "widget/core/MonitorPlacement.h"
 #include "widget/core/PhotoGeometry.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
+#include "widget/win/APICall.h"
 #include "widget/win/PhotoLoader.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "base/core/ScopeExit.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "common/win/AboutBox.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/win/ChoosePicture.h"
 #include "widget/win/ContextMenu.h"

@@ -2,10 +2,10 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/CallbackGuard.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "base/win/MessageBox.h"
 #include "common/core/ProgramLocation.h"
 #include "common/core/SettingSections.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/AgeMessages.h"
 #include "widget/core/AgeTooltip.h"
 #include "widget/core/CommandLine.h"

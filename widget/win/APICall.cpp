@@ -1,4 +1,4 @@
-#include "common/win/APICall.h"
+#include "widget/win/APICall.h"
 
 namespace APICall {
 

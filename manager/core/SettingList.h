@@ -10,6 +10,9 @@
 
 #include "common/core/ProfileTransaction.h"
 
+// The key of the list's length; "Setting1" ... "Setting<count>" hold its entries.
+inline constexpr char kSettingCountKey[] = "NumbersOfSettings";
+
 struct SettingList {
     // Display order: numbers[k] is shown on line k of the manager window's list box.
     std::vector<int16_t> numbers;
@@ -19,12 +22,11 @@ struct SettingList {
 
 // A stored list that cannot be read: a count or a setting number that is no 16-bit integer
 // (also a missing or empty "Setting" key within the count) or a negative count. house then
-// ends before any window and before anything is written.
+// ends before any window and before anything is written (UnreadableListMessage).
 struct UnreadableSettingList {
     std::string file;
     std::string key;
     std::string value;
-    std::string message;  // the text of the message box shown before the end
 };
 
 using SettingListLoad = std::variant<SettingList, UnreadableSettingList>;

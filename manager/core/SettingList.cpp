@@ -1,4 +1,4 @@
-#include "common/core/SettingList.h"
+#include "manager/core/SettingList.h"
 
 #include <algorithm>
 #include <limits>
@@ -10,29 +10,18 @@
 
 namespace {
 
-constexpr char kCountKey[] = "NumbersOfSettings";
-
 std::string EntryKey(size_t position) {
     return "Setting" + std::to_string(position);
-}
-
-UnreadableSettingList Unreadable(const std::string& file, const std::string& key, const std::string& value) {
-    const char* rule = key == kCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
-                                        : "設定番号は -32768 から 32767 までの整数で指定してください";
-    std::string message = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + file +
-                          "\r\nセクション: [" + std::string(kSettingListSection) + "]\r\nキー: " + key +
-                          "\r\n値: " + (value.empty() ? std::string("(空)") : value) + "\r\n" + rule;
-    return {file, key, value, std::move(message)};
 }
 
 }  // namespace
 
 SettingListLoad LoadSettingList(const std::string& profileFile) {
     const ProfileSectionValues section = ReadProfileSectionValues(profileFile, kSettingListSection);
-    const std::string countText = ProfileSectionValue(section, kCountKey, "0");
+    const std::string countText = ProfileSectionValue(section, kSettingCountKey, "0");
     const std::optional<int16_t> count = TextToInt16(countText);
     if (!count || *count < 0)
-        return Unreadable(profileFile, kCountKey, countText);
+        return UnreadableSettingList{profileFile, kSettingCountKey, countText};
     SettingList list;
     list.numbers.reserve(static_cast<size_t>(*count));
     for (size_t position = 1; position <= static_cast<size_t>(*count); ++position) {
@@ -40,14 +29,14 @@ SettingListLoad LoadSettingList(const std::string& profileFile) {
         const std::string text = ProfileSectionValue(section, key, "");
         const std::optional<int16_t> number = TextToInt16(text);
         if (!number)
-            return Unreadable(profileFile, key, text);
+            return UnreadableSettingList{profileFile, key, text};
         list.numbers.push_back(*number);
     }
     return list;
 }
 
 ProfileWrites SettingListWrites(const SettingList& list) {
-    ProfileWrites writes{{kSettingListSection, kCountKey, std::to_string(list.numbers.size())}};
+    ProfileWrites writes{{kSettingListSection, kSettingCountKey, std::to_string(list.numbers.size())}};
     for (size_t i = 0; i < list.numbers.size(); ++i)
         writes.push_back({kSettingListSection, EntryKey(i + 1), std::to_string(list.numbers[i])});
     return writes;

@@ -1,4 +1,4 @@
-#include "common/win/WaitForLibrary.h"
+#include "manager/win/WaitForLibrary.h"
 
 #include <optional>
 

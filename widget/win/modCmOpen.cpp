@@ -1,4 +1,4 @@
-#include "common/win/modCmOpen.h"
+#include "widget/win/modCmOpen.h"
 
 #include <commdlg.h>
 

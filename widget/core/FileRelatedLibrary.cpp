@@ -1,4 +1,4 @@
-#include "common/core/FileRelatedLibrary.h"
+#include "widget/core/FileRelatedLibrary.h"
 
 namespace FileRelatedLibrary {
 
