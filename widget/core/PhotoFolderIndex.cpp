@@ -23,25 +23,26 @@ bool ByName(const PhotoEntry& a, const PhotoEntry& b) {
     return a.name < b.name;
 }
 
-// Reads the fields of one stored line, separated by tabs; false when it does not hold them all.
+// Reads the fields of one stored line, separated by tabs, without copying them; a start reads
+// every line of the index, so each one costs its name's copy and nothing more.
 class LineReader {
 public:
     explicit LineReader(std::string_view line) : m_rest(line) {}
 
-    bool Text(std::string& out) {
+    std::string_view Field() {
         const size_t tab = m_rest.find('\t');
-        out.assign(m_rest.substr(0, tab));
-        m_rest = tab == std::string_view::npos ? std::string_view() : m_rest.substr(tab + 1);
+        const std::string_view field = m_rest.substr(0, tab);
         m_ended = tab == std::string_view::npos;
-        return !out.empty();
+        m_rest = m_ended ? std::string_view() : m_rest.substr(tab + 1);
+        return field;
     }
     template <typename Value>
     bool Number(Value& out) {
-        std::string text;
-        if (m_ended || !Text(text))
+        if (m_ended)
             return false;
+        const std::string_view text = Field();
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
-        return error == std::errc() && end == text.data() + text.size();
+        return !text.empty() && error == std::errc() && end == text.data() + text.size();
     }
     bool Done() const { return m_ended; }
 
@@ -53,10 +54,12 @@ private:
 std::optional<PhotoEntry> DecodeEntry(std::string_view line) {
     PhotoEntry entry;
     LineReader reader(line);
+    const std::string_view name = reader.Field();
     int exif = 0;
-    if (!reader.Text(entry.name) || !reader.Number(entry.taken) || !reader.Number(exif) || !reader.Number(entry.size) ||
+    if (name.empty() || !reader.Number(entry.taken) || !reader.Number(exif) || !reader.Number(entry.size) ||
         !reader.Number(entry.written) || !reader.Done() || (exif != 0 && exif != 1))
         return std::nullopt;
+    entry.name.assign(name);
     entry.takenFromExif = exif == 1;
     return entry;
 }
@@ -129,6 +132,7 @@ std::optional<PhotoIndex> DecodePhotoIndex(std::string_view bytes, const std::st
         stored != Checksum(bytes.substr(0, endAt)))
         return std::nullopt;
     PhotoIndex photos;
+    photos.reserve(static_cast<size_t>(std::count(bytes.begin() + header.size(), bytes.begin() + endAt, '\n')));
     for (size_t at = header.size(); at < endAt;) {
         const size_t newline = bytes.find('\n', at);
         std::optional<PhotoEntry> entry = DecodeEntry(bytes.substr(at, newline - at));
