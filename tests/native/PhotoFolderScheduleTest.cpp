@@ -17,6 +17,8 @@ TEST(PhotoFolderSchedule, ChangesDuringAScanCostOneMoreScan) {
     EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, true, kNone}));
     EXPECT_FALSE(schedule.Scanning());
     EXPECT_EQ(schedule.Request(generation), kStart);
+    EXPECT_EQ(schedule.Queue(generation), kNone) << "arrivals wait for the running scan";
+    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, false, kStart}));
     EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Unreachable), (ScanOutcome{false, true, kNone}));
 }
 

@@ -32,6 +32,13 @@ ScheduleStep PhotoFolderSchedule::Request(uint32_t generation) {
     return Next();
 }
 
+ScheduleStep PhotoFolderSchedule::Queue(uint32_t generation) {
+    if (!m_active || generation != m_generation)
+        return {};
+    m_wanted = true;
+    return m_scanning ? ScheduleStep{} : Next();
+}
+
 ScanOutcome PhotoFolderSchedule::ScanEnded(uint32_t generation, FolderReach reach) {
     ScanOutcome outcome;
     if (!m_active || !m_scanning || generation != m_generation || *m_scanning != generation)

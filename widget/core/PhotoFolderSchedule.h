@@ -35,6 +35,9 @@ public:
     ScheduleStep Forget();
     // A change of the folder was seen, or a retry is due (a drive came, a new day): a scan.
     ScheduleStep Request(uint32_t generation);
+    // Pictures arrived that the next scan reads alone: a scan, but the running one goes on (it
+    // may be a whole scan, which arrivals alone must not keep from ending).
+    ScheduleStep Queue(uint32_t generation);
     // The scan of that generation ended with reach.
     ScanOutcome ScanEnded(uint32_t generation, FolderReach reach);
     ScheduleStep Pause();

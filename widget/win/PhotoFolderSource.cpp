@@ -194,9 +194,11 @@ void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {
         return;  // a watch of a folder left behind
     if (change == FolderChange::Changed) {
         WatchNews news = m_watch.TakeNews();
+        if (!news.rescan && news.arrived.empty())
+            return;  // taken with an earlier message
         m_fullScanWanted = m_fullScanWanted || news.rescan;
         m_arrivals.insert(m_arrivals.end(), news.arrived.begin(), news.arrived.end());
-        Apply(m_schedule.Request(generation));
+        Apply(news.rescan ? m_schedule.Request(generation) : m_schedule.Queue(generation));
         return;
     }
     m_view.status = FolderStatus::Unreachable;  // the watch ended; a new drive or day tries again
