@@ -41,29 +41,31 @@ TEST(DayRollover, EachNewDayChangesTheCaptionAndIsAnnouncedOnce) {
     const struct {
         CalendarDate today;
         bool captionChanges;
+        bool newRunDay;
         const char* message;
     } kLooks[] = {
-        {D(2000, 4, 21), false, ""},  // the start day again (resume the same evening)
-        {D(2000, 4, 22), true, ""},   // midnight: day 99
-        {D(2000, 4, 22), false, ""},  // an early timer, a time change, an unlock
-        {D(2000, 4, 23), true, "今日はXの誕生から100日めの日です"},
-        {D(2000, 4, 23), false, ""},  // never twice
+        {D(2000, 4, 21), false, false, ""},  // the start day again (resume the same evening)
+        {D(2000, 4, 22), true, true, ""},    // midnight: day 99
+        {D(2000, 4, 22), false, false, ""},  // an early timer, a time change, an unlock
+        {D(2000, 4, 23), true, true, "今日はXの誕生から100日めの日です"},
+        {D(2000, 4, 23), false, false, ""},  // never twice
         // The clock set back across midnight: the caption follows, the day is not announced again.
-        {D(2000, 4, 22), true, ""},
-        {D(2000, 4, 23), true, ""},
+        {D(2000, 4, 22), true, false, ""},
+        {D(2000, 4, 23), true, false, ""},
         // Sleeping over several days: only the day of waking counts.
-        {D(2000, 5, 13), true, ""},
-        {D(2000, 5, 15), true, "今日はXの4ヶ月のお誕生日です"},
+        {D(2000, 5, 13), true, true, ""},
+        {D(2000, 5, 15), true, true, "今日はXの4ヶ月のお誕生日です"},
         // The clock set back by a month: no day of it is announced, even a round one.
-        {D(2000, 4, 23), true, ""},
-        {D(2000, 4, 24), true, ""},
-        {D(2000, 5, 15), true, ""},
-        {D(2000, 6, 12), true, "今日はXの誕生から150日めの日です"},
+        {D(2000, 4, 23), true, false, ""},
+        {D(2000, 4, 24), true, false, ""},
+        {D(2000, 5, 15), true, false, ""},
+        {D(2000, 6, 12), true, true, "今日はXの誕生から150日めの日です"},
     };
     DayWatch watch = StartDayWatch(D(2000, 4, 21));
     for (const auto& look : kLooks) {
         DayChange change = CheckDay(watch, "X", birthday, look.today);
         EXPECT_EQ(change.captionChanges, look.captionChanges) << FormatDate(look.today);
+        EXPECT_EQ(change.newRunDay, look.newRunDay) << FormatDate(look.today);
         EXPECT_EQ(change.message, look.message) << FormatDate(look.today);
         EXPECT_EQ(change.watch.shownDate, look.today);
         watch = change.watch;

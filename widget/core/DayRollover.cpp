@@ -38,6 +38,7 @@ DayChange CheckDay(const DayWatch& watch,
     change.watch.shownDate = today;
     if (DayNumber(today) > DayNumber(watch.latestLookedFor)) {
         change.watch.latestLookedFor = today;
+        change.newRunDay = true;
         change.message = AnniversaryMessageText(name, birthday, today);
     }
     return change;

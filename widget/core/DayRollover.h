@@ -50,6 +50,7 @@ struct DayChange {
     bool captionChanges = false;  // set the age caption of today on both windows
     std::string message;          // non-empty: show this anniversary message, once
     DayWatch watch;               // keep this before showing the message
+    bool newRunDay = false;       // a later day than every one looked for: keep it as the last run day
 };
 
 // What a look at the date must do. The caption follows the date both ways, also when the

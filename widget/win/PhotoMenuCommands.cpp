@@ -1,4 +1,5 @@
-// PimmoModule's modal parts: the wizard and the commands of the context menu.
+#include "widget/win/PhotoMenuCommands.h"
+
 #include <utility>
 
 #include "base/core/ScopeExit.h"
@@ -6,9 +7,8 @@
 #include "common/win/AboutBox.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/win/ChoosePicture.h"
-#include "widget/win/ContextMenu.h"
-#include "widget/win/PimmoModule.h"
 #include "widget/win/PimmoOptionDialog.h"
+#include "widget/win/ProgramEnd.h"
 
 namespace {
 
@@ -29,38 +29,32 @@ auto PausePhotoInput(HWND borderless, HWND bordered) {
 
 // The open menu counts as modal too: a folder's new photo that arrives meanwhile waits for it,
 // instead of moving the window under the menu and closing it.
-void PimmoModule::OnPhotoMenu(int16_t button) {
-    const auto modal = EnterModal();
+void PhotoMenuCommands::OnPhotoMenu(int16_t button) {
+    const auto modal = m_rooms.end.EnterModal();
     ShowContextMenu(m_instance, button, *this);
 }
 
 // The keyboard stays with the photo after the menu, on whichever twin is current now.
-void PimmoModule::OnPhotoMenuKey(POINT at) {
+void PhotoMenuCommands::OnPhotoMenuKey(POINT at) {
     {
-        const auto modal = EnterModal();
+        const auto modal = m_rooms.end.EnterModal();
         ShowContextMenuAt(m_instance, at, *this);
     }
-    if (IsWindowVisible(CurrentPhotoWindow()))
-        SetForegroundWindow(CurrentPhotoWindow());
+    if (IsWindowVisible(m_rooms.pair.CurrentPhotoWindow()))
+        SetForegroundWindow(m_rooms.pair.CurrentPhotoWindow());
 }
 
 // Owned by the (hidden) current photo window, so that the wizard has no taskbar button of its own.
-void PimmoModule::RunWizard() {
-    const auto modal = EnterModal();
+void PhotoMenuCommands::RunWizard() {
+    const auto modal = m_rooms.end.EnterModal();
     PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Wizard);
-    dialog.Run(m_instance, CurrentPhotoWindow());
+    dialog.Run(m_instance, m_rooms.pair.CurrentPhotoWindow());
     Setting() = dialog.Setting();
 }
 
-void PimmoModule::EndModal() {
-    if (m_unloaded && m_modalDepth == 0)
-        EndProgram();
-    m_folder->Resume();
-}
-
-void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
-    const auto modal = EnterModal();
-    const auto pause = PausePhotoInput(m_pair.Borderless(), m_pair.Bordered());
+void PhotoMenuCommands::RunMenuCommand(MenuCommand command, HWND holder) {
+    const auto modal = m_rooms.end.EnterModal();
+    const auto pause = PausePhotoInput(m_rooms.pair.Borderless(), m_rooms.pair.Bordered());
     switch (command) {
         case MenuCommand::Open:
             OpenPicture(holder);
@@ -68,7 +62,7 @@ void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
         case MenuCommand::Quit:
             Quit(holder);
         case MenuCommand::Borderless:
-            m_pair.ToggleBorder();
+            m_rooms.pair.ToggleBorder();
             break;
         case MenuCommand::Option:
             ShowOptions();
@@ -87,39 +81,39 @@ void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
 
 // "画像を開く": the photo leaves the top while the file dialog is open; a cancelled dialog still
 // saves and reloads the unchanged picture in place.
-void PimmoModule::OpenPicture(HWND holder) {
-    m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
+void PhotoMenuCommands::OpenPicture(HWND holder) {
+    m_rooms.pair.ShowPhotoWindow(m_rooms.pair.CurrentBorder(), 0);
     TakePicture(Setting(), ChoosePictureFile(holder, Setting().PictureFile));
-    SaveSetting(true, UnsavedChange::Picture, holder);
-    LoadPhoto();
-    PlacePhotoWindow();
-    ShowPhotoWindow();
-    m_folder->Follow();  // a file chosen leaves the folder
+    m_rooms.keeper.Save(true, UnsavedChange::Picture, holder);
+    m_rooms.show.LoadPhoto();
+    m_rooms.show.PlacePhotoWindow();
+    m_rooms.show.ShowPhotoWindow();
+    m_rooms.folder.Follow();  // a file chosen leaves the folder
 }
 
 // "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
-void PimmoModule::Quit(HWND holder) {
-    SaveAndRelease(holder, true);
+void PhotoMenuCommands::Quit(HWND holder) {
+    m_rooms.keeper.SaveAndRelease(holder, true);
     EndProgram();
 }
 
 // "オプション": confirmed, the setting is saved and the picture made again at its new size in
 // the same place; cancelled, only the stacking order comes back.
-void PimmoModule::ShowOptions() {
-    m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
+void PhotoMenuCommands::ShowOptions() {
+    m_rooms.pair.ShowPhotoWindow(m_rooms.pair.CurrentBorder(), 0);
     PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Options);
-    if (dialog.Run(m_instance, CurrentPhotoWindow())) {
+    if (dialog.Run(m_instance, m_rooms.pair.CurrentPhotoWindow())) {
         Setting() = dialog.Setting();
-        SaveSetting(true, UnsavedChange::Options, CurrentPhotoWindow());
-        LoadPhoto();
-        PlacePhotoWindow();
-        m_folder->Follow();  // the folder's photo follows once the dialog has closed
+        m_rooms.keeper.Save(true, UnsavedChange::Options, m_rooms.pair.CurrentPhotoWindow());
+        m_rooms.show.LoadPhoto();
+        m_rooms.show.PlacePhotoWindow();
+        m_rooms.folder.Follow();  // the folder's photo follows once the dialog has closed
     }
-    ShowPhotoWindow();
+    m_rooms.show.ShowPhotoWindow();
 }
 
 // "画像の選択" in the options dialog or the wizard.
-void PimmoModule::OnPictureChosen(HWND dialog, const std::string& picture) {
+void PhotoMenuCommands::OnPictureChosen(HWND dialog, const std::string& picture) {
     TakePicture(Setting(), picture);
-    SaveSetting(true, UnsavedChange::Picture, dialog);
+    m_rooms.keeper.Save(true, UnsavedChange::Picture, dialog);
 }
