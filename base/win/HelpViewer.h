@@ -18,6 +18,9 @@ struct HelpFileText {
 
 // Reads and decodes a help file: UTF-8, UTF-16 with byte-order mark, or the ANSI code page.
 HelpFileText ReadHelpFile(const std::wstring& path);
+// The help file in the user's language: in English "pimmo-en.hlp" beside "pimmo.hlp" when it is
+// there, otherwise the file of path. path becomes the file read.
+HelpFileText ReadLanguageHelpFile(std::string& path);
 
 // Shows the text in the viewer, captioned caption, owned by owner, until the user closes it.
 void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text);

@@ -10,15 +10,15 @@
 namespace Pruvo {
 
 void ShowHelpFile(HINSTANCE instance, HWND owner) {
-    const std::string path = HelpFilePath(ProgramPath());
-    const HelpFileText help = ReadHelpFile(Widen(path));
+    std::string path = HelpFilePath(ProgramPath());
+    const HelpFileText help = ReadLanguageHelpFile(path);
     if (help.error) {
         const std::string_view message =
-            *help.error == HelpFileError::Missing ? kHelpMissingMessage : kHelpUnreadableMessage;
+            Text(*help.error == HelpFileError::Missing ? CheckerText::HelpMissing : CheckerText::HelpUnreadable);
         ShowMessage(owner, HelpFileBox(message, path));
         return;
     }
-    ShowHelpText(instance, owner, ProgramTitle() + std::string(kHelpCaptionSuffix), help.text);
+    ShowHelpText(instance, owner, FormatText(Text(CheckerText::HelpCaption), {ProgramTitle()}), help.text);
 }
 
 }  // namespace Pruvo

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "common/core/CommonTexts.h"
 #include "common/core/Conversions.h"
 #include "common/core/SettingSections.h"
 #include "common/core/SettingStore.h"
@@ -17,11 +18,10 @@ std::string EntryKey(size_t position) {
 }
 
 UnreadableSettingList Unreadable(const std::string& file, const std::string& key, const std::string& value) {
-    const char* rule = key == kCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
-                                        : "設定番号は -32768 から 32767 までの整数で指定してください";
-    std::string message = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + file +
-                          "\r\nセクション: [" + std::string(kSettingListSection) + "]\r\nキー: " + key +
-                          "\r\n値: " + (value.empty() ? std::string("(空)") : value) + "\r\n" + rule;
+    const std::string_view rule = Text(key == kCountKey ? CommonText::CountRule : CommonText::NumberRule);
+    std::string message =
+        FormatText(Text(CommonText::UnreadableList),
+                   {file, kSettingListSection, key, value.empty() ? Text(CommonText::EmptyValue) : value, rule});
     return {file, key, value, std::move(message)};
 }
 

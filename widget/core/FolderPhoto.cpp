@@ -1,5 +1,7 @@
 #include "widget/core/FolderPhoto.h"
 
+#include "widget/core/PimmoTexts.h"
+
 namespace {
 
 constexpr int64_t kSecondsPerDay = 24 * 60 * 60;
@@ -95,9 +97,18 @@ bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today) {
     return OrderOf(record) == PictureOrder::OneADay && DailyStateOf(record).day != today;
 }
 
-std::string FormatLocalDate(LocalSeconds time) {
+CalendarDate LocalDateOf(LocalSeconds time) {
     const int64_t day = time >= 0 ? time / kSecondsPerDay : (time - kSecondsPerDay + 1) / kSecondsPerDay;
-    return FormatDate(DateFromDayNumber(day));
+    return DateFromDayNumber(day);
+}
+
+std::string FormatLocalDate(LocalSeconds time) {
+    return FormatDate(LocalDateOf(time));
+}
+
+// The date of a photo: the stored form in Japanese, the user's short date in English.
+std::string PhotoDateText(LocalSeconds time) {
+    return UserLanguage() == Language::Japanese ? FormatLocalDate(time) : UserShortDate(LocalDateOf(time));
 }
 
 std::string FolderTooltipText(const SettingRecord& record, const FolderView& view) {
@@ -105,14 +116,15 @@ std::string FolderTooltipText(const SettingRecord& record, const FolderView& vie
         return {};
     switch (view.status) {
         case FolderStatus::Shown:
-            return "写真: " + view.shown->name + " (" + (view.shown->takenFromExif ? "撮影日 " : "更新日 ") +
-                   FormatLocalDate(view.shown->taken) + ")";
+            return FormatText(
+                Text(view.shown->takenFromExif ? PimmoText::FolderShownTaken : PimmoText::FolderShownModified),
+                {view.shown->name, PhotoDateText(view.shown->taken)});
         case FolderStatus::Empty:
-            return "写真のフォルダーに写真がありません: " + record.PictureFolder;
+            return FormatText(Text(PimmoText::FolderEmpty), {record.PictureFolder});
         case FolderStatus::Unreachable:
-            return "写真のフォルダーが見つからないため、前の写真を表示しています: " + record.PictureFolder;
+            return FormatText(Text(PimmoText::FolderUnreachable), {record.PictureFolder});
         case FolderStatus::NotScanned:
             break;
     }
-    return "写真のフォルダー: " + record.PictureFolder;
+    return FormatText(Text(PimmoText::FolderPlain), {record.PictureFolder});
 }

@@ -2,13 +2,14 @@
 
 #include "common/core/FileRelatedLibrary.h"
 #include "widget/core/FolderPhoto.h"
+#include "widget/core/PimmoTexts.h"
 
 using namespace std::string_literals;
 
 PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
-    return {"Pimmoの写真\0*.bmp;*.jpg"s,
+    return {std::string(Text(PimmoText::PictureFilter)) + "\0*.bmp;*.jpg"s,
             pictureFile.empty() ? std::string() : FileRelatedLibrary::GetFolder(pictureFile),
-            "Pimmoの写真を選択してください"};
+            std::string(Text(PimmoText::PictureDialogTitle))};
 }
 
 void TakePicture(SettingRecord& record, const std::string& path) {

@@ -20,4 +20,3 @@ void TakePicture(SettingRecord& record, const std::string& path);
 
 // A dropped file is taken only with the extension BMP, JPG or PNG, in any case.
 bool IsDroppablePicture(const std::string& path);
-inline constexpr char kDropRefusal[] = "BMPないしはJPGファイルをドロップしてください";
