@@ -78,6 +78,9 @@ TEST(Language, CountsAndOrdinals) {
         EXPECT_EQ(CountText(c.number, Language::Japanese), std::to_string(c.number));
     }
     EXPECT_EQ(FormatText("{1} and {0}, {2} {x}", {"a", "b"}), "b and a, {2} {x}");
+    EXPECT_EQ(LanguageFilePath("C:\\x.y\\pimmo.hlp", Language::English), "C:\\x.y\\pimmo-en.hlp");
+    EXPECT_EQ(LanguageFilePath("C:\\x.y\\PRUVO", Language::English), "C:\\x.y\\PRUVO-en");
+    EXPECT_EQ(LanguageFilePath("C:\\x\\pimmo.hlp", Language::Japanese), "C:\\x\\pimmo.hlp");
 }
 
 TEST(EnglishAges, TooltipCaptionAndMessage) {
