@@ -20,7 +20,8 @@
 #include <vector>
 
 #include "base/core/Unicode.h"
-#include "tests/e2e/support/PhotoPictures.h"
+#include "bench/BenchPictures.h"
+#include "bench/ExifBytes.h"
 #include "widget/core/PictureOrientation.h"
 #include "widget/win/PhotoLoader.h"
 #include "widget/win/WicPicture.h"
@@ -34,7 +35,7 @@ constexpr int16_t kLongerSide = 2;
 constexpr int16_t kTargetSize = 160;
 
 // Smooth light with fine grain, so that the JPEG holds about as much detail as a photo.
-photo_test::Colour PhotoLike(int x, int y) {
+bench::Colour PhotoLike(int x, int y) {
     uint32_t grain = (static_cast<uint32_t>(x) * 73856093u) ^ (static_cast<uint32_t>(y) * 19349663u);
     grain = (grain ^ (grain >> 13)) * 1274126177u;
     int noise = static_cast<int>(grain >> 28) - 8;
@@ -43,9 +44,9 @@ photo_test::Colour PhotoLike(int x, int y) {
 }
 
 int Make(const std::wstring& folder) {
-    photo_test::WriteFileBytes(folder + L"\\big.jpg", photo_test::Jpeg(6000, 4000, PhotoLike));
-    std::string tall = photo_test::Jpeg(4000, 6000, PhotoLike);
-    photo_test::WriteFileBytes(folder + L"\\tall.jpg", photo_test::WithExifOrientation(tall, 6));
+    bench::WriteFileBytes(folder + L"\\big.jpg", bench::Jpeg(6000, 4000, PhotoLike));
+    std::string tall = bench::Jpeg(4000, 6000, PhotoLike);
+    bench::WriteFileBytes(folder + L"\\tall.jpg", bench::WithExifOrientation(tall, 6));
     std::printf("made big.jpg and tall.jpg\n");
     return 0;
 }
@@ -97,7 +98,7 @@ void WarmUp() {
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     std::wstring small = std::wstring(folder) + L"photo_bench_warmup.jpg";
-    photo_test::WriteFileBytes(small, photo_test::QuadrantJpeg(64, 48));
+    bench::WriteFileBytes(small, bench::Jpeg(64, 48, PhotoLike));
     ReadPictureScaled(Narrow(small), 16, kLongerSide);
     DeleteFileW(small.c_str());
 }

@@ -13,13 +13,11 @@
 #include <vector>
 
 #include "base/core/Unicode.h"
-#include "common/core/IniFileRelatedLibrary.h"
 #include "common/core/ProfileAccess.h"
 #include "common/core/SettingKeys.h"
-#include "common/core/SettingList.h"
 #include "common/core/SettingSections.h"
 #include "common/core/SettingStore.h"
-#include "tests/tools/SettingGenerations.h"
+#include "manager/core/SettingList.h"
 #include "widget/core/SettingNames.h"
 
 namespace {
@@ -42,11 +40,28 @@ double MedianMilliseconds(const std::function<bool(int run)>& save, int& generat
     return times[times.size() / 2];
 }
 
+// The record that run g saves: every key differs from run g - 1's.
+SettingRecord RunRecord(int g) {
+    SettingRecord record;
+    record.WindowPosition = static_cast<int16_t>(g % 3);
+    record.PictureFile = "C:\\写真\\photo" + std::to_string(g) + ".jpg";
+    record.LastWindowTop = g * 7;
+    record.LastWindowLeft = -g;
+    record.LastWindowBorder = static_cast<int16_t>(g % 2);
+    record.PimmoName = "name" + std::to_string(g);
+    record.PimmoBirthDay = {2000 + g % 20, 1 + g % 12, 1 + g % 28};
+    record.IsStretched = static_cast<int16_t>(g % 2);
+    record.PictureSize = static_cast<int16_t>(g % 1000);
+    record.StretchMode = static_cast<int16_t>(g % 3);
+    record.IsStretchBmpCashed = static_cast<int16_t>(1 - g % 2);
+    return record;
+}
+
 bool SaveKeyByKey(const std::string& file, const SettingRecord& record) {
     bool ok = true;
-    const auto selection = IniFileRelatedLibrary::SelectProfile(file, SettingSectionFor(kMeasured));
+    const std::string section = SettingSectionFor(kMeasured);
     for (const SettingKey& key : kSettingKeys)
-        ok = IniFileRelatedLibrary::WriteProfileValue(selection, key.name, key.write(record)) != 0 && ok;
+        ok = WriteProfileEntry(file, section, key.name, key.write(record)) && ok;
     return ok;
 }
 
@@ -71,14 +86,13 @@ int Measure(const std::string& folder) {
     for (int16_t setting = 1; setting <= kSettings; ++setting) {
         const SettingStore store(file, SettingSectionFor(setting));
         store.TakeStartLock();
-        if (!store.Save(GenerationRecord(setting)))
+        if (!store.Save(RunRecord(setting)))
             return 1;
     }
     const SettingStore store(file, SettingSectionFor(kMeasured));
     int generation = kSettings;
-    const double batch = MedianMilliseconds([&](int g) { return store.Save(GenerationRecord(g)); }, generation);
-    const double single =
-        MedianMilliseconds([&](int g) { return SaveKeyByKey(file, GenerationRecord(g)); }, generation);
+    const double batch = MedianMilliseconds([&](int g) { return store.Save(RunRecord(g)); }, generation);
+    const double single = MedianMilliseconds([&](int g) { return SaveKeyByKey(file, RunRecord(g)); }, generation);
     const double listBatch =
         MedianMilliseconds([&](int g) { return SaveSettingList(file, GenerationList(g)); }, generation);
     const double listSingle =

@@ -41,9 +41,11 @@
     WriteRegDWORD ${root} "${UNINSTALL_KEY}" "NoRepair" 1
 !macroend
 
-; The user's own files: the profile, its lock file and the scaled-picture caches.
+; The user's own files: the profile, its lock file, the scaled-picture caches and the photo
+; folders' indexes beside them.
 !macro DeleteUserData folder
     Delete "${folder}\*.ini"
     Delete "${folder}\*.ini.lock"
     Delete "${folder}\pmCache*.bmp"
+    Delete "${folder}\pmCache*.idx"
 !macroend

@@ -2,6 +2,8 @@
 // Names and descriptions for screen readers. A window answers WM_GETOBJECT with the system's own
 // accessible object for it, whose name (and description) come from the program: the system's
 // object names a list or combo box by nothing, or by what it shows, rather than by its label.
+// AccessibleName.cpp answers the message, NamedAccessible is the object it answers with, and
+// AccessibleControlNames.cpp names the controls of other classes.
 #include <windows.h>
 
 #include <functional>

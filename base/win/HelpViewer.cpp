@@ -44,7 +44,9 @@ FileBytes ReadFileBytes(const std::wstring& path) {
 std::string DecodeHelpBytes(const std::string& bytes, HelpFormat format) {
     switch (format) {
         case HelpFormat::Utf8:
-            return bytes;
+            // A file with a byte-order mark may still hold bytes that are no UTF-8: they read as
+            // U+FFFD, as the edit control shows them.
+            return IsValidUtf8(bytes) ? bytes : Narrow(Widen(bytes));
         case HelpFormat::Ansi:
             return AnsiToUtf8(bytes);
         case HelpFormat::Utf16Le: {
@@ -69,7 +71,7 @@ HelpFileText ReadHelpFile(const std::wstring& path) {
     if (format == HelpFormat::Unreadable) {
         return {{}, HelpFileError::Unreadable};
     }
-    return {Widen(PrepareHelpText(DecodeHelpBytes(file.bytes, format))), std::nullopt};
+    return {PrepareHelpText(DecodeHelpBytes(file.bytes, format)), std::nullopt};
 }
 
 HelpFileText ReadLanguageHelpFile(std::string& path) {
@@ -82,10 +84,6 @@ HelpFileText ReadLanguageHelpFile(std::string& path) {
         }
     }
     return ReadHelpFile(Widen(path));
-}
-
-void ShowHelpText(HINSTANCE instance, HWND owner, const std::string& caption, const std::wstring& text) {
-    ShowHelpTopics(instance, owner, caption, {HelpTopic{0, {}, Narrow(text)}}, 0);
 }
 
 void ShowHelpTopics(HINSTANCE instance,

@@ -23,10 +23,8 @@ constexpr CatalogueRow<CheckerText> kTexts[] = {
     {T::DllNotFound, {"未インストール", "Not installed"}},
     {T::SelectForDownload, {"ダウンロードするランタイムを選択してください", "Please choose the runtime to download."}},
     {T::SelectForDetails, {"情報を見るランタイムを選択してください", "Please choose the runtime to look at."}},
-    {T::HelpMissing, {"ヘルプファイルが見つかりません", "The help file could not be found."}},
     {T::HelpUnreadable,
      {"このヘルプファイルは表示できない形式です", "This help file is in a form that cannot be shown."}},
-    {T::HelpCaption, {"{0} ヘルプ", "{0} Help"}},
     {T::MissingRuntime,
      {"{0}の実行に必要なランタイムがインストールされていません\nインストールを中止します",
       "A runtime that {0} needs is not installed.\nThe installation stops here."}},
@@ -43,13 +41,6 @@ std::string MissingRuntimeMessage(std::string_view appName, Language language) {
     return FormatText(Text(CheckerText::MissingRuntime, language), {appName});
 }
 
-std::string HelpFileMessage(std::string_view message, std::string_view helpPath) {
-    std::string text(message);
-    text += '\n';
-    text += helpPath;
-    return text;
-}
-
 std::string FileVersionQuery(unsigned language, unsigned codePage) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "\\StringFileInfo\\%04X%04X\\FileVersion", language & 0xFFFFu,
@@ -63,10 +54,6 @@ UserMessage MissingRuntimeBox(std::string_view appName) {
 
 UserMessage SelectionNeededBox(std::string_view text) {
     return {std::string(text), {}, MessageButtons::Ok, MessageIcon::Exclamation};
-}
-
-UserMessage HelpFileBox(std::string_view message, std::string_view helpPath) {
-    return {HelpFileMessage(message, helpPath), {}, MessageButtons::Ok, MessageIcon::Exclamation};
 }
 
 }  // namespace Pruvo

@@ -42,9 +42,7 @@ enum class CheckerText {
     // Messages.
     SelectForDownload,
     SelectForDetails,
-    HelpMissing,
-    HelpUnreadable,
-    HelpCaption,     // {0}: the program's title
+    HelpUnreadable,  // the missing file and the caption are the help launcher's own
     MissingRuntime,  // {0}: the application's name
     Count
 };
@@ -54,14 +52,10 @@ std::string_view Text(CheckerText id, Language language = UserLanguage());
 // AppName + "の実行に必要なランタイムがインストールされていません" + LF + "インストールを中止します".
 std::string MissingRuntimeMessage(std::string_view appName, Language language = UserLanguage());
 
-// The message for a help file that is missing or cannot be shown, naming the file.
-std::string HelpFileMessage(std::string_view message, std::string_view helpPath);
-
 // pruvo's message boxes as values, captioned with the program's title.
 UserMessage MissingRuntimeBox(std::string_view appName);
 // A button that needs a runtime chosen in the list first.
 UserMessage SelectionNeededBox(std::string_view text);
-UserMessage HelpFileBox(std::string_view message, std::string_view helpPath);
 
 // "\StringFileInfo\llllcccc\FileVersion": the version string of the given language and code
 // page, each as four upper-case hexadecimal digits.

@@ -2,6 +2,7 @@
 
 #include "base/core/ProgramPath.h"
 #include "base/core/Unicode.h"
+#include "base/win/ComApartment.h"
 #include "checker/core/CheckerFiles.h"
 #include "checker/core/CheckerTexts.h"
 #include "checker/core/ExecuteLink.h"
@@ -10,7 +11,7 @@
 #include "checker/win/CheckerProgram.h"
 #include "checker/win/PruvoResource.h"
 #include "checker/win/Runtimes.h"
-#include "checker/win/SystemLibrary.h"
+#include "checker/win/ShellFunctions.h"
 
 namespace Pruvo {
 
@@ -20,7 +21,7 @@ std::string RunProfilePath() {
 
 int CheckerApp::Run() {
     InitListViewControls();
-    InitShellCom();
+    EnsureComApartment();  // the shell expects COM on the thread before it opens documents
     const RuntimeCheck check = CheckRuntimes(m_profile, BuiltinRuntimes(m_instance), m_probe);
     CheckerDialog dialog(m_profile, check, m_probe);
     if (dialog.RunModal(m_instance, IDD_CHECKER, nullptr) == IDOK && check.allInstalled)

@@ -1,16 +1,18 @@
 #include "checker/win/CheckerDialog.h"
 
+#include "base/core/ProgramPath.h"
 #include "base/core/Unicode.h"
 #include "base/win/AccessibleName.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "base/win/MessageBox.h"
 #include "checker/core/CheckerColumns.h"
+#include "checker/core/CheckerFiles.h"
 #include "checker/core/CheckerTexts.h"
-#include "checker/win/CheckerHelp.h"
 #include "checker/win/DllInfoDialog.h"
 #include "checker/win/ListView.h"
 #include "checker/win/PruvoResource.h"
 #include "checker/win/Runtimes.h"
-#include "checker/win/SystemLibrary.h"
+#include "checker/win/ShellFunctions.h"
 
 namespace Pruvo {
 
@@ -111,7 +113,9 @@ void CheckerDialog::OnDetails() {
 }
 
 void CheckerDialog::OnHelp() {
-    ShowHelpFile(Instance(), GetAncestor(Handle(), GA_ROOT));
+    // The whole file on one page, at no topic: pruvo's help is not split into topics.
+    HelpRelatedLibrary::ShowHelp(Instance(), GetAncestor(Handle(), GA_ROOT),
+                                 {HelpFilePath(ProgramPath()), std::nullopt, Text(CheckerText::HelpUnreadable), "\n"});
 }
 
 }  // namespace Pruvo

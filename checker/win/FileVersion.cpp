@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "base/core/Unicode.h"
+#include "base/win/SystemLibrary.h"
 #include "checker/core/CheckerTexts.h"
-#include "checker/win/SystemLibrary.h"
 
 namespace Pruvo {
 namespace {

@@ -17,22 +17,6 @@ constexpr CatalogueRow<CommonText> kTexts[] = {
       "\r\nファイルが読み取り専用になっていないか、ディスクに空きがあるかを確認してください。",
       "Pimmo could not write to its settings file, so {0} could not be saved.\r\nFile: {1}"
       "\r\nPlease check that the file is not read-only and that the disk has free space."}},
-    {CommonText::UnreadableList,
-     {"設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: {0}\r\nセクション: [{1}]\r\nキー: {2}"
-      "\r\n値: {3}\r\n{4}",
-      "Pimmo House cannot read its list of settings and will close.\r\nFile: {0}\r\nSection: [{1}]\r\nKey: {2}"
-      "\r\nValue: {3}\r\n{4}"}},
-    {CommonText::EmptyValue, {"(空)", "(empty)"}},
-    {CommonText::CountRule,
-     {"設定の数は 0 から 32767 までの整数で指定してください",
-      "The number of settings must be a whole number from 0 to 32767."}},
-    {CommonText::NumberRule,
-     {"設定番号は -32768 から 32767 までの整数で指定してください",
-      "A setting number must be a whole number from -32768 to 32767."}},
-    {CommonText::HelpMissing, {"ヘルプファイルが見つかりません", "The help file could not be found."}},
-    {CommonText::HelpUnreadable, {"ヘルプファイルを読み込めません", "The help file could not be read."}},
-    {CommonText::HelpCaption, {"{0} ヘルプ", "{0} Help"}},
-    {CommonText::OpenFileTitle, {"ファイルを開く", "Open"}},
 };
 static_assert(IsCompleteCatalogue(kTexts));
 

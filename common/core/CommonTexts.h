@@ -1,6 +1,5 @@
 #pragma once
-// The texts pimmo and house share (the failed save, the unreadable setting list, the help
-// file's messages, the open-file dialog's title), in both languages.
+// The texts pimmo and house share (the failed save), in both languages.
 #include <string_view>
 
 #include "base/core/Language.h"
@@ -17,16 +16,6 @@ enum class CommonText {
     SubjectWindowPositions,
     SubjectSetting,
     NotSaved,  // {0}: the subject, {1}: the profile file
-    // The list house reads at start: {0} file, {1} section, {2} key, {3} value, {4} the rule.
-    UnreadableList,
-    EmptyValue,
-    CountRule,
-    NumberRule,
-    // The help file.
-    HelpMissing,
-    HelpUnreadable,
-    HelpCaption,  // {0}: the program's title
-    OpenFileTitle,
     Count
 };
 

@@ -21,11 +21,6 @@ std::string ReadProfileEntry(const std::string& path,
                              std::string_view defaultValue,
                              const TextCodec& ansi = SystemAnsiCodec());
 
-// Whether the platform's functions could write these names and this value so that they read
-// back: no line breaks or NULs, no empty names, no '=' in or ';' '[' in front of a key, no
-// ']' in a section name, well-formed UTF-8.
-bool IsWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value);
-
 // Creates the file, section and key as needed and sets the value verbatim. False when the
 // entry is not writable or the file could not be locked, read or replaced (then unchanged).
 bool WriteProfileEntry(const std::string& path,

@@ -1,17 +1,9 @@
 #include "common/core/ProfileSectionAccess.h"
 
-#include "common/core/ProfileAccess.h"
-#include "common/core/ProfileDocument.h"
 #include "common/core/ProfileLine.h"
-#include "common/core/ProfileStore.h"
-#include "common/core/ProfileTransaction.h"
 #include "common/core/ProfileValue.h"
 
 namespace {
-
-ProfileSectionValues ResolvedEntries(const ProfileDocument& document, std::string_view section, const TextCodec& ansi) {
-    return ProfileSnapshot(document, ansi).Section(section);
-}
 
 bool AllWritable(std::string_view section, const ProfileSectionValues& values) {
     for (const auto& [key, value] : values) {
@@ -21,17 +13,23 @@ bool AllWritable(std::string_view section, const ProfileSectionValues& values) {
     return true;
 }
 
+ProfileWrites SectionWrites(std::string_view section, const ProfileSectionValues& values) {
+    ProfileWrites writes;
+    writes.reserve(values.size());
+    for (const auto& [key, value] : values)
+        writes.push_back({std::string(section), key, value});
+    return writes;
+}
+
 }  // namespace
 
 ProfileSectionValues ReadProfileSectionValues(const std::string& path,
                                               std::string_view section,
                                               const TextCodec& ansi) {
-    if (path.empty())
-        return {};
-    const ProfileFileContent content = ReadProfileFile(path);
-    if (content.status != ProfileReadStatus::Read)
-        return {};
-    return ResolvedEntries(ProfileDocument(content.bytes, ansi), section, ansi);
+    ProfileSectionValues values;
+    ReadProfile(
+        path, [&](const ProfileSnapshot& profile) { values = profile.Section(section); }, ansi);
+    return values;
 }
 
 std::string ProfileSectionValue(const ProfileSectionValues& values,
@@ -54,9 +52,9 @@ bool WriteProfileSectionValues(const std::string& path,
     // missing.
     if (path.empty() || !AllWritable(section, values))
         return false;
-    return UpdateProfileSection(
-               path, section, [&](const ProfileSectionValues&) { return values; }, ansi)
-        .written;
+    const ProfileWrites writes = SectionWrites(section, values);
+    return UpdateProfile(
+        path, [&](const ProfileSnapshot&) { return writes; }, ansi);
 }
 
 ProfileSectionUpdate UpdateProfileSection(const std::string& path,
@@ -67,22 +65,14 @@ ProfileSectionUpdate UpdateProfileSection(const std::string& path,
     if (path.empty())
         return update;
     bool readUnderLock = false;
-    bool writable = true;
-    const bool replaced = UpdateProfileFile(path, [&](const std::string& bytes) {
-        ProfileDocument document(bytes, ansi);
-        update.before = ResolvedEntries(document, section, ansi);
-        readUnderLock = true;
-        const ProfileSectionValues writes = decide(update.before);
-        writable = AllWritable(section, writes);
-        if (!writable || writes.empty())
-            return bytes;
-        // One document takes every write in turn, exactly as the file would between single
-        // writes, so the bytes come out the same.
-        for (const auto& [key, value] : writes)
-            document.Set(section, key, value);
-        return document.Bytes();
-    });
-    update.written = replaced && writable;
+    update.written = UpdateProfile(
+        path,
+        [&](const ProfileSnapshot& profile) {
+            update.before = profile.Section(section);
+            readUnderLock = true;
+            return SectionWrites(section, decide(update.before));
+        },
+        ansi);
     if (!readUnderLock)
         update.before = ReadProfileSectionValues(path, section, ansi);
     return update;

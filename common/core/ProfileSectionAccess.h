@@ -5,14 +5,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
+#include "common/core/ProfileTransaction.h"
 #include "common/core/TextCodec.h"
-
-// Keys and values of one section, in order: the file order for a read, the order of the
-// writes for a batch.
-using ProfileSectionValues = std::vector<std::pair<std::string, std::string>>;
 
 // Every entry of the first section of that name in file order, duplicates included, each
 // value as a read of its key would return it. Empty when the file or section is absent or

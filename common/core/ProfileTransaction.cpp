@@ -1,8 +1,35 @@
 #include "common/core/ProfileTransaction.h"
 
-#include "common/core/ProfileAccess.h"
+#include "base/core/Utf16.h"
+#include "common/core/ProfileLine.h"
 #include "common/core/ProfileStore.h"
 #include "common/core/ProfileValue.h"
+
+namespace {
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+    return Utf16ToUtf8(Utf8ToUtf16(text)) == text;
+}
+
+}  // namespace
+
+bool IsWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value) {
+    section = TrimBlanks(section);
+    key = TrimBlanks(key);
+    if (section.empty() || key.empty())
+        return false;
+    if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value))
+        return false;
+    if (section.find(']') != std::string_view::npos)
+        return false;
+    if (key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[')
+        return false;
+    return IsWellFormedUtf8(section) && IsWellFormedUtf8(key) && IsWellFormedUtf8(value);
+}
 
 std::string ProfileSnapshot::Value(std::string_view section,
                                    std::string_view key,

@@ -2,14 +2,26 @@
 // One read-modify-write of a whole profile file, over as many sections as it needs: the edit
 // reads the file as it stands under the exclusive lock and returns the writes to make before
 // the lock is let go, so that another process sees all of them or none.
+//
+// Every write of the profile goes through UpdateProfile: a single key (ProfileAccess) and a
+// section's batch (ProfileSectionAccess) are transactions of one key or one section.
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/core/ProfileDocument.h"
-#include "common/core/ProfileSectionAccess.h"
 #include "common/core/TextCodec.h"
+
+// Keys and values of one section, in order: the file order for a read, the order of the
+// writes for a batch.
+using ProfileSectionValues = std::vector<std::pair<std::string, std::string>>;
+
+// Whether the platform's functions could write these names and this value so that they read
+// back: no line breaks or NULs, no empty names, no '=' in or ';' '[' in front of a key, no
+// ']' in a section name, well-formed UTF-8.
+bool IsWritableProfileEntry(std::string_view section, std::string_view key, std::string_view value);
 
 struct ProfileWrite {
     std::string section;

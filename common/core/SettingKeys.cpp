@@ -66,3 +66,7 @@ const std::array<SettingKey, 7> kFolderKeys = {
     Key<&SettingRecord::PictureRound, Verbatim, WriteVerbatim>(SettingKeyName::kPictureRound),
     Key<&SettingRecord::PictureShown, Verbatim, WriteVerbatim>(SettingKeyName::kPictureShown),
 };
+
+const std::array<SettingKey, 1> kRunKeys = {
+    Key<&SettingRecord::LastRunDay, Verbatim, WriteVerbatim>(SettingKeyName::kLastRunDay),
+};

@@ -26,6 +26,7 @@ inline constexpr char kPictureDay[] = "PictureDay";
 inline constexpr char kPictureSeed[] = "PictureSeed";
 inline constexpr char kPictureRound[] = "PictureRound";
 inline constexpr char kPictureShown[] = "PictureShown";
+inline constexpr char kLastRunDay[] = "LastRunDay";
 }  // namespace SettingKeyName
 
 struct SettingKey {
@@ -45,6 +46,11 @@ extern const std::array<SettingKey, 11> kSettingKeys;
 // that know only the eleven read past them, and a setting without a folder never gets them.
 // The last four are the state of "one a day".
 extern const std::array<SettingKey, 7> kFolderKeys;
+
+// The day a widget last ran for the setting: read with the others, written only on its own
+// (SettingStore::SaveLastRunDay) once a widget shows the setting, so a setting only made or
+// edited, and an older one, has none.
+extern const std::array<SettingKey, 1> kRunKeys;
 
 // The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the
 // record. Any other text is a lock left behind: it still keeps house from changing the setting.

@@ -16,8 +16,18 @@ SettingRecord NewSettingRecord(const CalendarDate& today) {
     return record;
 }
 
+PictureOrder OrderOf(const SettingRecord& record) {
+    if (record.PictureFolder.empty() || record.PictureOrder == static_cast<int16_t>(PictureOrder::OneFile))
+        return PictureOrder::OneFile;
+    if (record.PictureOrder == static_cast<int16_t>(PictureOrder::OneADay))
+        return PictureOrder::OneADay;
+    if (record.PictureOrder == static_cast<int16_t>(PictureOrder::ThisDay))
+        return PictureOrder::ThisDay;
+    return PictureOrder::Newest;
+}
+
 bool UsesPictureFolder(const SettingRecord& record) {
-    return !record.PictureFolder.empty() && record.PictureOrder != 0;
+    return OrderOf(record) != PictureOrder::OneFile;
 }
 
 bool WritesFolderKeys(const SettingRecord& record) {

@@ -21,7 +21,7 @@ struct SettingRecord {
     // Where the photos come from, in keys older programs ignore (kFolderKeys): the one file
     // PictureFile, or a folder whose chosen photo PictureFile then names.
     std::string PictureFolder{};    // full path; empty: the one file
-    int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day
+    int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day, 3 this day
     int16_t PictureSubfolders = 0;  // 1: the photos of the folder's sub-folders too
     // What "one a day" remembers, as stored (the widget reads and writes their meaning).
     std::string PictureDay{};
@@ -32,9 +32,17 @@ struct SettingRecord {
     // that a folder left is left in the file too. A setting that never had a folder keeps its
     // section byte for byte as older programs write it.
     bool FolderKeysStored = false;
+    // The day a widget last ran for the setting (yyyy/MM/dd as stored; kRunKeys), empty until
+    // one has: a milestone between two runs is announced at the next start.
+    std::string LastRunDay{};
 };
 
-// The setting shows a folder's photos (a folder and an order other than one file).
+// PictureOrder's values.
+enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2, ThisDay = 3 };
+// The order the setting follows: one file without a folder or with order 0; with a folder, an
+// order this program does not know (a newer program's, or a hand edit) shows the newest photo.
+PictureOrder OrderOf(const SettingRecord& record);
+// The setting shows a folder's photos: its order is not one file.
 bool UsesPictureFolder(const SettingRecord& record);
 // Save writes the folder keys: the setting uses a folder now or its section already has them.
 bool WritesFolderKeys(const SettingRecord& record);

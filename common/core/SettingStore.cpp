@@ -10,9 +10,9 @@
 
 namespace {
 
-bool HasFolderKeys(const ProfileSectionValues& values) {
+bool HasAnyKey(const ProfileSectionValues& values, std::span<const SettingKey> keys) {
     for (const auto& [name, value] : values)
-        for (const SettingKey& key : kFolderKeys)
+        for (const SettingKey& key : keys)
             if (SameProfileName(name, key.name))
                 return true;
     return false;
@@ -39,9 +39,10 @@ SettingLoadResult SettingStore::LoadFrom(const ProfileSectionValues& values, Set
     if (ProfileSectionValue(values, SettingKeyName::kPimmoName, "").empty())
         return {};
     SettingRecord loaded = NewSettingRecord(Today());
-    loaded.FolderKeysStored = HasFolderKeys(values);
+    loaded.FolderKeysStored = HasAnyKey(values, kFolderKeys);
     for (std::span<const SettingKey> keys :
-         {std::span<const SettingKey>(kSettingKeys), std::span<const SettingKey>(kFolderKeys)}) {
+         {std::span<const SettingKey>(kSettingKeys), std::span<const SettingKey>(kFolderKeys),
+          std::span<const SettingKey>(kRunKeys)}) {
         for (const SettingKey& key : keys) {
             const std::string text = ProfileSectionValue(values, key.name, "");
             if (!key.read(loaded, text))
@@ -62,17 +63,23 @@ bool SettingStore::Save(const SettingRecord& record) const {
     return WriteSection(values);
 }
 
-// The folder keys are emptied only where they are, so that a setting created anew in the
-// section shows no folder of the old one.
+bool SettingStore::SaveLastRunDay(const SettingRecord& record) const {
+    return WriteSection({{SettingKeyName::kLastRunDay, record.LastRunDay}});
+}
+
+// The folder keys and the last day run are emptied only where they are, so that a setting
+// created anew in the section shows no folder of the old one and has missed nothing.
 bool SettingStore::Clear() const {
     return UpdateProfileSection(m_profileFile, m_section,
                                 [](const ProfileSectionValues& before) {
                                     ProfileSectionValues values;
                                     for (const SettingKey& key : kSettingKeys)
                                         values.emplace_back(key.name, "");
-                                    if (HasFolderKeys(before))
-                                        for (const SettingKey& key : kFolderKeys)
-                                            values.emplace_back(key.name, "");
+                                    for (std::span<const SettingKey> keys : {std::span<const SettingKey>(kFolderKeys),
+                                                                             std::span<const SettingKey>(kRunKeys)})
+                                        if (HasAnyKey(before, keys))
+                                            for (const SettingKey& key : keys)
+                                                values.emplace_back(key.name, "");
                                     return values;
                                 })
         .written;

@@ -41,6 +41,9 @@ public:
     SettingLoadResult LoadFrom(const ProfileSectionValues& values, SettingRecord& record) const;
     // The eleven keys in one batch; false, with the file unchanged, when it could not be written.
     bool Save(const SettingRecord& record) const;
+    // LastRunDay alone, which Save leaves as it is: a widget keeps it at its start and its day
+    // rollover (a dialog's copy of the record may hold an older day). False when not written.
+    bool SaveLastRunDay(const SettingRecord& record) const;
     // The eleven keys emptied in one batch; "LockSetting" and the section stay.
     bool Clear() const;
 

@@ -1,5 +1,6 @@
 #include "manager/core/HouseMessages.h"
 
+#include "common/core/SettingSections.h"
 #include "manager/core/HouseTexts.h"
 
 namespace PimmoHouseModule {
@@ -32,7 +33,11 @@ HouseMessage ConfirmPositionResetMessage() {
 }
 
 HouseMessage UnreadableListMessage(const UnreadableSettingList& error) {
-    return Message(error.message, MessageButtons::Ok, MessageIcon::Stop);
+    const std::string_view rule = Text(error.key == kSettingCountKey ? HouseText::CountRule : HouseText::NumberRule);
+    const std::string_view value = error.value.empty() ? Text(HouseText::EmptyValue) : std::string_view(error.value);
+    return Message(
+        FormatText(Text(HouseText::UnreadableList), {error.file, kSettingListSection, error.key, value, rule}),
+        MessageButtons::Ok, MessageIcon::Stop);
 }
 
 HouseMessage WidgetStartFailedMessage(const std::string& commandLine) {

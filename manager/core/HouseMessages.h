@@ -4,8 +4,8 @@
 #include <string>
 
 #include "base/core/UserMessage.h"
-#include "common/core/SettingList.h"
 #include "common/core/UnsavedChange.h"
+#include "manager/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

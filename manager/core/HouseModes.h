@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/SettingList.h"
+#include "manager/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

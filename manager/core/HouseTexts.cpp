@@ -19,6 +19,18 @@ constexpr CatalogueRow<HouseText> kTexts[] = {
     {T::ConfirmPositionReset,
      {"すべてのPimmoウィンドウの位置を原点にリセットします\r\nよろしいですか",
       "This moves every Pimmo window back to the top left corner of the screen.\r\nDo you want to go on?"}},
+    {T::UnreadableList,
+     {"設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: {0}\r\nセクション: [{1}]\r\nキー: {2}"
+      "\r\n値: {3}\r\n{4}",
+      "Pimmo House cannot read its list of settings and will close.\r\nFile: {0}\r\nSection: [{1}]\r\nKey: {2}"
+      "\r\nValue: {3}\r\n{4}"}},
+    {T::EmptyValue, {"(空)", "(empty)"}},
+    {T::CountRule,
+     {"設定の数は 0 から 32767 までの整数で指定してください",
+      "The number of settings must be a whole number from 0 to 32767."}},
+    {T::NumberRule,
+     {"設定番号は -32768 から 32767 までの整数で指定してください",
+      "A setting number must be a whole number from -32768 to 32767."}},
     {T::WidgetStartFailed,
      {"Pimmoを起動できないため、Pimmoハウスを終了します。\r\nコマンドライン: {0}",
       "Pimmo House cannot start Pimmo and will close.\r\nCommand line: {0}"}},

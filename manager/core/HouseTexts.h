@@ -16,6 +16,11 @@ enum class HouseText {
     ConfirmReleaseLocks,
     WidgetsRunning,
     ConfirmPositionReset,
+    // The list house reads at start: {0} file, {1} section, {2} key, {3} value, {4} the rule.
+    UnreadableList,
+    EmptyValue,
+    CountRule,
+    NumberRule,
     WidgetStartFailed,  // {0}: the command line
     UnexpectedFailure,
     SelectLineToDelete,

@@ -7,7 +7,7 @@
 
 #include "common/core/CalendarDate.h"
 #include "common/core/ProfileSectionAccess.h"
-#include "common/core/SettingList.h"
+#include "manager/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "common/core/SettingList.h"
+#include "manager/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

@@ -6,11 +6,11 @@
 #include "base/win/MessageBox.h"
 #include "common/core/SettingSections.h"
 #include "common/win/AboutBox.h"
-#include "common/win/WaitForLibrary.h"
 #include "manager/core/HouseMessages.h"
 #include "manager/core/HouseModes.h"
 #include "manager/core/HouseNames.h"
 #include "manager/core/HouseTexts.h"
+#include "manager/win/WaitForLibrary.h"
 
 namespace PimmoHouseModule {
 namespace {

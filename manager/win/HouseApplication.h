@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "base/core/UniqueHandles_win.h"
-#include "common/core/SettingList.h"
 #include "manager/core/HouseCommandLine.h"
+#include "manager/core/SettingList.h"
 #include "manager/win/PimmoHouseForm.h"
 
 namespace PimmoHouseModule {

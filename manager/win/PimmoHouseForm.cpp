@@ -2,8 +2,8 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/AccessibleName.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "base/win/MessageBox.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "manager/core/HouseMessages.h"
 #include "manager/core/HouseNames.h"
 #include "manager/core/HouseTexts.h"

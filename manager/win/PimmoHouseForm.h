@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/win/Dialog.h"
-#include "common/core/SettingList.h"
 #include "common/core/UnsavedChange.h"
 #include "manager/core/HouseCommandLine.h"
+#include "manager/core/SettingList.h"
 
 namespace PimmoHouseModule {
 

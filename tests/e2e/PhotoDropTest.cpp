@@ -64,9 +64,9 @@ TEST_F(PhotoDrop, TheSamePictureKeepsTheCacheValid) {
     EXPECT_EQ(OuterRect(m_window).left, 400);
 }
 
-TEST_F(PhotoDrop, OtherFilesAreRefusedAndChangeNothing) {
+TEST_F(PhotoDrop, OtherFilesAreRefusedAndChangeNothingAJpegIsTakenByEitherName) {
     const std::string before = e2e::ReadFileBytes(m_folder.ProfilePath());
-    for (const wchar_t* name : {L"photo.jpeg", L"photo.gif", L"photo", L"photo.jpg.txt"}) {
+    for (const wchar_t* name : {L"photo.tif", L"photo.gif", L"photo", L"photo.jpg.txt"}) {
         SCOPED_TRACE(Utf8(name));
         std::wstring path = Picture(name, QuadrantJpeg(20, 20));
         ASSERT_TRUE(DropFiles(PhotoControl(m_window), {path, m_folder.File(L"kid.bmp")}));
@@ -74,6 +74,8 @@ TEST_F(PhotoDrop, OtherFilesAreRefusedAndChangeNothing) {
     }
     EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before);
     EXPECT_EQ(Size(InnerRect(m_window)).cx, 160);
+    ASSERT_TRUE(DropFiles(PhotoControl(m_window), {Picture(L"photo.jpeg", QuadrantJpeg(20, 20))}));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return Size(InnerRect(m_window)).cx == 20; }, 10000));
 }
 
 TEST_F(PhotoDrop, ABrokenDroppedPictureIsSavedAndShownEmpty) {

@@ -1,6 +1,11 @@
-// A setting that shows a folder's photos: the newest, followed as the folder fills; a folder
-// gone keeps the last photo; the options show and store where the photos come from; a setting
-// of the older layout stays byte for byte as it was.
+// A setting that shows a folder's photos: the newest, followed as the folder fills, at a
+// family's size too; a folder gone keeps the last photo; the options show and store where the photos come from; a
+// setting of the older layout stays byte for byte as it was.
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include "base/core/UniqueHandles_win.h"
 #include "tests/e2e/support/OptionsDriver.h"
 #include "tests/e2e/support/PhotoFixture.h"
 #include "widget/win/PimmoResource.h"
@@ -79,6 +84,56 @@ TEST_F(PhotoFolder, TheNewestPhotoFollowsTheFolderAndAFolderGoneKeepsTheLast) {
     EXPECT_EQ(Value("PictureFolder"), Utf8(Photos()));
 }
 
+// How many threads the process runs now.
+int ThreadCount(DWORD pid) {
+    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    THREADENTRY32 entry{sizeof entry};
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry))
+        count += entry.th32OwnerProcessID == pid ? 1 : 0;
+    return count;
+}
+
+// A phone's camera roll: 20,000 photos in folders by month, then 200 more copied in one by one. The widget keeps a
+// bounded number of threads, and the last photo, the newest, shows within 2 s of its copy.
+TEST_F(PhotoFolder, TwoHundredPhotosArriveInAFolderOfTwentyThousand) {
+    ASSERT_TRUE(CreateDirectoryW(Photos().c_str(), nullptr));
+    const std::string filler = "\xFF\xD8" + ExifSegment(1, false, 3, "2023:05:01 10:00:00") + "\xFF\xD9";
+    // By month, as phones and sync tools keep them (a name new to a large folder costs Wine a
+    // look through the whole folder, so one folder of 20,000 would take minutes to make).
+    for (int month = 0; month < 50; ++month) {
+        const std::wstring folder = Photos() + L"\\" + std::to_wstring(202001 + month);
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        for (int i = 0; i < 400; ++i)
+            WriteFileBytes(folder + L"\\IMG_" + std::to_wstring(100000 + i) + L".jpg", filler);
+    }
+    WriteFileBytes(Photo(L"a.jpg"), TakenJpeg(64, 48, "2023:12:31 10:00:00"));
+    const std::wstring arrivals = m_folder.File(L"arrivals");
+    ASSERT_TRUE(CreateDirectoryW(arrivals.c_str(), nullptr));
+    for (int i = 0; i < 200; ++i) {
+        char taken[32];
+        std::snprintf(taken, sizeof taken, "2024:01:01 %02d:%02d:00", i / 60, i % 60);
+        WriteFileBytes(arrivals + L"\\NEW_" + std::to_wstring(i) + L".jpg",
+                       i == 199 ? TakenJpeg(96, 32, taken) : TakenJpeg(64, 48, taken));
+    }
+    WriteSetting(
+        {{"PictureFile", ""}, {"PictureFolder", Utf8(Photos())}, {"PictureOrder", "1"}, {"PictureSubfolders", "1"}});
+    HWND window = Start();
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitInnerSize(window, {64, 48}, 120000)) << "the first scan did not show a.jpg";
+    int threads = ThreadCount(m_process->Pid());
+    for (int i = 0; i < 200; ++i) {
+        const std::wstring name = L"\\NEW_" + std::to_wstring(i) + L".jpg";
+        ASSERT_TRUE(CopyFileW((arrivals + name).c_str(), (Photos() + name).c_str(), TRUE));
+        threads = std::max(threads, ThreadCount(m_process->Pid()));
+        Sleep(10);
+    }
+    EXPECT_TRUE(WaitInnerSize(window, {96, 32}, 2000)) << "the last photo did not show within 2 s";
+    EXPECT_LE(threads, 16) << "threads while the photos arrived";
+    Close(window);
+    EXPECT_EQ(Value("PictureFile"), Utf8(Photo(L"NEW_199.jpg")));
+}
+
 TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     ASSERT_TRUE(CreateDirectoryW(Photos().c_str(), nullptr));
     WriteFileBytes(Photo(L"a.jpg"), TakenJpeg(64, 48, "2024:01:01 10:00:00"));
@@ -90,8 +145,9 @@ TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     HWND dialog = WaitForOptionsDialog(m_process->Pid());
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(IsShown(dialog, IDC_CommandSelectFolder));
-    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 3);
+    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 4);
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 2), L"フォルダーの写真を毎日ひとつずつ");
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 3), L"この日の写真");
     EXPECT_EQ(SelectedEntry(dialog, IDC_PimmoPictureOrder), 2);
     EXPECT_TRUE(IsChecked(dialog, IDC_PimmoPictureSubfolders));
     EXPECT_EQ(e2e::WindowText(e2e::ControlById(dialog, IDC_LabelPictureFolder)), L"フォルダー: " + Photos());
@@ -113,7 +169,8 @@ TEST_F(PhotoFolder, AnOlderSettingShowsItsOneFileAndKeepsItsBytes) {
     HWND window = Start();
     EXPECT_TRUE(WaitInnerSize(window, {64, 48}));
     Close(window);
-    EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before);
+    // Only the day the widget ran joins the section, after the keys it had.
+    EXPECT_EQ(e2e::ReadFileBytes(m_folder.ProfilePath()), before + "LastRunDay=" + DaysAgo(0) + "\r\n");
 }
 
 }  // namespace

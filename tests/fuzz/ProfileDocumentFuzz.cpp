@@ -13,6 +13,7 @@
 #include "common/core/ProfileAccess.h"
 #include "common/core/ProfileDocument.h"
 #include "common/core/ProfileLine.h"
+#include "common/core/ProfileTransaction.h"
 #include "common/core/ProfileValue.h"
 #include "tests/fuzz/FuzzCheck.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/core/FileRelatedLibrary.h"
+#include "widget/core/FileRelatedLibrary.h"
 
 namespace {
 

@@ -6,7 +6,10 @@
 #include "manager/core/HouseTexts.h"
 #include "widget/core/AgeMessages.h"
 #include "widget/core/AgeTooltip.h"
+#include "widget/core/MissedMilestone.h"
+#include "widget/core/PhotoAge.h"
 #include "widget/core/PimmoTexts.h"
+#include "widget/core/ThisDayPhoto.h"
 
 namespace {
 
@@ -123,4 +126,18 @@ TEST(EnglishAges, TooltipCaptionAndMessage) {
         EXPECT_EQ(AgeTooltipText("Taro", c.birthday, today, Language::English), c.tooltip) << c.daysSince;
         EXPECT_EQ(AnniversaryMessageText("Taro", c.birthday, today, Language::English), c.message) << c.daysSince;
     }
+}
+
+TEST(EnglishAges, PhotoMemoriesAndMissedMilestone) {
+    constexpr Language en = Language::English;
+    EXPECT_EQ(PhotoAgeText({2023, 6, 10}, {2024, 8, 13}, en), "This photo: 1 year 2 months 3 days");
+    EXPECT_EQ(PhotoAgeText({2023, 6, 10}, {2023, 6, 9}, en), "This photo: before birth");
+    EXPECT_EQ(ThisDayLabel({2021, 12, 9}, {2024, 12, 9}, en), "3 years ago today");
+    EXPECT_EQ(ThisDayLabel({2023, 12, 9}, {2024, 12, 9}, en), "1 year ago today");
+    EXPECT_EQ(MissedMilestoneText("Hana", {2023, 6, 10}, "2024/06/06", {2024, 6, 13}, en),
+              "3 days ago was Hana's 1st birthday.");
+    EXPECT_EQ(MissedMilestoneText("Hana", {2023, 6, 10}, "2023/07/25", {2023, 7, 30}, en),
+              "Yesterday was Hana's 50th day.");
+    EXPECT_EQ(MissedMilestoneText("Hana", {2000, 2, 1}, "2000/02/27", {2000, 3, 2}, en),
+              "Yesterday was Hana's 1-month birthday and 30th day.");
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
 #include "manager/core/HouseModes.h"
 #include "tests/native/ProfileTestFolder.h"
 
@@ -16,8 +16,7 @@ using namespace PimmoHouseModule;
 class ManagerModes : public testing::Test {
 protected:
     std::string Read(const std::string& section, const std::string& key) const {
-        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(m_file, section), key,
-                                                       "<absent>");
+        return ReadProfileEntry(m_file, section, key, "<absent>");
     }
 
     ProfileTestFolder m_folder;

@@ -7,9 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "common/core/IniFileRelatedLibrary.h"
-#include "common/core/SettingList.h"
 #include "manager/core/HouseMessages.h"
+#include "manager/core/SettingList.h"
 #include "tests/native/ProfileTestFolder.h"
 
 namespace {
@@ -73,8 +72,9 @@ TEST_F(ManagerSettingList, UnreadableListNamesFileKeyAndValueAndWritesNothing) {
         EXPECT_EQ(error.file, m_file) << c.lines;
         EXPECT_EQ(error.key, c.key) << c.lines;
         EXPECT_EQ(error.value, c.value) << c.lines;
-        EXPECT_NE(error.message.find(m_file), std::string::npos) << c.lines;
-        EXPECT_NE(error.message.find(std::string("キー: ") + c.key + "\r\n"), std::string::npos) << c.lines;
+        const std::string message = UnreadableListMessage(error).text;
+        EXPECT_NE(message.find(m_file), std::string::npos) << c.lines;
+        EXPECT_NE(message.find(std::string("キー: ") + c.key + "\r\n"), std::string::npos) << c.lines;
         EXPECT_EQ(ReadBytes(m_file), text) << c.lines;
     }
 }
@@ -82,11 +82,10 @@ TEST_F(ManagerSettingList, UnreadableListNamesFileKeyAndValueAndWritesNothing) {
 TEST_F(ManagerSettingList, UnreadableListMessageText) {
     WriteBytes(m_file, "[PimmoHouse]\r\nNumbersOfSettings=2\r\nSetting1=7\r\n");
     const auto error = std::get<UnreadableSettingList>(LoadSettingList(m_file));
-    EXPECT_EQ(error.message, "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + m_file +
-                                 "\r\nセクション: [PimmoHouse]\r\nキー: Setting2\r\n値: (空)\r\n"
-                                 "設定番号は -32768 から 32767 までの整数で指定してください");
     const HouseMessage box = UnreadableListMessage(error);
-    EXPECT_EQ(box.text, error.message);
+    EXPECT_EQ(box.text, "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + m_file +
+                            "\r\nセクション: [PimmoHouse]\r\nキー: Setting2\r\n値: (空)\r\n"
+                            "設定番号は -32768 から 32767 までの整数で指定してください");
     EXPECT_EQ(box.icon, MessageIcon::Stop);
 }
 

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "common/core/SettingList.h"
 #include "manager/core/SettingCaption.h"
+#include "manager/core/SettingList.h"
 #include "manager/core/SettingListEdits.h"
 #include "tests/native/ProfileTestFolder.h"
 

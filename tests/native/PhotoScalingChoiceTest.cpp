@@ -9,7 +9,7 @@ using namespace std::string_literals;
 
 TEST(PhotoScalingChoice, DialogShowsTheCurrentPicturesFolder) {
     PictureDialogRequest request = MakePictureDialogRequest("C:\\photos\\kid.jpg");
-    EXPECT_EQ(request.filter, "Pimmoの写真\0*.bmp;*.jpg"s);
+    EXPECT_EQ(request.filter, "Pimmoの写真\0*.bmp;*.jpg;*.jpeg;*.png"s);
     EXPECT_EQ(request.initialFolder, "C:\\photos\\");
     EXPECT_EQ(request.title, "Pimmoの写真を選択してください");
     EXPECT_EQ(MakePictureDialogRequest("").initialFolder, "");
@@ -37,13 +37,13 @@ TEST(PhotoScalingChoice, ANewPathMakesTheCacheStale) {
     }
 }
 
-TEST(PhotoScalingChoice, OnlyBmpAndJpgFilesMayBeDropped) {
+TEST(PhotoScalingChoice, OnlyPicturesMayBeDropped) {
     const struct {
         const char* path;
         bool accepted;
     } kCases[] = {
         {"C:\\p\\photo.JPG", true},      {"C:\\p\\photo.jpg", true}, {"C:\\p\\photo.bmp", true},
-        {"C:\\p\\photo.Bmp", true},      {"C:\\p\\写真.jpg", true},  {"C:\\p.x\\photo.jpeg", false},
+        {"C:\\p\\photo.Bmp", true},      {"C:\\p\\写真.jpg", true},  {"C:\\p.x\\photo.jpeg", true},
         {"C:\\p\\photo.gif", false},     {"C:\\p\\photo", false},    {"C:\\p.jpg\\photo", false},
         {"C:\\p\\photo.jpg.txt", false}, {"C:\\p\\photo.", false},   {"C:\\p\\.jpg", true},
     };

@@ -1,4 +1,4 @@
-// The module's four operations on real files, and the rules for what may be written.
+// The profile file's path, its single-key reads and writes on real files, and the rules for what may be written.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -8,6 +8,7 @@
 
 #include "common/core/IniFileRelatedLibrary.h"
 #include "common/core/ProfileAccess.h"
+#include "common/core/ProfileTransaction.h"
 #include "common/core/ProgramLocation.h"
 #include "common/core/UserName.h"
 #include "tests/native/ProfileTestFolder.h"
@@ -78,40 +79,29 @@ TEST(ProfileLibrary, ProfileFolderIsTheWritableProgramFolder) {
     EXPECT_EQ(ProgramBaseName(), "native_tests");
 }
 
-TEST(ProfileLibrary, EmptySelectionMeansProgramFileAndProgramSection) {
-    const std::string file = JoinPath(ProfileFolder(), ProgramBaseName() + ".ini");
-    std::filesystem::remove(file);
-    const ProfileSelection selection = SelectProfile("", "");
-    EXPECT_EQ(WriteProfileValue(selection, "k", "v"), 1);
-    EXPECT_EQ(ReadBytes(file), "[native_tests]\r\nk=v\r\n");
-    EXPECT_EQ(ReadProfileValue(selection, "k", "d"), "v");
-    std::filesystem::remove(file);
-    std::filesystem::remove(file + ".lock");
-}
-
 TEST(ProfileLibrary, ReadsWhatWasWritten) {
     ProfileTestFolder folder;
-    const ProfileSelection selection = SelectProfile(folder.File("user1.ini"), "PIMMO1");
-    EXPECT_EQ(ReadProfileValue(selection, "PimmoName", "0"), "0");  // missing file
-    EXPECT_EQ(WriteProfileValue(selection, "PimmoName", "abc"), 1);
-    EXPECT_EQ(ReadProfileValue(selection, "PimmoName", ""), "abc");
-    EXPECT_EQ(ReadProfileValue(selection, "pimmoname", ""), "abc");
-    EXPECT_EQ(ReadProfileValue(selection, "Missing", "0"), "0");
+    const std::string file = folder.File("user1.ini");
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO1", "PimmoName", "0"), "0");  // missing file
+    EXPECT_TRUE(WriteProfileEntry(file, "PIMMO1", "PimmoName", "abc"));
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO1", "PimmoName", ""), "abc");
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO1", "pimmoname", ""), "abc");
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO1", "Missing", "0"), "0");
     // another spelling of the same section
-    EXPECT_EQ(ReadProfileValue(SelectProfile(folder.File("user1.ini"), "Pimmo1"), "PimmoName", ""), "abc");
+    EXPECT_EQ(ReadProfileEntry(file, "Pimmo1", "PimmoName", ""), "abc");
 }
 
 TEST(ProfileLibrary, EmptyValueReadsAsEmptyNotDefault) {
     ProfileTestFolder folder;
-    const ProfileSelection selection = SelectProfile(folder.File("user1.ini"), "PIMMO");
-    EXPECT_EQ(WriteProfileValue(selection, "LockSetting", ""), 1);
-    EXPECT_EQ(ReadProfileValue(selection, "LockSetting", "locked"), "");
-    EXPECT_EQ(ReadBytes(folder.File("user1.ini")), "[PIMMO]\r\nLockSetting=\r\n");
+    const std::string file = folder.File("user1.ini");
+    EXPECT_TRUE(WriteProfileEntry(file, "PIMMO", "LockSetting", ""));
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO", "LockSetting", "locked"), "");
+    EXPECT_EQ(ReadBytes(file), "[PIMMO]\r\nLockSetting=\r\n");
 }
 
 TEST(ProfileLibrary, WriteLeavesNoTemporaryFile) {
     ProfileTestFolder folder;
-    ASSERT_EQ(WriteProfileValue(SelectProfile(folder.File("a.ini"), "S"), "k", "v"), 1);
+    ASSERT_TRUE(WriteProfileEntry(folder.File("a.ini"), "S", "k", "v"));
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "a.ini" || name == "a.ini.lock") << name;
@@ -136,16 +126,16 @@ TEST(ProfileLibrary, UnchangedFileIsNotReplaced) {
 
 TEST(ProfileLibrary, WriteIntoMissingFolderFailsAndCreatesNothing) {
     ProfileTestFolder folder;
-    const ProfileSelection selection = SelectProfile(folder.File("no/such/a.ini"), "S");
-    EXPECT_EQ(WriteProfileValue(selection, "k", "v"), 0);
-    EXPECT_EQ(ReadProfileValue(selection, "k", "d"), "d");
+    const std::string file = folder.File("no/such/a.ini");
+    EXPECT_FALSE(WriteProfileEntry(file, "S", "k", "v"));
+    EXPECT_EQ(ReadProfileEntry(file, "S", "k", "d"), "d");
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(ProfileLibrary, UnreadableFileIsNotOverwritten) {
     ProfileTestFolder folder;
     std::filesystem::create_directory(folder.File("a.ini"));  // there, but no file to read
-    EXPECT_EQ(WriteProfileValue(SelectProfile(folder.File("a.ini"), "S"), "k", "v"), 0);
+    EXPECT_FALSE(WriteProfileEntry(folder.File("a.ini"), "S", "k", "v"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("a.ini")));
 }
 

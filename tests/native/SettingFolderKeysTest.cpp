@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
 #include "common/core/SettingStore.h"
 
 namespace {
@@ -16,9 +16,7 @@ TEST(SettingFolderKeys, OnlyASettingWithAFolderGetsThemAndKeepsThemOnceItHasThem
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "user1.ini").string();
     const SettingStore store(file, "PIMMO3");
-    auto read = [&](const char* key) {
-        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(file, "PIMMO3"), key, "-");
-    };
+    auto read = [&](const char* key) { return ReadProfileEntry(file, "PIMMO3", key, "-"); };
     SettingRecord record = NewSettingRecord({2024, 5, 1});
     ASSERT_TRUE(store.Save(record));
     EXPECT_EQ(read("PictureFolder"), "-") << "a setting of one file has no folder keys";

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
 #include "common/core/SettingKeys.h"
 #include "common/core/SettingStore.h"
 
@@ -32,10 +32,7 @@ protected:
         return text.str();
     }
     void WriteFile(const std::string& text) const { std::ofstream(m_file, std::ios::binary) << text; }
-    std::string Read(const std::string& key) const {
-        return IniFileRelatedLibrary::ReadProfileValue(IniFileRelatedLibrary::SelectProfile(m_file, "PIMMO3"), key,
-                                                       "<absent>");
-    }
+    std::string Read(const std::string& key) const { return ReadProfileEntry(m_file, "PIMMO3", key, "<absent>"); }
 
     std::filesystem::path m_folder;
     std::string m_file;

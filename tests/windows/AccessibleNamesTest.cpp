@@ -10,7 +10,7 @@
 #include "checker/win/CheckerProfile.h"
 #include "checker/win/DllProbe.h"
 #include "checker/win/Runtimes.h"
-#include "checker/win/SystemLibrary.h"
+#include "checker/win/ShellFunctions.h"
 #include "common/win/AboutBox.h"
 #include "manager/win/PimmoHouseForm.h"
 #include "widget/win/PhotoWindow.h"

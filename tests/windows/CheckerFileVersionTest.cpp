@@ -5,8 +5,8 @@
 #include <string>
 
 #include "base/core/Unicode.h"
+#include "base/win/SystemLibrary.h"
 #include "checker/win/FileVersion.h"
-#include "checker/win/SystemLibrary.h"
 #include "tests/windows/CheckerTestFolder.h"
 
 namespace Pruvo::test {

@@ -26,7 +26,7 @@ TEST_F(CheckerHelpFile, DecodesEachTextEncodingWithEditControlLineEnds) {
         WriteBytes(file.name, file.bytes);
         const HelpFileText help = ReadHelpFile(File(file.name));
         EXPECT_FALSE(help.error.has_value());
-        EXPECT_EQ(help.text, L"ヘルプ\r\n二行目\r\n") << std::string(file.name, file.name + wcslen(file.name));
+        EXPECT_EQ(help.text, "ヘルプ\r\n二行目\r\n") << std::string(file.name, file.name + wcslen(file.name));
     }
 }
 

@@ -5,10 +5,10 @@
 #include <thread>
 
 #include "base/core/Unicode.h"
-#include "common/win/modCmOpen.h"
 #include "tests/e2e/support/PhotoPictures.h"
 #include "tests/e2e/support/PhotoTempFolder.h"
 #include "widget/win/ChoosePicture.h"
+#include "widget/win/modCmOpen.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ std::string RunDialog(const std::function<std::string()>& show, const std::funct
     return chosen;
 }
 
-const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg"s;
+const std::string kFilter = "Pimmoの写真\0*.bmp;*.jpg;*.jpeg;*.png"s;
 
 std::string RunDialog(const std::string& filter,
                       const std::string& folder,

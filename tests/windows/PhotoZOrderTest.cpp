@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/win/APICall.h"
+#include "widget/win/APICall.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
-// Where the profile file lives under Windows: program folder, user name, default selection.
+// Where the profile file lives under Windows: program folder, user name.
 #include <gtest/gtest.h>
 
 #include <lmcons.h>
 
 #include "common/core/IniFileRelatedLibrary.h"
+#include "common/core/ProfileAccess.h"
 #include "common/core/ProgramLocation.h"
 #include "tests/windows/ProfileWinSupport.h"
 
@@ -37,25 +38,14 @@ TEST(ProfileLocation, ProfileFilePathNamesTheLoggedOnUser) {
     EXPECT_EQ(IniFileRelatedLibrary::ProfileFilePath("Pimmo", "ini"), ProgramFolder() + "\\" + user + ".ini");
 }
 
-TEST(ProfileLocation, EmptySelectionIsTheProgramFileAndSection) {
-    const std::string file = ProgramFolder() + "\\windows_tests.ini";
-    DeleteFileW(Widen(file).c_str());
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(IniFileRelatedLibrary::SelectProfile("", ""), "k", "v"), 1);
-    EXPECT_EQ(ReadFileBytes(file), "[windows_tests]\r\nk=v\r\n");
-    EXPECT_EQ(PlatformRead(file, "windows_tests", "k", ""), "v");
-    DeleteFileW(Widen(file).c_str());
-    DeleteFileW(Widen(file + ".lock").c_str());
-}
-
-TEST(ProfileLocation, ModuleReadsAndWritesThroughTheSelection) {
+TEST(ProfileLocation, ReadsAndWritesInTheCodePage) {
     ProfileTempFolder folder;
     const std::string file = folder.File("user1.ini");
-    const auto selection = IniFileRelatedLibrary::SelectProfile(file, "PIMMO3");
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "PimmoName", "0"), "0");
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(selection, "PimmoName", "花子"), 1);
-    EXPECT_EQ(IniFileRelatedLibrary::WriteProfileValue(selection, "LockSetting", ""), 1);
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "PimmoName", ""), "花子");
-    EXPECT_EQ(IniFileRelatedLibrary::ReadProfileValue(selection, "LockSetting", "locked"), "");
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO3", "PimmoName", "0"), "0");
+    EXPECT_TRUE(WriteProfileEntry(file, "PIMMO3", "PimmoName", "花子"));
+    EXPECT_TRUE(WriteProfileEntry(file, "PIMMO3", "LockSetting", ""));
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO3", "PimmoName", ""), "花子");
+    EXPECT_EQ(ReadProfileEntry(file, "PIMMO3", "LockSetting", "locked"), "");
     EXPECT_EQ(ReadFileBytes(file), "[PIMMO3]\r\nPimmoName=\x89\xd4\x8e\x71\r\nLockSetting=\r\n");
 }
 

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "base/core/Unicode.h"
-#include "common/win/WaitForLibrary.h"
+#include "manager/win/WaitForLibrary.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "common/core/Conversions.h"
-#include "widget/core/FolderPhoto.h"
+#include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PimmoTexts.h"
 
 namespace {

@@ -9,7 +9,8 @@ namespace {
 
 constexpr PimmoText kStretchModeEntries[] = {PimmoText::StretchWidth, PimmoText::StretchHeight,
                                              PimmoText::StretchLonger};
-constexpr PimmoText kPictureOrderEntries[] = {PimmoText::OrderOneFile, PimmoText::OrderNewest, PimmoText::OrderOneADay};
+constexpr PimmoText kPictureOrderEntries[] = {PimmoText::OrderOneFile, PimmoText::OrderNewest, PimmoText::OrderOneADay,
+                                              PimmoText::OrderThisDay};
 
 std::vector<std::string> TextEntries(std::span<const PimmoText> ids) {
     std::vector<std::string> entries;
@@ -126,7 +127,7 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     UpdateSizeControls(form);
     form.LabelPictureFile = PictureFileLabel(record.PictureFile);
     form.PimmoPictureOrder.entries = TextEntries(kPictureOrderEntries);
-    // An order outside 0..2 (hand-edited file) selects nothing and is kept.
+    // An order outside 0..3 (hand-edited file) selects nothing and is kept.
     if (record.PictureOrder >= 0 && record.PictureOrder < static_cast<int>(std::size(kPictureOrderEntries)))
         form.PimmoPictureOrder.selected = record.PictureFolder.empty() ? 0 : record.PictureOrder;
     form.PimmoPictureSubfolders = CheckStateOf(record.PictureSubfolders);

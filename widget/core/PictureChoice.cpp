@@ -1,13 +1,14 @@
 #include "widget/core/PictureChoice.h"
 
-#include "common/core/FileRelatedLibrary.h"
-#include "widget/core/FolderPhoto.h"
+#include "widget/core/FileRelatedLibrary.h"
+#include "widget/core/PhotoFolderSetting.h"
+#include "widget/core/PictureTypes.h"
 #include "widget/core/PimmoTexts.h"
 
 using namespace std::string_literals;
 
 PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
-    return {std::string(Text(PimmoText::PictureFilter)) + "\0*.bmp;*.jpg"s,
+    return {std::string(Text(PimmoText::PictureFilter)) + "\0"s + PicturePattern(),
             pictureFile.empty() ? std::string() : FileRelatedLibrary::GetFolder(pictureFile),
             std::string(Text(PimmoText::PictureDialogTitle))};
 }
@@ -23,9 +24,5 @@ void TakePicture(SettingRecord& record, const std::string& path) {
 }
 
 bool IsDroppablePicture(const std::string& path) {
-    std::string extension = FileRelatedLibrary::GetExtension(path);
-    for (char& c : extension)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return extension == "BMP" || extension == "JPG" || extension == "PNG";
+    return IsPictureName(path);
 }

@@ -18,5 +18,5 @@ PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile);
 // from now on. An empty path (nothing chosen) changes nothing.
 void TakePicture(SettingRecord& record, const std::string& path);
 
-// A dropped file is taken only with the extension BMP, JPG or PNG, in any case.
+// A dropped file is taken only as a picture kind the widget shows (PictureTypes.h).
 bool IsDroppablePicture(const std::string& path);

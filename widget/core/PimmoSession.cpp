@@ -46,15 +46,6 @@ bool PimmoSession::Save() {
     return true;
 }
 
-FolderUpdate PimmoSession::TakeFolderScan(const PictureFolderScan& scan, const CalendarDate& today, uint64_t entropy) {
-    FolderUpdate update = ::TakeFolderScan(m_record, scan, today, m_settingNumber, entropy);
-    // An unreachable folder keeps the photo shown, and what is known of it.
-    m_folder.status = update.view.status;
-    if (update.view.status != FolderStatus::Unreachable)
-        m_folder.shown = update.view.shown;
-    return update;
-}
-
 bool PimmoSession::Clear() const {
     return m_store.Clear();
 }

@@ -8,7 +8,6 @@
 
 #include "common/core/SettingRecord.h"
 #include "common/core/SettingStore.h"
-#include "widget/core/FolderPhoto.h"
 
 class PimmoSession {
 public:
@@ -35,23 +34,14 @@ public:
     SettingRecord& Record() { return m_record; }
     const SettingRecord& Record() const { return m_record; }
     const SettingStore& Store() const { return m_store; }
+    int16_t SettingNumber() const { return m_settingNumber; }
     // The scaled picture of this setting, beside the profile file.
     const std::string& CachePath() const { return m_cachePath; }
-
-    // A scan of the setting's folder chooses the photo shown (FolderPhoto.h); entropy seeds a
-    // new "one a day". The record changes; saving and loading the photo are the caller's.
-    FolderUpdate TakeFolderScan(const PictureFolderScan& scan, const CalendarDate& today, uint64_t entropy);
-    // The folder was chosen anew or left: nothing is known of it until its next scan.
-    void ForgetFolder() { m_folder = {}; }
-    const FolderView& Folder() const { return m_folder; }
-    // The tooltip's lines about the photo (empty for one file).
-    std::string FolderTooltip() const { return FolderTooltipText(m_record, m_folder); }
 
 private:
     SettingStore m_store;
     int16_t m_settingNumber;
     std::string m_cachePath;
-    FolderView m_folder;
     SettingRecord m_record;
     bool m_lockHeld = false;
     // The section as the start read it, under the lock it took; used once, by the first Load.

@@ -23,6 +23,10 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
     {T::DaysToBirth, {"誕生まであと{0}日", "{0} days until birth"}},
     {T::NextMilestoneTomorrow, {"次の記念日: {0} (あと{1}日)", "Next milestone: {0} (tomorrow)"}},
     {T::NextMilestone, {"次の記念日: {0} (あと{1}日)", "Next milestone: {0} (in {1} days)"}},
+    {T::MissedMessage, {"{0}は{1}の{2}でした", "{0} was {1}'s {2}."}},
+    {T::MissedBoth, {"{0}でした。しかも{1}", "{0} and {1}"}},
+    {T::MissedYesterday, {"昨日", "Yesterday"}},
+    {T::MissedDaysAgo, {"{0}日前", "{0} days ago"}},
     {T::LockEdit,
      {"この設定のPimmoは起動中です。\r\n終了してから設定を変更してください",
       "Pimmo is already showing this setting.\r\nPlease close it before you change the setting."}},
@@ -52,6 +56,10 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
       "The photo folder cannot be found, so the last photo stays: {0}"}},
     {T::FolderPlain, {"写真のフォルダー: {0}", "Photo folder: {0}"}},
     {T::FolderPickerTitle, {"写真のフォルダーを選択してください", "Choose the folder of photos"}},
+    {T::PhotoAge, {"この写真: {0}", "This photo: {0}"}},
+    {T::PhotoBeforeBirth, {"生まれる前", "before birth"}},
+    {T::ThisDayYearAgo, {"{0}年前の今日", "{0} year ago today"}},
+    {T::ThisDayYearsAgo, {"{0}年前の今日", "{0} years ago today"}},
     {T::MenuFile, {"ファイル", "File"}},
     {T::MenuOpen, {"画像を開く", "Open Photo..."}},
     {T::MenuQuit, {"終了", "Exit"}},
@@ -69,6 +77,7 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
     {T::OrderOneFile, {"いつも同じ写真", "Always the same photo"}},
     {T::OrderNewest, {"フォルダーのいちばん新しい写真", "The newest photo in the folder"}},
     {T::OrderOneADay, {"フォルダーの写真を毎日ひとつずつ", "A new photo from the folder each day"}},
+    {T::OrderThisDay, {"この日の写真", "A photo from this day in past years"}},
     {T::FolderLabel, {"フォルダー: {0}", "Folder: {0}"}},
     {T::NameMissing, {"子供の名前を指定してください", "Please enter the child's name."}},
     {T::SizeTooSmall, {"80ピクセル以下の数値は指定できません", "Please enter a size of at least 80 pixels."}},
@@ -84,6 +93,7 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
     {T::PictureFilter, {"Pimmoの写真", "Pimmo photos"}},
     {T::PictureDialogTitle, {"Pimmoの写真を選択してください", "Choose a photo for Pimmo"}},
     {T::DropRefusal, {"BMPないしはJPGファイルをドロップしてください", "Please drop a BMP or JPG file."}},
+    {T::OpenFileTitle, {"ファイルを開く", "Open"}},
 };
 static_assert(IsCompleteCatalogue(kTexts));
 

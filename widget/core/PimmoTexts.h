@@ -25,6 +25,11 @@ enum class PimmoText {
     DaysToBirth,
     NextMilestoneTomorrow,  // {0}: the milestone, {1}: days left
     NextMilestone,
+    // A milestone missed while no widget ran: {0} when, {1} name, {2} what that day was.
+    MissedMessage,
+    MissedBoth,  // {0}: birthday, {1}: day count
+    MissedYesterday,
+    MissedDaysAgo,  // {0}: days
     // The start and its command line.
     LockEdit,
     LockDelete,
@@ -40,6 +45,11 @@ enum class PimmoText {
     FolderUnreachable,
     FolderPlain,
     FolderPickerTitle,
+    // The photo's memories in its tooltip.
+    PhotoAge,  // {0}: the age, or PhotoBeforeBirth
+    PhotoBeforeBirth,
+    ThisDayYearAgo,  // {0}: years
+    ThisDayYearsAgo,
     // The context menu.
     MenuFile,
     MenuOpen,
@@ -59,6 +69,7 @@ enum class PimmoText {
     OrderOneFile,
     OrderNewest,
     OrderOneADay,
+    OrderThisDay,
     FolderLabel,  // {0}: folder
     NameMissing,
     SizeTooSmall,
@@ -72,6 +83,7 @@ enum class PimmoText {
     PictureFilter,
     PictureDialogTitle,
     DropRefusal,
+    OpenFileTitle,  // the open-file dialog's own title when none is given
     Count
 };
 

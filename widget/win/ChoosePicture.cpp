@@ -1,7 +1,7 @@
 #include "widget/win/ChoosePicture.h"
 
-#include "common/win/modCmOpen.h"
 #include "widget/core/PictureChoice.h"
+#include "widget/win/modCmOpen.h"
 
 std::string ChoosePictureFile(HWND owner, const std::string& currentPicture) {
     PictureDialogRequest request = MakePictureDialogRequest(currentPicture);

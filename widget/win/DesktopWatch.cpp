@@ -62,12 +62,6 @@ LRESULT DesktopWatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE || wParam == DBT_DEVNODES_CHANGED)
                 m_events.OnDevicesChanged();
             return TRUE;
-        case kFolderScannedMessage:
-            m_events.OnFolderScanned(wParam);
-            return 0;
-        case kFolderChangedMessage:
-            m_events.OnFolderChanged(wParam);
-            return 0;
         case WM_SETTINGCHANGE:
             if (wParam == SPI_SETWORKAREA)
                 m_events.OnDisplayChanged();

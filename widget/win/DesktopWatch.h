@@ -2,8 +2,7 @@
 // A hidden top-level window that hears what the desktop tells every program: the system time,
 // a resume from sleep, the unlock of the session, a change of the monitors or the work area;
 // and its own timer at the next local midnight. Broadcasts reach top-level windows only, so
-// the photo windows' owner gets them from here rather than from the windows it may hide. The
-// photo folder's workers post their news here too: this window lives as long as the widget runs.
+// the photo windows' owner gets them from here rather than from the windows it may hide.
 #include <windows.h>
 
 #include "base/win/Window.h"
@@ -16,10 +15,6 @@ public:
     virtual void OnDisplayChanged() = 0;
     // A drive came or went (an unplugged folder may be back).
     virtual void OnDevicesChanged() = 0;
-    // The folder scan numbered scanNumber is ready (FolderScanJob).
-    virtual void OnFolderScanned(WPARAM scanNumber) = 0;
-    // The folder watch's news (a FolderChange).
-    virtual void OnFolderChanged(WPARAM change) = 0;
 
 protected:
     ~DesktopEvents() = default;
@@ -27,10 +22,6 @@ protected:
 
 class DesktopWatch final : public Window {
 public:
-    // The messages the photo folder's workers post to this window.
-    static constexpr UINT kFolderScannedMessage = WM_APP + 1;
-    static constexpr UINT kFolderChangedMessage = WM_APP + 2;
-
     explicit DesktopWatch(DesktopEvents& events) : m_events(events) {}
     ~DesktopWatch() override;
 

@@ -2,11 +2,11 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/MessageBox.h"
-#include "common/win/APICall.h"
 #include "widget/core/MonitorPlacement.h"
 #include "widget/core/PhotoGeometry.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
+#include "widget/win/APICall.h"
 #include "widget/win/PhotoLoader.h"
 
 namespace {
@@ -128,20 +128,28 @@ void PhotoWindowPair::OnUnload(PhotoWindow&, bool sessionEnds) {
 }
 
 int16_t PhotoWindowPair::LoadPhoto(PhotoLoadRequest request) {
-    FrameMetrics frame = MeasureBorderedFrame();
-    // Scaled for the monitor the photo is on: the same physical size on every screen.
-    request.dpi = static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
-    PhotoLoadResult result = LoadPhotoPicture(request);
+    request.dpi = Dpi();
+    const PhotoLoadResult result = LoadPhotoPicture(request);
+    ShowLoadedPhoto(result);
+    return result.isStretchBmpCashed;
+}
+
+// Scaled for the monitor the photo is on: the same physical size on every screen.
+int PhotoWindowPair::Dpi() const {
+    return static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
+}
+
+void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
     if (!result.picture) {
         ShowEmptyPhoto();
-        return result.isStretchBmpCashed;
+        return;
     }
+    FrameMetrics frame = MeasureBorderedFrame();
     int width = result.picture->width, height = result.picture->height;
     m_borderless.SetPicture(result.picture);
     m_borderless.SetOuterSize(width, height);
     m_bordered.SetPicture(result.picture);
     m_bordered.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
-    return result.isStretchBmpCashed;
 }
 
 void PhotoWindowPair::PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption) {

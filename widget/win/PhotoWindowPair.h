@@ -48,6 +48,10 @@ public:
     // scaled for the current window's monitor (the request's dpi is the pair's). Returns the
     // cache flag afterwards.
     int16_t LoadPhoto(PhotoLoadRequest request);
+    // Puts a picture loaded elsewhere (for Dpi()) into both windows, as LoadPhoto does.
+    void ShowLoadedPhoto(const PhotoLoadResult& result);
+    // The DPI of the current window's monitor: what a picture is scaled for.
+    int Dpi() const;
     // Whether the windows hold a picture (false after a load failure).
     bool HasPicture() const { return m_borderless.Picture() != nullptr; }
     // Makes the window chosen by border current, moves it to (left, top) twips and captions it.

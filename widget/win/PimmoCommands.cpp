@@ -2,8 +2,8 @@
 #include <utility>
 
 #include "base/core/ScopeExit.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "common/win/AboutBox.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/win/ChoosePicture.h"
 #include "widget/win/ContextMenu.h"
@@ -26,16 +26,6 @@ auto PausePhotoInput(HWND borderless, HWND bordered) {
 }
 
 }  // namespace
-
-// Counts an open dialog or menu command for the session's end (OnPhotoUnload); the end of the
-// last one may end the widget.
-auto PimmoModule::EnterModal() {
-    ++m_modalDepth;
-    return ScopeExit([this] {
-        --m_modalDepth;
-        EndModal();
-    });
-}
 
 // The open menu counts as modal too: a folder's new photo that arrives meanwhile waits for it,
 // instead of moving the window under the menu and closing it.
@@ -65,8 +55,7 @@ void PimmoModule::RunWizard() {
 void PimmoModule::EndModal() {
     if (m_unloaded && m_modalDepth == 0)
         EndProgram();
-    if (m_modalDepth == 0 && std::exchange(m_folderScanPending, false))
-        StartFolder();
+    m_folder->Resume();
 }
 
 void PimmoModule::RunMenuCommand(MenuCommand command, HWND holder) {
@@ -105,7 +94,7 @@ void PimmoModule::OpenPicture(HWND holder) {
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
-    StartFolder();  // a file chosen leaves the folder
+    m_folder->Follow();  // a file chosen leaves the folder
 }
 
 // "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
@@ -119,16 +108,12 @@ void PimmoModule::Quit(HWND holder) {
 void PimmoModule::ShowOptions() {
     m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), 0);
     PimmoOptionDialog dialog(Setting(), *this, OptionsMode::Options);
-    const SettingRecord before = Setting();
     if (dialog.Run(m_instance, CurrentPhotoWindow())) {
         Setting() = dialog.Setting();
-        if (Setting().PictureFolder != before.PictureFolder || Setting().PictureOrder != before.PictureOrder ||
-            Setting().PictureSubfolders != before.PictureSubfolders)
-            m_session->ForgetFolder();
         SaveSetting(true, UnsavedChange::Options, CurrentPhotoWindow());
         LoadPhoto();
         PlacePhotoWindow();
-        m_folderScanPending = true;  // the folder's photo follows the dialog (EndModal)
+        m_folder->Follow();  // the folder's photo follows once the dialog has closed
     }
     ShowPhotoWindow();
 }

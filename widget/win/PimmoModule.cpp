@@ -2,18 +2,25 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/CallbackGuard.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "base/win/MessageBox.h"
 #include "common/core/ProgramLocation.h"
 #include "common/core/SettingSections.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/AgeMessages.h"
 #include "widget/core/AgeTooltip.h"
 #include "widget/core/CommandLine.h"
+#include "widget/core/PhotoAge.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
 #include "widget/win/ContextMenu.h"
 
-namespace {}  // namespace
+namespace {
+
+// How long the edit mode waits for the first scan of a folder chosen in the wizard; a folder that
+// takes longer (a share that does not answer) gets its photo when the widget shows it.
+constexpr DWORD kEditScanTimeoutMs = 10000;
+
+}  // namespace
 
 PimmoModule::PimmoModule(HINSTANCE instance) : m_instance(instance) {
     SetProgramTitle(kAppTitle);
@@ -143,24 +150,68 @@ void PimmoModule::OnPhotoDpiChanged() {
 }
 
 std::string PimmoModule::PhotoTooltipText() {
-    const std::string folder = m_session->FolderTooltip();
+    const std::string folder = m_folder->TooltipText();
+    const std::string memory =
+        PhotoMemoryLines(Setting(), m_folder->View(), m_pictureDate.Of(Setting().PictureFile), Today());
     return AgeTooltipText(Setting().PimmoName, Setting().PimmoBirthDay, Today()) +
-           (folder.empty() ? "" : "\r\n" + folder);
+           (folder.empty() ? "" : "\r\n" + folder) + (memory.empty() ? "" : "\r\n" + memory);
 }
 
 // A widget runs for days: its caption counts today, and a new day's anniversary is announced
 // once, as at a start.
 void PimmoModule::OnDayMayHaveChanged() {
     DayChange change = CheckDay(m_dayWatch, Setting().PimmoName, Setting().PimmoBirthDay, Today());
+    if (change.watch.latestLookedFor != m_dayWatch.latestLookedFor)
+        KeepRunDay();
     m_dayWatch = change.watch;
     if (change.captionChanges)
         m_pair.SetCaption(AgeCaption());
-    // Today's photo of "one a day", or another try at a folder that could not be reached.
-    if (UsesPictureFolder(Setting()) &&
-        (DailyPhotoIsDue(Setting(), Today()) || m_session->Folder().status == FolderStatus::Unreachable))
-        StartFolder();
+    m_folder->OnNewDay();
     if (!change.message.empty())
         ShowMessage(CurrentPhotoWindow(), AnniversaryBox(change.message));
+}
+
+ScopeExit<std::function<void()>> PimmoModule::EnterModal() {
+    ++m_modalDepth;
+    m_folder->Pause();
+    return ScopeExit<std::function<void()>>([this] {
+        --m_modalDepth;
+        EndModal();
+    });
+}
+
+// A failed save's message box counts as modal: the folder's next photo waits for it.
+void PimmoModule::OnFolderPhoto(const PhotoLoadResult& picture, bool reload, bool changed) {
+    const auto modal = EnterModal();
+    if (picture.picture || reload) {
+        if (picture.picture)
+            m_pair.ShowLoadedPhoto(picture);
+        else
+            LoadPhoto();
+        m_pair.AlignOtherWindow(m_pair.CurrentBorder() == 0 ? 0 : 1);
+    }
+    if (changed)
+        SaveSetting(true, UnsavedChange::Picture, CurrentPhotoWindow());
+}
+
+PhotoLoadRequest PimmoModule::FolderLoadRequest() {
+    const SettingRecord& setting = Setting();
+    return {setting.PictureFile, setting.IsStretched, setting.IsStretchBmpCashed,
+            setting.PictureSize, setting.StretchMode, m_session->CachePath(),
+            m_pair.Dpi()};
+}
+
+void PimmoModule::OnDevicesChanged() {
+    if (!m_unloaded)
+        m_folder->OnDevicesChanged();
+}
+
+// Dropped on the photo: the folder's newest photo, from the next scan on.
+void PimmoModule::OnFolderDropped(const std::string& folder) {
+    TakeFolder(Setting(), folder);
+    Setting().PictureOrder = static_cast<int16_t>(PictureOrder::Newest);
+    SaveSetting(true, UnsavedChange::Picture, CurrentPhotoWindow());
+    m_folder->Follow();
 }
 
 void PimmoModule::OnDisplayChanged() {
@@ -172,7 +223,7 @@ void PimmoModule::RunEditMode() {
         RunWizard();
     else
         NewSetting();
-    ChooseFolderPhotoNow();
+    m_folder->ChooseNow(kEditScanTimeoutMs);
     ReleaseStartLock(nullptr, SaveSetting(false, UnsavedChange::Options, nullptr));
     EndProgram();
 }
@@ -188,6 +239,7 @@ void PimmoModule::RunDeleteMode() {
 int PimmoModule::RunShowMode() {
     if (!LoadSetting())
         NewSetting();
+    const std::string missed = KeepRunDay();
     LoadPhoto();
     PlacePhotoWindow();
     ShowPhotoWindow();
@@ -195,8 +247,10 @@ int PimmoModule::RunShowMode() {
     m_pair.AddTooltips();
     m_dayWatch = StartDayWatch(Today());
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
-    StartFolder();                 // the cached photo is on the screen; the folder's may follow
+    m_folder->Follow();            // the cached photo is on the screen; the folder's may follow
     AnniversaryMessage();
+    if (!missed.empty())
+        ShowMessage(CurrentPhotoWindow(), AnniversaryBox(missed));
     return RunMessageLoop();
 }
 
@@ -221,6 +275,7 @@ int PimmoModule::Main(std::wstring_view commandLine) {
         return static_cast<int>(ExitCode::BadCommandLine);
     }
     m_session.emplace(WidgetProfileFile(), ProfileFolder(), command->settingNumber);
+    m_folder.emplace(*m_session, static_cast<PhotoFolderOwner&>(*this));
     // One locked read-modify-write tests and takes the lock: two starts of one setting at the
     // same instant cannot both pass.
     if (!m_session->TakeStartLock()) {
@@ -230,6 +285,7 @@ int PimmoModule::Main(std::wstring_view commandLine) {
     // From here on every end releases the lock, an unexpected one too.
     SetUnexpectedFailureHandler([this] { Fail(UnexpectedFailureBox(), ExitCode::UnexpectedFailure); },
                                 static_cast<UINT>(ExitCode::UnexpectedFailure));
+    m_folder->Create(m_instance);  // without it a folder setting shows its last photo
     if (!m_pair.LoadPhotoWindows(m_instance))
         Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)

@@ -3,19 +3,22 @@
 // start procedure to the end of the process.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/core/ScopeExit.h"
 #include "base/core/UserMessage.h"
 #include "common/core/UnsavedChange.h"
 #include "widget/core/DayRollover.h"
 #include "widget/core/PimmoSession.h"
 #include "widget/win/ContextMenu.h"
 #include "widget/win/DesktopWatch.h"
-#include "widget/win/FolderWatch.h"
 #include "widget/win/OptionsDialogHost.h"
+#include "widget/win/PhotoFolderSource.h"
 #include "widget/win/PhotoWindowPair.h"
+#include "widget/win/PictureDateTaken.h"
 
 inline constexpr char kAppTitle[] = "Pimmo for Windows";
 
@@ -30,7 +33,8 @@ enum class ExitCode : UINT {
 class PimmoModule final : private PhotoPairOwner,
                           private DesktopEvents,
                           private ContextMenuHost,
-                          private OptionsDialogHost {
+                          private OptionsDialogHost,
+                          private PhotoFolderOwner {
 public:
     explicit PimmoModule(HINSTANCE instance);
 
@@ -84,20 +88,18 @@ private:
     void OnDayMayHaveChanged() override;
     void OnDisplayChanged() override;
     void OnDevicesChanged() override;
-    void OnFolderScanned(WPARAM scanNumber) override;
-    void OnFolderChanged(WPARAM change) override;
     int16_t MenuBorder() const override { return m_pair.CurrentBorder(); }
     void RunMenuCommand(MenuCommand command, HWND holder) override;
     void OnPictureChosen(HWND dialog, const std::string& picture) override;
 
-    // The photo folder (PimmoFolder.cpp). Scans the setting's folder off the window's thread and,
-    // for the newest photo, watches it; for one file, stops watching.
-    void StartFolder();
-    // The edit mode's choice: the folder scanned at once, so that PictureFile names its photo.
-    void ChooseFolderPhotoNow();
-    // The scan's choice into the windows, saved; a photo that cannot be loaded (broken,
-    // truncated) is passed over for the next one of the scan.
-    void ShowFolderScan(PictureFolderScan scan);
+    // The folder's photo is loaded, or the folder is empty: into the windows, saved.
+    void OnFolderPhoto(const PhotoLoadResult& picture, bool reload, bool changed) override;
+    PhotoLoadRequest FolderLoadRequest() override;
+    bool ShowsPicture() const override { return m_pair.HasPicture(); }
+
+    // Keeps today as the setting's last day run (PimmoMemories.cpp); returns the message of the
+    // milestone missed since the day kept before, empty when none was.
+    std::string KeepRunDay();
 
     // The options dialog as the wizard of a new or edited setting.
     void RunWizard();
@@ -105,8 +107,9 @@ private:
     void OpenPicture(HWND holder);
     [[noreturn]] void Quit(HWND holder);
     void ShowOptions();
-    // Counts a dialog or menu command for its scope (PimmoCommands.cpp).
-    auto EnterModal();
+    // Counts a dialog, a menu command or a message box for its scope; the photo folder waits
+    // meanwhile (a dialog edits a copy of the record).
+    ScopeExit<std::function<void()>> EnterModal();
     // Leaves a dialog or menu command; ends the widget when it was unloaded meanwhile.
     void EndModal();
 
@@ -121,14 +124,13 @@ private:
     // The running widget follows the date and the monitors.
     DesktopWatch m_desktop{*this};
     DayWatch m_dayWatch;
-    FolderScanJob m_folderScan;
-    FolderWatch m_folderWatch;
-    // A scan's result came while a dialog edited a copy of the record: scan again after it.
-    bool m_folderScanPending = false;
+    // The setting's photo folder, when it has one.
+    std::optional<PhotoFolderSource> m_folder;
     // Whether the photo windows stand at the setting's place (set by PlacePhotoWindow).
     bool m_windowsPlaced = false;
     // How many modal dialogs or menus of the widget are open: the session may end inside one.
     int m_modalDepth = 0;
     // The windows were unloaded (closed, or the session ended): saved, unlocked, ending.
     bool m_unloaded = false;
+    PictureDateTaken m_pictureDate;  // of the one file, for the tooltip's age at the photo
 };

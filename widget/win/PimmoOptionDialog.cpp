@@ -3,14 +3,14 @@
 #include "base/core/Unicode.h"
 #include "base/win/AccessibleName.h"
 #include "base/win/CommonControls.h"
+#include "base/win/HelpRelatedLibrary.h"
 #include "base/win/MessageBox.h"
 #include "common/core/CalendarDate.h"
-#include "common/win/HelpRelatedLibrary.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
-#include "widget/win/ChooseFolder.h"
 #include "widget/win/ChoosePicture.h"
 #include "widget/win/OptionControls.h"
+#include "widget/win/PhotoFolderDialog.h"
 #include "widget/win/PimmoResource.h"
 
 namespace {

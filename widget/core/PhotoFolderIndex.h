@@ -1,0 +1,47 @@
+#pragma once
+// What the widget knows of a folder's photos: each photo's name, size, last-write time and the
+// date it was taken. Kept in memory while the widget runs and stored beside the setting's cache,
+// so that a rescan, and the next start, read only the photos that are new or changed. The stored
+// form names its folder and ends in a checksum: a damaged index, or one of another folder, is
+// not taken and the folder is read anew.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/core/CalendarDate.h"
+#include "widget/core/ExifReader.h"
+
+struct PhotoEntry {
+    std::string name;        // the path below the folder, UTF-8
+    LocalSeconds taken = 0;  // the Exif date taken, else the file's last-write time
+    bool takenFromExif = false;
+    uint64_t size = 0;    // bytes
+    int64_t written = 0;  // the file's last-write time as the file system gives it (its own unit)
+
+    bool operator==(const PhotoEntry&) const = default;
+};
+
+// A file's entry from its last-write time (local wall clock) and its first bytes, of which only
+// a JPEG's Exif date is read.
+PhotoEntry MakePhotoEntry(std::string name, LocalSeconds lastWrite, const uint8_t* head, size_t size);
+
+// The photos of a folder, sorted by name (byte order): a scan looks a name up in it.
+using PhotoIndex = std::vector<PhotoEntry>;
+
+void SortPhotoIndex(PhotoIndex& photos);
+// The entry of `name` when it still describes the file of this size and last-write time.
+const PhotoEntry* FindUnchangedPhoto(const PhotoIndex& index, std::string_view name, uint64_t size, int64_t written);
+// What a scan that stopped part-way learned, put into the index: its entries replace or join
+// those of the same name; nothing leaves (the scan did not see the whole folder).
+PhotoIndex MergePartialScan(const PhotoIndex& index, PhotoIndex learned);
+
+// The index as it is stored, and read back: nullopt for bytes that are damaged, of another
+// format, or of another folder or sub-folder choice.
+std::string EncodePhotoIndex(const std::string& folder, bool subfolders, const PhotoIndex& photos);
+std::optional<PhotoIndex> DecodePhotoIndex(std::string_view bytes, const std::string& folder, bool subfolders);
+
+// The bytes the index holds in memory, its names' characters included.
+size_t PhotoIndexMemory(const PhotoIndex& photos);
