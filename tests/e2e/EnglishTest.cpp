@@ -62,6 +62,7 @@ TEST_F(EnglishWidget, CaptionMilestoneMenuOptionsAndAboutAreEnglish) {
     EXPECT_EQ(e2e::WindowText(GetDlgItem(dialog, IDC_CommandCancel)), L"Cancel");
     EXPECT_EQ(EntryText(dialog, IDC_PimmoStretchMode, 2), L"longer side");
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 1), L"The newest photo in the folder");
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 3), L"A photo from this day in past years");
     e2e::PressButtonId(dialog, IDC_CommandCancel);
     ASSERT_TRUE(e2e::WaitWindowGone(dialog));
 
@@ -87,7 +88,8 @@ TEST_F(SameProfile, InEveryLanguage) {
               "[PIMMO3]\r\nLockSetting=\r\nWindowPosition=0\r\nPictureFile=" + Utf8(m_folder.File(L"kid.bmp")) +
                   "\r\nLastWindowTop=1500\r\n"
                   "LastWindowLeft=3000\r\nLastWindowBorder=1\r\nPimmoName=Hana\r\nPimmoBirthDay=2020/05/17\r\n"
-                  "IsStretched=0\r\nPictureSize=160\r\nStretchMode=2\r\nIsStretchBmpCashed=0\r\n");
+                  "IsStretched=0\r\nPictureSize=160\r\nStretchMode=2\r\nIsStretchBmpCashed=0\r\nLastRunDay=" +
+                  DaysAgo(0) + "\r\n");
 }
 
 TEST(EnglishHouse, ManagerWindowIsEnglish) {
