@@ -77,5 +77,13 @@ function(pimmo_program)
         add_custom_command(TARGET ${PROGRAM_NAME} POST_BUILD
             COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROGRAM_HELP_FILE}
                     $<TARGET_FILE_DIR:${PROGRAM_NAME}>/${helpName})
+        # The English help beside it ("pimmo-en.hlp"), which an English Windows shows.
+        string(REGEX REPLACE "\\.hlp$" "-en.hlp" englishHelp ${PROGRAM_HELP_FILE})
+        get_filename_component(englishName ${englishHelp} NAME)
+        if(EXISTS ${englishHelp})
+            add_custom_command(TARGET ${PROGRAM_NAME} POST_BUILD
+                COMMAND ${CMAKE_COMMAND} -E copy_if_different ${englishHelp}
+                        $<TARGET_FILE_DIR:${PROGRAM_NAME}>/${englishName})
+        endif()
     endif()
 endfunction()

@@ -7,5 +7,12 @@ export WINEPREFIX=${WINEPREFIX:-$PIMMO_ROOT/.wine}
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml,winemenubuilder.exe=}
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
+# PIMMO_LANG=en: an English Windows instead (display language English, code page 1252); Wine
+# takes both from the locale.
+if [ "${PIMMO_LANG:-ja}" = en ]; then
+    export LANG=en_US.UTF-8
+    export LC_ALL=en_US.UTF-8
+else
+    export LANG=ja_JP.UTF-8
+    export LC_ALL=ja_JP.UTF-8
+fi

@@ -2,10 +2,15 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/CallbackGuard.h"
+#include "base/win/LanguageResource.h"
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
     m_instance = instance;
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, Procedure, reinterpret_cast<LPARAM>(this));
+    const LPARAM self = reinterpret_cast<LPARAM>(this);
+    if (HRSRC found = FindLanguageResource(instance, RT_DIALOG, MAKEINTRESOURCEW(templateId)))
+        if (const void* dialog = LockResource(LoadResource(instance, found)))
+            return DialogBoxIndirectParamW(instance, static_cast<LPCDLGTEMPLATEW>(dialog), owner, Procedure, self);
+    return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, Procedure, self);
 }
 
 INT_PTR Dialog::OnOtherMessage(UINT, WPARAM, LPARAM) {

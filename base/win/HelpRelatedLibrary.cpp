@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/core/BaseTexts.h"
 #include "base/core/HelpTopics.h"
 #include "base/core/ProgramPath.h"
 #include "base/core/Unicode.h"
@@ -9,19 +10,15 @@
 #include "base/win/MessageBox.h"
 
 namespace HelpRelatedLibrary {
-namespace {
-
-constexpr char kMissingText[] = "ヘルプファイルが見つかりません";
-constexpr char kUnreadableText[] = "ヘルプファイルを読み込めません";
-constexpr char kCaptionSuffix[] = " ヘルプ";
-
-}  // namespace
 
 void ShowHelp(HINSTANCE instance, HWND owner, const HelpRequest& request) {
-    const HelpFileText file = ReadHelpFile(Widen(request.path));
+    // The file of the user's language when it is there; a missing one is named as asked for.
+    std::string path = request.path;
+    const HelpFileText file = ReadLanguageHelpFile(path);
     if (file.error) {
-        const std::string_view text = *file.error == HelpFileError::Missing ? kMissingText : request.unreadableText;
-        ShowMessage(owner, {std::string(text).append(request.lineBreak).append(request.path),
+        const std::string_view text =
+            *file.error == HelpFileError::Missing ? Text(BaseText::HelpMissing) : request.unreadableText;
+        ShowMessage(owner, {std::string(text).append(request.lineBreak).append(path),
                             {},
                             MessageButtons::Ok,
                             MessageIcon::Exclamation});
@@ -30,11 +27,12 @@ void ShowHelp(HINSTANCE instance, HWND owner, const HelpRequest& request) {
     const std::vector<HelpTopic> topics =
         request.context ? ParseHelpTopics(file.text) : std::vector<HelpTopic>{HelpTopic{0, {}, file.text}};
     const size_t first = request.context ? FindHelpTopicIndex(topics, *request.context) : 0;
-    ShowHelpTopics(instance, owner, ProgramTitle() + kCaptionSuffix, topics, first);
+    ShowHelpTopics(instance, owner, FormatText(Text(BaseText::HelpCaption), {ProgramTitle()}), topics, first);
 }
 
 void ShowHelpTopic(HINSTANCE instance, HWND owner, const std::string& helpFileName, int32_t context) {
-    ShowHelp(instance, owner, {JoinPath(ProgramFolder(), helpFileName), context, kUnreadableText, "\r\n"});
+    ShowHelp(instance, owner,
+             {JoinPath(ProgramFolder(), helpFileName), context, Text(BaseText::HelpUnreadable), "\r\n"});
 }
 
 }  // namespace HelpRelatedLibrary

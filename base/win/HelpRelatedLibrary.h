@@ -18,8 +18,9 @@ struct HelpRequest {
     std::string_view lineBreak;
 };
 
-// Shows the file in the viewer, captioned with the program's title and " ヘルプ", owned by
-// owner, until the user closes it. A missing or unreadable file is reported with a message
+// Shows the file in the viewer (in English "pimmo-en.hlp" beside "pimmo.hlp" when it is there),
+// captioned with the program's title and " ヘルプ" (" Help"), owned by owner, until the user
+// closes it. A missing or unreadable file is reported with a message
 // naming its path.
 void ShowHelp(HINSTANCE instance, HWND owner, const HelpRequest& request);
 

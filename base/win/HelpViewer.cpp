@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/core/HelpText.h"
+#include "base/core/Language.h"
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
 #include "base/win/BaseResource.h"
@@ -71,6 +72,18 @@ HelpFileText ReadHelpFile(const std::wstring& path) {
         return {{}, HelpFileError::Unreadable};
     }
     return {PrepareHelpText(DecodeHelpBytes(file.bytes, format)), std::nullopt};
+}
+
+HelpFileText ReadLanguageHelpFile(std::string& path) {
+    const std::string own = LanguageFilePath(path, UserLanguage());
+    if (own != path) {
+        HelpFileText file = ReadHelpFile(Widen(own));
+        if (file.error != HelpFileError::Missing) {
+            path = own;
+            return file;
+        }
+    }
+    return ReadHelpFile(Widen(path));
 }
 
 void ShowHelpTopics(HINSTANCE instance,

@@ -19,6 +19,9 @@ struct HelpFileText {
 
 // Reads and decodes a help file, once: UTF-8, UTF-16 with byte-order mark, or the ANSI code page.
 HelpFileText ReadHelpFile(const std::wstring& path);
+// The help file in the user's language: in English "pimmo-en.hlp" beside "pimmo.hlp" when it is
+// there, otherwise the file of path. path becomes the file read.
+HelpFileText ReadLanguageHelpFile(std::string& path);
 
 // Shows the topics in the viewer from topics[first] on, each captioned by its title (caption
 // when it has none), owned by owner, until the user closes it. The user moves between them in

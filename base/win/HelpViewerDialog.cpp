@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/core/BaseTexts.h"
 #include "base/core/HelpReflow.h"
 #include "base/core/HelpText.h"
 #include "base/core/Unicode.h"
@@ -174,7 +175,9 @@ void HelpViewerDialog::FindNext() {
     const size_t from = Narrow(shown.substr(0, caret)).size() + (end > start ? 1 : 0);
     const auto place = FindHelpWord(m_pages, word, {m_page, from});
     if (!place) {
-        ShowMessage(Handle(), {"「" + word + "」は見つかりません", {}, MessageButtons::Ok, MessageIcon::Information});
+        ShowMessage(
+            Handle(),
+            {FormatText(Text(BaseText::HelpWordNotFound), {word}), {}, MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     if (place->page != m_page)

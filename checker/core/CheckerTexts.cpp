@@ -4,10 +4,41 @@
 
 namespace Pruvo {
 
-std::string MissingRuntimeMessage(std::string_view appName) {
-    std::string text(appName);
-    text += "の実行に必要なランタイムがインストールされていません\nインストールを中止します";
-    return text;
+namespace {
+
+using T = CheckerText;
+
+constexpr CatalogueRow<CheckerText> kTexts[] = {
+    {T::DefaultAppName, {"アプリケーション", "the application"}},
+    {T::InstallerCaption, {"ランタイムのチェック", "Checking the Runtimes"}},
+    {T::ContinueText, {"継続", "Continue"}},
+    {T::QuitText, {"終了", "Quit"}},
+    {T::RuntimeColumn, {"ランタイム名", "Runtime"}},
+    {T::StateColumn, {"状態", "State"}},
+    {T::DllColumn, {"DLL名", "DLL"}},
+    {T::PathColumn, {"ファイルのパス", "File path"}},
+    {T::VersionColumn, {"バージョン情報", "Version"}},
+    {T::Installed, {"インストール済み", "Installed"}},
+    {T::NotInstalled, {"未インストール", "Not installed"}},
+    {T::DllNotFound, {"未インストール", "Not installed"}},
+    {T::SelectForDownload, {"ダウンロードするランタイムを選択してください", "Please choose the runtime to download."}},
+    {T::SelectForDetails, {"情報を見るランタイムを選択してください", "Please choose the runtime to look at."}},
+    {T::HelpUnreadable,
+     {"このヘルプファイルは表示できない形式です", "This help file is in a form that cannot be shown."}},
+    {T::MissingRuntime,
+     {"{0}の実行に必要なランタイムがインストールされていません\nインストールを中止します",
+      "A runtime that {0} needs is not installed.\nThe installation stops here."}},
+};
+static_assert(IsCompleteCatalogue(kTexts));
+
+}  // namespace
+
+std::string_view Text(CheckerText id, Language language) {
+    return kTexts[static_cast<size_t>(id)].text.In(language);
+}
+
+std::string MissingRuntimeMessage(std::string_view appName, Language language) {
+    return FormatText(Text(CheckerText::MissingRuntime, language), {appName});
 }
 
 std::string FileVersionQuery(unsigned language, unsigned codePage) {

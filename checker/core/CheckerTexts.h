@@ -1,8 +1,10 @@
 #pragma once
-// The checker's fixed texts for the user and the names of its profile (UTF-8).
+// The checker's one catalogue of texts for the user, in Japanese and English, and the names of
+// its profile (UTF-8).
 #include <string>
 #include <string_view>
 
+#include "base/core/Language.h"
 #include "base/core/UserMessage.h"
 
 namespace Pruvo {
@@ -15,23 +17,40 @@ inline constexpr std::string_view kUrlsSection = "Urls";
 inline constexpr std::string_view kNumbersOfDllsKey = "NumbersOfDlls";
 inline constexpr std::string_view kAppNameKey = "AppName";
 inline constexpr std::string_view kExecuteLinkKey = "ExecuteLink";
-inline constexpr std::string_view kDefaultAppName = "アプリケーション";
+// English display texts of an installation's profile, beside the Japanese ones, which a pruvo
+// that speaks Japanese only never reads: "AppNameEnglish" and the section "RuntimesEnglish".
+inline constexpr std::string_view kAppNameEnglishKey = "AppNameEnglish";
+inline constexpr std::string_view kRuntimesEnglishSection = "RuntimesEnglish";
 
-// Main dialog texts that change with the mode.
-inline constexpr std::string_view kInstallerCaption = "ランタイムのチェック";
-inline constexpr std::string_view kContinueText = "継続";
-inline constexpr std::string_view kQuitText = "終了";
+enum class CheckerText {
+    DefaultAppName,  // an installation's profile without AppName
+    // Main dialog texts that change with the mode.
+    InstallerCaption,
+    ContinueText,
+    QuitText,
+    // The lists' columns.
+    RuntimeColumn,
+    StateColumn,
+    DllColumn,
+    PathColumn,
+    VersionColumn,
+    // The runtime list's states.
+    Installed,
+    NotInstalled,
+    // Shown in the details list for a DLL the path search does not find.
+    DllNotFound,
+    // Messages.
+    SelectForDownload,
+    SelectForDetails,
+    HelpUnreadable,  // the missing file and the caption are the help launcher's own
+    MissingRuntime,  // {0}: the application's name
+    Count
+};
 
-// Messages.
-inline constexpr std::string_view kSelectForDownloadMessage = "ダウンロードするランタイムを選択してください";
-inline constexpr std::string_view kSelectForDetailsMessage = "情報を見るランタイムを選択してください";
-inline constexpr std::string_view kHelpUnreadableMessage = "このヘルプファイルは表示できない形式です";
-
-// Shown in the details list for a DLL the path search does not find.
-inline constexpr std::string_view kDllNotFoundText = "未インストール";
+std::string_view Text(CheckerText id, Language language = UserLanguage());
 
 // AppName + "の実行に必要なランタイムがインストールされていません" + LF + "インストールを中止します".
-std::string MissingRuntimeMessage(std::string_view appName);
+std::string MissingRuntimeMessage(std::string_view appName, Language language = UserLanguage());
 
 // pruvo's message boxes as values, captioned with the program's title.
 UserMessage MissingRuntimeBox(std::string_view appName);

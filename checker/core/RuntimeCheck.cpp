@@ -6,11 +6,26 @@
 namespace Pruvo {
 
 std::string_view RuntimeStateText(RuntimeState state) {
-    return state == RuntimeState::Installed ? kInstalledText : kNotInstalledText;
+    return Text(state == RuntimeState::Installed ? CheckerText::Installed : CheckerText::NotInstalled);
+}
+
+std::string InstallationAppName(const ProfileReader& profile, Language language) {
+    const std::string japanese =
+        profile.ReadString(kPruvoSection, kAppNameKey, Text(CheckerText::DefaultAppName, language));
+    if (language == Language::Japanese)
+        return japanese;
+    const std::string english = profile.ReadString(kPruvoSection, kAppNameEnglishKey, "");
+    return english.empty() ? japanese : english;
+}
+
+std::string RuntimeDisplayName(const ProfileReader& profile, int index, Language language) {
+    const std::string english =
+        language == Language::English ? profile.ReadListValue(kRuntimesEnglishSection, index) : "";
+    return english.empty() ? profile.ReadListValue(kRuntimesSection, index) : english;
 }
 
 RuntimeEntry ProfileRuntime(const ProfileReader& profile, int index) {
-    return {profile.ReadListValue(kRuntimesSection, index), profile.ReadListValue(kDllsSection, index),
+    return {RuntimeDisplayName(profile, index), profile.ReadListValue(kDllsSection, index),
             profile.ReadListValue(kUrlsSection, index)};
 }
 
@@ -37,7 +52,7 @@ RuntimeCheck CheckRuntimes(const ProfileReader& profile,
     }
     check.allInstalled = true;
     for (int i = 1; i <= check.runtimeCount; ++i) {
-        RuntimeResult row{profile.ReadListValue(kRuntimesSection, i),
+        RuntimeResult row{RuntimeDisplayName(profile, i),
                           RuntimeStateOf(profile.ReadListValue(kDllsSection, i), probe)};
         check.allInstalled = check.allInstalled && row.state == RuntimeState::Installed;
         check.rows.push_back(std::move(row));

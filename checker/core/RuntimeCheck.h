@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/core/Language.h"
 #include "checker/core/ProfileReader.h"
 #include "checker/core/SystemProbe.h"
 
@@ -14,8 +15,6 @@ namespace Pruvo {
 enum class RuntimeState { Installed, Missing };
 
 // The words the runtime list shows for a state.
-inline constexpr std::string_view kInstalledText = "インストール済み";
-inline constexpr std::string_view kNotInstalledText = "未インストール";
 std::string_view RuntimeStateText(RuntimeState state);
 
 // A runtime: a group of DLLs an application needs.
@@ -24,6 +23,11 @@ struct RuntimeEntry {
     std::string dllList;  // DLL names separated by commas
     std::string url;      // download page
 };
+
+// The names an installation's profile gives, in English from "AppNameEnglish" and
+// "RuntimesEnglish" where it has them, otherwise the Japanese ones (or "アプリケーション").
+std::string InstallationAppName(const ProfileReader& profile, Language language = UserLanguage());
+std::string RuntimeDisplayName(const ProfileReader& profile, int index, Language language = UserLanguage());
 
 // Runtime i (1 to N) of the profile's sections "Runtimes", "Dlls" and "Urls".
 RuntimeEntry ProfileRuntime(const ProfileReader& profile, int index);

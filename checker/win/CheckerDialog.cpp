@@ -20,8 +20,8 @@ BOOL CheckerDialog::OnInitDialog() {
     SetIcons();
     NameControlsByLabels(Handle());  // the list by its label above it
     HWND list = Item(IDC_LIST1);
-    InsertListColumn(list, 0, "ランタイム名", 100);
-    InsertListColumn(list, 1, "状態", 100);
+    InsertListColumn(list, 0, Text(CheckerText::RuntimeColumn), 100);
+    InsertListColumn(list, 1, Text(CheckerText::StateColumn), 100);
     FillRuntimeList();
     if (m_check.InstallerMode())
         EnterInstallerMode();
@@ -74,14 +74,14 @@ void CheckerDialog::FillRuntimeList() {
 
 void CheckerDialog::EnterInstallerMode() {
     ShowItem(IDC_HELP_BUTTON, false);
-    SetWindowTextW(Handle(), Widen(kInstallerCaption).c_str());
+    SetWindowTextW(Handle(), Widen(Text(CheckerText::InstallerCaption)).c_str());
     if (m_check.allInstalled) {
-        SetItemText(IDOK, std::string(kContinueText));
+        SetItemText(IDOK, std::string(Text(CheckerText::ContinueText)));
         return;
     }
-    const std::string appName = m_profile.ReadString(kPruvoSection, kAppNameKey, kDefaultAppName);
+    const std::string appName = InstallationAppName(m_profile);
     ShowMessage(Handle(), MissingRuntimeBox(appName));
-    SetItemText(IDOK, std::string(kQuitText));
+    SetItemText(IDOK, std::string(Text(CheckerText::QuitText)));
 }
 
 RuntimeEntry CheckerDialog::RuntimeAt(int row) const {
@@ -93,7 +93,7 @@ RuntimeEntry CheckerDialog::RuntimeAt(int row) const {
 void CheckerDialog::OnDownload() {
     const int row = SelectedListRow(Item(IDC_LIST1));
     if (row < 0) {
-        ShowMessage(Handle(), SelectionNeededBox(kSelectForDownloadMessage));
+        ShowMessage(Handle(), SelectionNeededBox(Text(CheckerText::SelectForDownload)));
         return;
     }
     const std::string url = RuntimeAt(row).url;
@@ -104,7 +104,7 @@ void CheckerDialog::OnDownload() {
 void CheckerDialog::OnDetails() {
     const int row = SelectedListRow(Item(IDC_LIST1));
     if (row < 0) {
-        ShowMessage(Handle(), SelectionNeededBox(kSelectForDetailsMessage));
+        ShowMessage(Handle(), SelectionNeededBox(Text(CheckerText::SelectForDetails)));
         return;
     }
     const RuntimeEntry runtime = RuntimeAt(row);
@@ -115,7 +115,7 @@ void CheckerDialog::OnDetails() {
 void CheckerDialog::OnHelp() {
     // The whole file on one page, at no topic: pruvo's help is not split into topics.
     HelpRelatedLibrary::ShowHelp(Instance(), GetAncestor(Handle(), GA_ROOT),
-                                 {HelpFilePath(ProgramPath()), std::nullopt, kHelpUnreadableMessage, "\n"});
+                                 {HelpFilePath(ProgramPath()), std::nullopt, Text(CheckerText::HelpUnreadable), "\n"});
 }
 
 }  // namespace Pruvo

@@ -12,13 +12,13 @@ BOOL DllInfoDialog::OnInitDialog() {
     SetItemText(IDC_HEADING, m_runtimeName);
     NameControlsByLabels(Handle());  // the list by its heading, the runtime's name
     HWND list = Item(IDC_LIST2);
-    InsertListColumn(list, 0, "DLL名", 105);
-    InsertListColumn(list, 1, "ファイルのパス", 250);
-    InsertListColumn(list, 2, "バージョン情報", 149);
+    InsertListColumn(list, 0, Text(CheckerText::DllColumn), 105);
+    InsertListColumn(list, 1, Text(CheckerText::PathColumn), 250);
+    InsertListColumn(list, 2, Text(CheckerText::VersionColumn), 149);
     int row = 0;
     for (const DllDetails& dll : m_dlls) {
         const int position = InsertListRow(list, row++, dll.name);
-        SetListCell(list, position, 1, dll.path ? *dll.path : std::string(kDllNotFoundText));
+        SetListCell(list, position, 1, dll.path ? *dll.path : std::string(Text(CheckerText::DllNotFound)));
         SetListCell(list, position, 2, dll.version);
     }
     const auto widths = DetailsColumnWidths(ClientWidth(list));

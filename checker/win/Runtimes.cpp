@@ -3,16 +3,14 @@
 #include <string>
 
 #include "base/core/Unicode.h"
+#include "base/win/LanguageResource.h"
 #include "checker/win/PruvoResource.h"
 
 namespace Pruvo {
 namespace {
 
 std::string ResourceString(HINSTANCE instance, UINT id) {
-    // With a zero buffer size the system hands out the read-only text in the resource itself.
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(instance, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 && text != nullptr ? Narrow(std::wstring_view(text, static_cast<size_t>(length))) : std::string();
+    return Narrow(LoadLanguageString(instance, id));
 }
 
 }  // namespace

@@ -33,3 +33,6 @@ std::optional<CalendarDate> ParseDate(std::string_view text);
 CalendarDate Today();
 // The platform's text-to-date conversion for forms y/M/d does not cover (platform service).
 std::optional<CalendarDate> PlatformParseDate(std::string_view text);
+// A date for the English texts, in the user's short date format (platform service; the
+// native build writes the stored form).
+std::string UserShortDate(const CalendarDate& date);

@@ -13,3 +13,7 @@ CalendarDate Today() {
 std::optional<CalendarDate> PlatformParseDate(std::string_view) {
     return std::nullopt;
 }
+
+std::string UserShortDate(const CalendarDate& date) {
+    return FormatDate(date);
+}

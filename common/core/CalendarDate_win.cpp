@@ -23,3 +23,14 @@ std::optional<CalendarDate> PlatformParseDate(std::string_view text) {
         return std::nullopt;
     return CalendarDate{parsed.wYear, parsed.wMonth, parsed.wDay};
 }
+
+std::string UserShortDate(const CalendarDate& date) {
+    SYSTEMTIME day{};
+    day.wYear = static_cast<WORD>(date.year);
+    day.wMonth = static_cast<WORD>(date.month);
+    day.wDay = static_cast<WORD>(date.day);
+    wchar_t text[80] = {};
+    if (GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, 80, nullptr) == 0)
+        return FormatDate(date);
+    return Narrow(text);
+}

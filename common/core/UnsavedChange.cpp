@@ -1,33 +1,33 @@
 #include "common/core/UnsavedChange.h"
 
+#include "common/core/CommonTexts.h"
+
 namespace {
 
-const char* Subject(UnsavedChange what) {
+CommonText Subject(UnsavedChange what) {
     switch (what) {
         case UnsavedChange::WindowPlace:
-            return "ウィンドウの位置";
+            return CommonText::SubjectWindowPlace;
         case UnsavedChange::Options:
-            return "オプション";
+            return CommonText::SubjectOptions;
         case UnsavedChange::Picture:
-            return "写真の選択";
+            return CommonText::SubjectPicture;
         case UnsavedChange::DeletedSetting:
-            return "設定の削除";
+            return CommonText::SubjectDeletedSetting;
         case UnsavedChange::StartLock:
-            return "起動ロックの解除";
+            return CommonText::SubjectStartLock;
         case UnsavedChange::SettingList:
-            return "設定一覧";
+            return CommonText::SubjectSettingList;
         case UnsavedChange::ReleasedLocks:
-            return "起動ロックの強制解除";
+            return CommonText::SubjectReleasedLocks;
         case UnsavedChange::WindowPositions:
-            return "ウィンドウの位置のリセット";
+            return CommonText::SubjectWindowPositions;
     }
-    return "設定";
+    return CommonText::SubjectSetting;
 }
 
 }  // namespace
 
 std::string UnsavedChangeText(const std::string& profileFile, UnsavedChange what) {
-    return std::string("設定ファイルに書き込めないため、") + Subject(what) +
-           "を保存できませんでした。\r\nファイル: " + profileFile +
-           "\r\nファイルが読み取り専用になっていないか、ディスクに空きがあるかを確認してください。";
+    return FormatText(Text(CommonText::NotSaved), {Text(Subject(what)), profileFile});
 }

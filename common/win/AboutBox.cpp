@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/core/Language.h"
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
 #include "base/win/AccessibleName.h"
@@ -19,6 +20,7 @@ constexpr UINT_PTR kSplashTimer = 1;
 constexpr double kProductPoints = 14.25;
 constexpr double kTextPoints = 10.5;
 constexpr wchar_t kProductFace[] = L"ＭＳ Ｐゴシック";
+constexpr wchar_t kEnglishProductFace[] = L"Segoe UI";
 constexpr wchar_t kTextFace[] = L"Arial";
 
 UniqueFont MakeFont(HWND window, double points, int weight, const wchar_t* face) {
@@ -53,7 +55,8 @@ private:
     }
 
     void SetFonts() {
-        m_productFont = MakeFont(Handle(), kProductPoints, FW_BOLD, kProductFace);
+        m_productFont = MakeFont(Handle(), kProductPoints, FW_BOLD,
+                                 UserLanguage() == Language::English ? kEnglishProductFace : kProductFace);
         m_textFont = MakeFont(Handle(), kTextPoints, FW_NORMAL, kTextFace);
         SendDlgItemMessageW(Handle(), IDC_ABOUT_PRODUCT, WM_SETFONT, reinterpret_cast<WPARAM>(m_productFont.Get()), 0);
         for (int id : {IDC_ABOUT_VERSION, IDC_ABOUT_RIGHTS})

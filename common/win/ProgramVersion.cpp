@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/core/Unicode.h"
+#include "base/win/LanguageResource.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ std::wstring ModuleFilePath(HINSTANCE module) {
     }
 }
 
-// "ProductName" under the first language and code page the record lists.
+// "ProductName" under the language of the user's display when the record lists it, otherwise
+// under the first language and code page it lists.
 std::string ProductName(const std::vector<char>& record) {
     struct Translation {
         WORD language;
@@ -30,8 +32,13 @@ std::string ProductName(const std::vector<char>& record) {
                         &length) ||
         length < sizeof *translation)
         return {};
+    const WORD wanted = ResourceLanguage(UserLanguage());
+    const Translation* chosen = translation;
+    for (UINT i = 1; i < length / sizeof *translation && chosen == translation; ++i)
+        if (translation[i].language == wanted)
+            chosen = translation + i;
     wchar_t key[64];
-    swprintf(key, 64, L"\\StringFileInfo\\%04x%04x\\ProductName", translation->language, translation->codePage);
+    swprintf(key, 64, L"\\StringFileInfo\\%04x%04x\\ProductName", chosen->language, chosen->codePage);
     wchar_t* name = nullptr;
     if (!VerQueryValueW(record.data(), key, reinterpret_cast<void**>(&name), &length) || length == 0)
         return {};

@@ -1,46 +1,48 @@
 #include "manager/core/HouseMessages.h"
 
 #include "common/core/SettingSections.h"
-#include "manager/core/HouseNames.h"
+#include "manager/core/HouseTexts.h"
 
 namespace PimmoHouseModule {
 namespace {
 
 HouseMessage Message(std::string text, MessageButtons buttons, MessageIcon icon) {
-    return {std::move(text), kHouseTitle, buttons, icon};
+    return {std::move(text), std::string(Text(HouseText::Title)), buttons, icon};
+}
+
+HouseMessage Message(HouseText text, MessageButtons buttons, MessageIcon icon) {
+    return Message(std::string(Text(text)), buttons, icon);
 }
 
 }  // namespace
 
 HouseMessage SecondInstanceMessage() {
-    return Message("二重起動できません", MessageButtons::Ok, MessageIcon::None);
+    return Message(HouseText::SecondInstance, MessageButtons::Ok, MessageIcon::None);
 }
 
 HouseMessage ConfirmReleaseLocksMessage() {
-    return Message("起動ロックの強制解除を行います\r\nよろしいですか", MessageButtons::YesNo, MessageIcon::None);
+    return Message(HouseText::ConfirmReleaseLocks, MessageButtons::YesNo, MessageIcon::None);
 }
 
 HouseMessage WidgetsRunningMessage() {
-    return Message("すべてのPimmoウィンドウを閉じてから再実行してください", MessageButtons::Ok, MessageIcon::Stop);
+    return Message(HouseText::WidgetsRunning, MessageButtons::Ok, MessageIcon::Stop);
 }
 
 HouseMessage ConfirmPositionResetMessage() {
-    return Message("すべてのPimmoウィンドウの位置を原点にリセットします\r\nよろしいですか", MessageButtons::YesNo,
-                   MessageIcon::None);
+    return Message(HouseText::ConfirmPositionReset, MessageButtons::YesNo, MessageIcon::None);
 }
 
 HouseMessage UnreadableListMessage(const UnreadableSettingList& error) {
-    const char* rule = error.key == kSettingCountKey ? "設定の数は 0 から 32767 までの整数で指定してください"
-                                                     : "設定番号は -32768 から 32767 までの整数で指定してください";
-    std::string text = "設定一覧を読み取れないため、Pimmoハウスを終了します。\r\nファイル: " + error.file +
-                       "\r\nセクション: [" + std::string(kSettingListSection) + "]\r\nキー: " + error.key +
-                       "\r\n値: " + (error.value.empty() ? std::string("(空)") : error.value) + "\r\n" + rule;
-    return Message(std::move(text), MessageButtons::Ok, MessageIcon::Stop);
+    const std::string_view rule = Text(error.key == kSettingCountKey ? HouseText::CountRule : HouseText::NumberRule);
+    const std::string_view value = error.value.empty() ? Text(HouseText::EmptyValue) : std::string_view(error.value);
+    return Message(
+        FormatText(Text(HouseText::UnreadableList), {error.file, kSettingListSection, error.key, value, rule}),
+        MessageButtons::Ok, MessageIcon::Stop);
 }
 
 HouseMessage WidgetStartFailedMessage(const std::string& commandLine) {
-    return Message("Pimmoを起動できないため、Pimmoハウスを終了します。\r\nコマンドライン: " + commandLine,
-                   MessageButtons::Ok, MessageIcon::Stop);
+    return Message(FormatText(Text(HouseText::WidgetStartFailed), {commandLine}), MessageButtons::Ok,
+                   MessageIcon::Stop);
 }
 
 HouseMessage NotSavedMessage(const std::string& profileFile, UnsavedChange what) {
@@ -48,33 +50,31 @@ HouseMessage NotSavedMessage(const std::string& profileFile, UnsavedChange what)
 }
 
 HouseMessage UnexpectedFailureMessage() {
-    return Message("予期しないエラーが発生したため、Pimmoハウスを終了します。", MessageButtons::Ok, MessageIcon::Stop);
+    return Message(HouseText::UnexpectedFailure, MessageButtons::Ok, MessageIcon::Stop);
 }
 
 HouseMessage SelectLineToDeleteMessage() {
-    return Message("削除する項目を選んでください", MessageButtons::Ok, MessageIcon::Exclamation);
+    return Message(HouseText::SelectLineToDelete, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 HouseMessage DeleteRunningSettingMessage() {
-    return Message("選択した設定は起動しています\r\n終了してから設定を削除してください", MessageButtons::Ok,
-                   MessageIcon::Exclamation);
+    return Message(HouseText::DeleteRunningSetting, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 HouseMessage ConfirmDeleteMessage() {
-    return Message("選択した項目を削除します\r\nよろしいですか", MessageButtons::YesNo, MessageIcon::Exclamation);
+    return Message(HouseText::ConfirmDelete, MessageButtons::YesNo, MessageIcon::Exclamation);
 }
 
 HouseMessage SelectLineToChangeMessage() {
-    return Message("設定変更する項目を選んでください", MessageButtons::Ok, MessageIcon::Exclamation);
+    return Message(HouseText::SelectLineToChange, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 HouseMessage ChangeRunningSettingMessage() {
-    return Message("選択した設定は起動しています\r\n終了してから設定を変更してください", MessageButtons::Ok,
-                   MessageIcon::Exclamation);
+    return Message(HouseText::ChangeRunningSetting, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 HouseMessage NoMoreSettingsMessage() {
-    return Message("これ以上設定を追加できません", MessageButtons::Ok, MessageIcon::Exclamation);
+    return Message(HouseText::NoMoreSettings, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 }  // namespace PimmoHouseModule

@@ -6,15 +6,26 @@
 #include "common/core/ProfileTransaction.h"
 #include "common/core/SettingKeys.h"
 #include "common/core/SettingSections.h"
+#include "manager/core/HouseTexts.h"
 
 namespace PimmoHouseModule {
+namespace {
+
+// "2000年07月22日" in Japanese, the user's short date in English.
+std::string BirthdayText(const CalendarDate& birthday) {
+    if (UserLanguage() == Language::English)
+        return UserShortDate(birthday);
+    char date[48];
+    std::snprintf(date, sizeof date, "%04d年%02d月%02d日", birthday.year, birthday.month, birthday.day);
+    return date;
+}
+
+}  // namespace
 
 std::string FormatSettingCaption(const std::string& name, const std::optional<CalendarDate>& birthday) {
     if (!birthday)
-        return name + " (" + kUnknownBirthday + ")";
-    char date[48];
-    std::snprintf(date, sizeof date, "%04d年%02d月%02d日", birthday->year, birthday->month, birthday->day);
-    return name + " (" + date + "生まれ)";
+        return FormatText(Text(HouseText::UnknownBirthday), {name});
+    return FormatText(Text(HouseText::BornOn), {name, BirthdayText(*birthday)});
 }
 
 std::string SettingCaption(const ProfileSectionValues& section) {

@@ -11,11 +11,8 @@
 
 namespace PimmoHouseModule {
 
-// Shown instead of the birthday when a hand-edited birthday is no date, so the line
-// still names the setting and the user can change or delete it.
-inline constexpr const char* kUnknownBirthday = "生年月日不明";
-
-// "Taro (2000年07月22日生まれ)"; "Taro (生年月日不明)" without a birthday.
+// "Taro (2000年07月22日生まれ)", "Taro (born 7/22/2000)"; "Taro (生年月日不明)" when a hand-edited
+// birthday is no date, so the line still names the setting and the user can change or delete it.
 std::string FormatSettingCaption(const std::string& name, const std::optional<CalendarDate>& birthday);
 
 // The line of a setting from its section's name and birthday.

@@ -9,6 +9,7 @@
 #include "manager/core/HouseMessages.h"
 #include "manager/core/HouseModes.h"
 #include "manager/core/HouseNames.h"
+#include "manager/core/HouseTexts.h"
 #include "manager/win/WaitForLibrary.h"
 
 namespace PimmoHouseModule {
@@ -23,7 +24,7 @@ constexpr UINT kSplashMilliseconds = 2000;
 
 HouseApplication::HouseApplication(HINSTANCE instance)
     : m_instance(instance), m_profileFile(HouseProfileFile()), m_widgetPath(WidgetProgramPath(ProgramFolder())) {
-    SetProgramTitle(kHouseTitle);
+    SetProgramTitle(std::string(Text(HouseText::Title)));
 }
 
 int HouseApplication::Main(std::wstring_view arguments) {

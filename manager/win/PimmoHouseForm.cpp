@@ -6,6 +6,7 @@
 #include "base/win/MessageBox.h"
 #include "manager/core/HouseMessages.h"
 #include "manager/core/HouseNames.h"
+#include "manager/core/HouseTexts.h"
 #include "manager/core/SettingCaption.h"
 #include "manager/core/SettingListEdits.h"
 #include "manager/win/HouseResource.h"
@@ -19,7 +20,7 @@ void PimmoHouseForm::Run(HINSTANCE instance) {
 BOOL PimmoHouseForm::OnInitDialog() {
     for (const std::string& caption : SettingCaptions(m_profileFile, m_list))
         AddLine(caption);
-    NameControl(Item(IDC_SettingListBox), [] { return Widen(kSettingListName); });
+    NameControl(Item(IDC_SettingListBox), [] { return Widen(Text(HouseText::SettingListName)); });
     return TRUE;  // the focus goes to the first control of the tab order, the list
 }
 

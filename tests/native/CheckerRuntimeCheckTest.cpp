@@ -152,5 +152,21 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"", std::nullopt, ""},
                                    {"x.dll", std::nullopt, ""}}}));
 
+// An English Windows reads the profile's English names where it has them; Japanese never does.
+TEST(RuntimeNames, EnglishEntriesStandBesideTheJapaneseOnes) {
+    const FakeProfile both({{"Pruvo", "AppName", "アプリ"},
+                            {"Pruvo", "AppNameEnglish", "App"},
+                            {"Runtimes", "1", "ランタイム"},
+                            {"RuntimesEnglish", "1", "Runtime"}});
+    const FakeProfile japaneseOnly({{"Pruvo", "AppName", "アプリ"}, {"Runtimes", "1", "ランタイム"}});
+    EXPECT_EQ(InstallationAppName(both, Language::English), "App");
+    EXPECT_EQ(InstallationAppName(both, Language::Japanese), "アプリ");
+    EXPECT_EQ(InstallationAppName(japaneseOnly, Language::English), "アプリ");
+    EXPECT_EQ(InstallationAppName(FakeProfile(), Language::English), "the application");
+    EXPECT_EQ(RuntimeDisplayName(both, 1, Language::English), "Runtime");
+    EXPECT_EQ(RuntimeDisplayName(both, 1, Language::Japanese), "ランタイム");
+    EXPECT_EQ(RuntimeDisplayName(japaneseOnly, 1, Language::English), "ランタイム");
+}
+
 }  // namespace
 }  // namespace Pruvo

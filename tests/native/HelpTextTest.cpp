@@ -70,7 +70,7 @@ TEST(PrepareHelpText, MakesEveryLineEndCrLfAndDropsTheMark) {
 TEST(CheckerTexts, MissingRuntimeMessageNamesTheApplication) {
     EXPECT_EQ(MissingRuntimeMessage("テストアプリ"),
               "テストアプリの実行に必要なランタイムがインストールされていません\nインストールを中止します");
-    EXPECT_EQ(MissingRuntimeMessage(kDefaultAppName),
+    EXPECT_EQ(MissingRuntimeMessage(Text(CheckerText::DefaultAppName)),
               "アプリケーションの実行に必要なランタイムがインストールされていません\nインストールを中止します");
 }
 

@@ -64,9 +64,9 @@ TEST(HelpTopics, AMissingTopicShowsTheFirst) {
     EXPECT_EQ(FindHelpTopic({}, 0), HelpTopic{});
 }
 
-std::string ReadShippedHelp() {
+std::string ReadShippedHelp(const char* name = "pimmo.hlp") {
     // This file lies in tests/native of the source tree.
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../widget/help/pimmo.hlp";
+    const auto path = std::filesystem::path(__FILE__).parent_path() / "../../widget/help" / name;
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file.is_open()) << path;
     std::ostringstream bytes;
@@ -91,6 +91,18 @@ TEST(HelpTopics, TheWidgetsHelpFileHasTheTopicsBothProgramsOpen) {
         const HelpTopic topic = FindHelpTopic(topics, c.number);
         EXPECT_EQ(topic.number, c.number);
         EXPECT_NE(topic.text.find(c.mentions), std::string::npos) << c.number << " " << c.mentions;
+    }
+}
+
+// The English help keeps the topic numbers and names the English menu and buttons.
+TEST(HelpTopics, TheEnglishHelpFileHasTheSameTopics) {
+    const std::vector<HelpTopic> topics = ParseHelpTopics(ReadShippedHelp("pimmo-en.hlp"));
+    const std::pair<int32_t, const char*> kCases[] = {{0, "Open Photo..."}, {0, "Hide Window Frame"},
+                                                      {0, "Finish"},        {0, "house.exe"},
+                                                      {100, "Change..."},   {100, "house /P"}};
+    for (const auto& [number, mentions] : kCases) {
+        EXPECT_EQ(FindHelpTopic(topics, number).number, number);
+        EXPECT_NE(FindHelpTopic(topics, number).text.find(mentions), std::string::npos) << number << " " << mentions;
     }
 }
 

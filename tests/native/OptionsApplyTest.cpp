@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "widget/core/OptionsApply.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
@@ -42,29 +43,29 @@ TEST(OptionsApply, SizeTextIsCheckedOnlyWhenItChanges) {
     const struct {
         const char* text;
         int16_t stored;
-        const char* message;  // empty: applied
+        std::string_view message;  // empty: applied
         int16_t size;
         int16_t flag;
     } kCases[] = {
         {"80", 160, "", 80, 0},
-        {"79", 160, kSizeTooSmallMessage, 160, 1},
-        {"79.9", 160, kSizeTooSmallMessage, 160, 1},
+        {"79", 160, Text(PimmoText::SizeTooSmall), 160, 1},
+        {"79.9", 160, Text(PimmoText::SizeTooSmall), 160, 1},
         {"80.4", 160, "", 80, 0},
         {"160.0", 160, "", 160, 1},  // the same number: cache stays valid
         {" 160 ", 160, "", 160, 1},
         {"50", 50, "", 50, 1},  // a stored size below 80 survives
-        {"60", 50, kSizeTooSmallMessage, 50, 1},
+        {"60", 50, Text(PimmoText::SizeTooSmall), 50, 1},
         {"240.5", 160, "", 240, 0},
         {"241.5", 160, "", 242, 0},  // halves to even
         {"1e2", 160, "", 100, 0},
-        {"-100", 160, kSizeTooSmallMessage, 160, 1},
+        {"-100", 160, Text(PimmoText::SizeTooSmall), 160, 1},
         {"32767", 160, "", 32767, 0},
-        {"32768", 160, kSizeTooLargeMessage, 160, 1},
-        {"99999", 160, kSizeTooLargeMessage, 160, 1},
-        {"", 160, kSizeNotNumberMessage, 160, 1},
-        {"abc", 160, kSizeNotNumberMessage, 160, 1},
-        {"160px", 160, kSizeNotNumberMessage, 160, 1},
-        {"", 50, kSizeNotNumberMessage, 50, 1},
+        {"32768", 160, Text(PimmoText::SizeTooLarge), 160, 1},
+        {"99999", 160, Text(PimmoText::SizeTooLarge), 160, 1},
+        {"", 160, Text(PimmoText::SizeNotNumber), 160, 1},
+        {"abc", 160, Text(PimmoText::SizeNotNumber), 160, 1},
+        {"160px", 160, Text(PimmoText::SizeNotNumber), 160, 1},
+        {"", 50, Text(PimmoText::SizeNotNumber), 50, 1},
         {"１６０", 160, "", 160, 1},
         {"２４０", 160, "", 240, 0},  // full-width digits
         {"　３２０．０　", 160, "", 320, 0},
@@ -143,7 +144,7 @@ TEST(OptionsApply, BirthdayMustExist) {
         int year;
         int month;
         int day;
-        const char* message;
+        std::string_view message;
     } kCases[] = {
         {1998, 4, 7, ""},
         {2024, 2, 29, ""},
@@ -194,7 +195,7 @@ TEST(OptionsApply, AMissingBirthdaySelectionIsAskedFor) {
             form.PimmoBirthDay.selected = -1;
         ApplyResult result = ApplyOptions(form, record);
         EXPECT_FALSE(result.stored);
-        EXPECT_EQ(result.message, kBirthdayMissingMessage);
+        EXPECT_EQ(result.message, Text(PimmoText::BirthdayMissing));
         EXPECT_EQ(result.focus, c.focus);
         EXPECT_EQ(record.PimmoBirthDay, (CalendarDate{2000, 3, 15}));
     }
@@ -205,12 +206,12 @@ TEST(OptionsApply, ChecksRunInOrderNameSizeBirthday) {
         bool emptyName;
         bool badSize;
         bool badDate;
-        const char* message;
+        std::string_view message;
         OptionsControl focus;
     } kCases[] = {
-        {true, true, true, kNameMissingMessage, OptionsControl::PimmoName},
-        {true, false, false, kNameMissingMessage, OptionsControl::PimmoName},
-        {false, true, true, kSizeTooSmallMessage, OptionsControl::PimmoPictureSize},
+        {true, true, true, Text(PimmoText::NameMissing), OptionsControl::PimmoName},
+        {true, false, false, Text(PimmoText::NameMissing), OptionsControl::PimmoName},
+        {false, true, true, Text(PimmoText::SizeTooSmall), OptionsControl::PimmoPictureSize},
         {false, false, true, "2001年2月29日という日はありません。正しい誕生日を指定してください",
          OptionsControl::PimmoBirthDay},
     };
@@ -281,13 +282,13 @@ TEST(OptionsApply, WizardAsksForThePictureFirst) {
     const struct {
         const char* picture;
         const char* name;
-        const char* message;
+        std::string_view message;
         MessageIcon icon;
         OptionsControl focus;
     } kCases[] = {
-        {"", "", kPictureMissingMessage, MessageIcon::None, OptionsControl::CommandSelectPicture},
-        {"", "Taro", kPictureMissingMessage, MessageIcon::None, OptionsControl::CommandSelectPicture},
-        {"C:\\p.jpg", "", kNameMissingMessage, MessageIcon::Exclamation, OptionsControl::PimmoName},
+        {"", "", Text(PimmoText::PictureMissing), MessageIcon::None, OptionsControl::CommandSelectPicture},
+        {"", "Taro", Text(PimmoText::PictureMissing), MessageIcon::None, OptionsControl::CommandSelectPicture},
+        {"C:\\p.jpg", "", Text(PimmoText::NameMissing), MessageIcon::Exclamation, OptionsControl::PimmoName},
         {"C:\\p.jpg", "Taro", "", MessageIcon::None, OptionsControl::None},
     };
     for (const auto& c : kCases) {
@@ -311,9 +312,9 @@ TEST(OptionsApply, WizardAsksForThePictureFirst) {
 }
 
 TEST(OptionsApply, MessageTextsAreTheProgramsOwn) {
-    EXPECT_STREQ(kNameMissingMessage, "子供の名前を指定してください");
-    EXPECT_STREQ(kSizeTooSmallMessage, "80ピクセル以下の数値は指定できません");
-    EXPECT_STREQ(kPictureMissingMessage, "子供の写真を設定してください");
+    EXPECT_EQ(Text(PimmoText::NameMissing), "子供の名前を指定してください");
+    EXPECT_EQ(Text(PimmoText::SizeTooSmall), "80ピクセル以下の数値は指定できません");
+    EXPECT_EQ(Text(PimmoText::PictureMissing), "子供の写真を設定してください");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "widget/core/PictureChoice.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ TEST(PhotoScalingChoice, OnlyPicturesMayBeDropped) {
     };
     for (const auto& c : kCases)
         EXPECT_EQ(IsDroppablePicture(c.path), c.accepted) << c.path;
-    EXPECT_EQ(std::string(kDropRefusal), "BMPないしはJPGファイルをドロップしてください");
+    EXPECT_EQ(std::string(Text(PimmoText::DropRefusal)), "BMPないしはJPGファイルをドロップしてください");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "widget/core/AgeMessages.h"
 
+#include "widget/core/PimmoTexts.h"
+
 namespace {
 
 struct DayCountRow {
@@ -13,15 +15,15 @@ constexpr DayCountRow kDayCountTable[] = {
 
 }  // namespace
 
-std::string BirthdayAnniversaryText(const CalendarDate& birthday, const CalendarDate& today) {
+std::string BirthdayAnniversaryText(const CalendarDate& birthday, const CalendarDate& today, Language language) {
     if (today.day != birthday.day)
         return {};
     int years = today.year - birthday.year;
     int months = 12 * years + today.month - birthday.month;
     if (years > 0 && today.month == birthday.month)
-        return std::to_string(years) + "歳のお誕生日";
+        return FormatText(Text(PimmoText::BirthdayYears, language), {OrdinalText(years, language)});
     if (months > 0 && months < 12)
-        return std::to_string(months) + "ヶ月のお誕生日";
+        return FormatText(Text(PimmoText::BirthdayMonths, language), {std::to_string(months)});
     return {};
 }
 
@@ -38,23 +40,28 @@ bool IsDayCountAnniversary(int64_t dayNumber) {
     return false;
 }
 
-std::string DayCountText(int64_t dayNumber) {
-    return "誕生から" + std::to_string(dayNumber) + "日め";
+std::string DayCountText(int64_t dayNumber, Language language) {
+    return FormatText(Text(PimmoText::DayCount, language), {OrdinalText(dayNumber, language)});
 }
 
-std::string AgeCaption(const std::string& name, const CalendarDate& birthday, const CalendarDate& today) {
-    return name + "が生まれてから今日で" + std::to_string(AgeDayNumber(birthday, today)) + "日";
+std::string AgeCaption(const std::string& name,
+                       const CalendarDate& birthday,
+                       const CalendarDate& today,
+                       Language language) {
+    return FormatText(Text(PimmoText::Caption, language), {name, CountText(AgeDayNumber(birthday, today), language)});
 }
 
-std::string AnniversaryMessageText(const std::string& name, const CalendarDate& birthday, const CalendarDate& today) {
-    std::string text = BirthdayAnniversaryText(birthday, today);
+std::string AnniversaryMessageText(const std::string& name,
+                                   const CalendarDate& birthday,
+                                   const CalendarDate& today,
+                                   Language language) {
+    std::string text = BirthdayAnniversaryText(birthday, today, language);
     int64_t dayNumber = AgeDayNumber(birthday, today);
     if (IsDayCountAnniversary(dayNumber)) {
-        if (!text.empty())
-            text += "です。しかも";
-        text += DayCountText(dayNumber) + "の日";
+        std::string count = FormatText(Text(PimmoText::MessageDayCount, language), {DayCountText(dayNumber, language)});
+        text = text.empty() ? count : FormatText(Text(PimmoText::MessageBoth, language), {text, count});
     }
     if (text.empty())
         return {};
-    return "今日は" + name + "の" + text + "です";
+    return FormatText(Text(PimmoText::Message, language), {name, text});
 }

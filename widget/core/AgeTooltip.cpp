@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "widget/core/AgeMessages.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
@@ -19,12 +20,18 @@ CalendarDate MonthsCompleteOn(const CalendarDate& birthday, int totalMonths) {
     return date.month == 12 ? CalendarDate{date.year + 1, 1, 1} : CalendarDate{date.year, date.month + 1, 1};
 }
 
-std::string MilestoneName(const CalendarDate& birthday, const CalendarDate& day) {
-    std::string name = BirthdayAnniversaryText(birthday, day);
+std::string MilestoneName(const CalendarDate& birthday, const CalendarDate& day, Language language) {
+    std::string name = BirthdayAnniversaryText(birthday, day, language);
     int64_t dayNumber = AgeDayNumber(birthday, day);
-    if (IsDayCountAnniversary(dayNumber))
-        name += (name.empty() ? "" : "と") + DayCountText(dayNumber);
-    return name;
+    if (!IsDayCountAnniversary(dayNumber))
+        return name;
+    std::string count = DayCountText(dayNumber, language);
+    return name.empty() ? count : FormatText(Text(PimmoText::MilestoneBoth, language), {name, count});
+}
+
+// "3 days", "1 day", "3日": one and many differ in English only.
+std::string Counted(int64_t count, PimmoText one, PimmoText many, Language language) {
+    return FormatText(Text(count == 1 ? one : many, language), {CountText(count, language)});
 }
 
 }  // namespace
@@ -41,11 +48,22 @@ std::optional<AgeSpan> AgeOn(const CalendarDate& birthday, const CalendarDate& t
     return AgeSpan{totalMonths / 12, totalMonths % 12, static_cast<int>(DaysBetween(complete, today))};
 }
 
-std::string AgeSpanText(const AgeSpan& age) {
-    return std::to_string(age.years) + "歳" + std::to_string(age.months) + "ヶ月" + std::to_string(age.days) + "日";
+std::string AgeSpanText(const AgeSpan& age, Language language) {
+    const std::string parts[] = {Counted(age.years, PimmoText::AgeYear, PimmoText::AgeYears, language),
+                                 Counted(age.months, PimmoText::AgeMonth, PimmoText::AgeMonths, language),
+                                 Counted(age.days, PimmoText::AgeDay, PimmoText::AgeDays, language)};
+    if (language == Language::Japanese)
+        return parts[0] + parts[1] + parts[2];
+    // English names only the parts that count, "1 year" rather than "1 year 0 months 0 days".
+    const int values[] = {age.years, age.months, age.days};
+    std::string text;
+    for (size_t i = 0; i < std::size(parts); ++i)
+        if (values[i] != 0)
+            text += (text.empty() ? "" : " ") + parts[i];
+    return text.empty() ? parts[2] : text;
 }
 
-std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const CalendarDate& today) {
+std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const CalendarDate& today, Language language) {
     if (!IsValidDate(birthday) || !IsValidDate(today))
         return std::nullopt;
     int64_t todayNumber = DayNumber(today);
@@ -54,21 +72,26 @@ std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const Calen
     int64_t last = std::min(first + kLongestMilestoneGap, DayNumber({9999, 12, 31}));
     for (int64_t number = first; number <= last; ++number) {
         CalendarDate day = DateFromDayNumber(number);
-        std::string name = MilestoneName(birthday, day);
+        std::string name = MilestoneName(birthday, day, language);
         if (!name.empty())
             return Milestone{day, number - todayNumber, std::move(name)};
     }
     return std::nullopt;
 }
 
-std::string AgeTooltipText(const std::string& name, const CalendarDate& birthday, const CalendarDate& today) {
+std::string AgeTooltipText(const std::string& name,
+                           const CalendarDate& birthday,
+                           const CalendarDate& today,
+                           Language language) {
     std::string text;
     if (std::optional<AgeSpan> age = AgeOn(birthday, today))
-        text = AgeSpanText(*age) + "\r\n";
+        text = AgeSpanText(*age, language) + "\r\n";
     else if (IsValidDate(birthday) && IsValidDate(today))
-        text = "誕生まであと" + std::to_string(DaysBetween(today, birthday)) + "日\r\n";
-    text += AgeCaption(name, birthday, today);
-    if (std::optional<Milestone> next = NextMilestone(birthday, today))
-        text += "\r\n次の記念日: " + next->name + " (あと" + std::to_string(next->daysLeft) + "日)";
+        text = Counted(DaysBetween(today, birthday), PimmoText::DayToBirth, PimmoText::DaysToBirth, language) + "\r\n";
+    text += AgeCaption(name, birthday, today, language);
+    if (std::optional<Milestone> next = NextMilestone(birthday, today, language)) {
+        const PimmoText line = next->daysLeft == 1 ? PimmoText::NextMilestoneTomorrow : PimmoText::NextMilestone;
+        text += "\r\n" + FormatText(Text(line, language), {next->name, CountText(next->daysLeft, language)});
+    }
     return text;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "base/core/Language.h"
 #include "common/core/CalendarDate.h"
 
 // Completed years, months and days since birth. A month (or year) is complete on the day of
@@ -22,8 +23,9 @@ struct AgeSpan {
 // nullopt before the day of birth.
 std::optional<AgeSpan> AgeOn(const CalendarDate& birthday, const CalendarDate& today);
 
-// "1歳2ヶ月3日".
-std::string AgeSpanText(const AgeSpan& age);
+// "1歳2ヶ月3日"; in English the parts that are not zero, "2 years 3 months 5 days", "1 year",
+// and "0 days" on the day of birth.
+std::string AgeSpanText(const AgeSpan& age, Language language = UserLanguage());
 
 // The next day after today that the anniversary message announces, by the same rules.
 struct Milestone {
@@ -33,10 +35,15 @@ struct Milestone {
 };
 
 // nullopt when none comes before the end of the calendar (year 9999).
-std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const CalendarDate& today);
+std::optional<Milestone> NextMilestone(const CalendarDate& birthday,
+                                       const CalendarDate& today,
+                                       Language language = UserLanguage());
 
 // Lines joined by "\r\n", UTF-8:
 //   "1歳2ヶ月3日" (before birth: "誕生まであと" + n + "日")
 //   the age caption ("Xが生まれてから今日で430日")
 //   "次の記念日: " + milestone + " (あと" + n + "日)", left out when there is none.
-std::string AgeTooltipText(const std::string& name, const CalendarDate& birthday, const CalendarDate& today);
+std::string AgeTooltipText(const std::string& name,
+                           const CalendarDate& birthday,
+                           const CalendarDate& today,
+                           Language language = UserLanguage());

@@ -2,6 +2,7 @@
 
 #include "base/core/AsciiText.h"
 #include "common/core/Conversions.h"
+#include "widget/core/PimmoTexts.h"
 
 std::string_view ArgumentText(std::string_view commandLine) {
     size_t i = 0;
@@ -40,13 +41,12 @@ std::optional<WidgetCommand> ParseWidgetCommand(std::string_view arguments) {
 
 std::string StartLockMessage(const std::string& switchText) {
     if (switchText == "/I")
-        return "この設定のPimmoは起動中です。\r\n終了してから設定を変更してください";
+        return std::string(Text(PimmoText::LockEdit));
     if (switchText == "/D")
-        return "この設定のPimmoは起動中です。\r\n終了してから設定を削除してください";
-    return "同じ設定で二重起動することはできません";
+        return std::string(Text(PimmoText::LockDelete));
+    return std::string(Text(PimmoText::LockSecond));
 }
 
 std::string BadSettingNumberMessage(std::string_view arguments) {
-    return "コマンドラインの設定番号を読み取れません: " + std::string(arguments) +
-           "\r\n設定番号は -32768 から 32767 までの整数で指定してください";
+    return FormatText(Text(PimmoText::BadSettingNumber), {arguments});
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "widget/core/AgeMessages.h"
+#include "widget/core/PimmoTexts.h"
 
 std::optional<MissedMilestone> FindMissedMilestone(const CalendarDate& birthday,
                                                    const std::string& lastRunDay,
@@ -23,16 +24,22 @@ std::optional<MissedMilestone> FindMissedMilestone(const CalendarDate& birthday,
 std::string MissedMilestoneText(const std::string& name,
                                 const CalendarDate& birthday,
                                 const std::string& lastRunDay,
-                                const CalendarDate& today) {
+                                const CalendarDate& today,
+                                Language language) {
     const std::optional<MissedMilestone> missed = FindMissedMilestone(birthday, lastRunDay, today);
     if (!missed)
         return {};
-    std::string text = BirthdayAnniversaryText(birthday, missed->date);
+    std::string text = BirthdayAnniversaryText(birthday, missed->date, language);
     const int64_t dayNumber = AgeDayNumber(birthday, missed->date);
-    if (IsDayCountAnniversary(dayNumber))
-        text += (text.empty() ? "" : "でした。しかも") + DayCountText(dayNumber) + "の日";
-    const std::string when = missed->daysAgo == 1 ? "昨日" : std::to_string(missed->daysAgo) + "日前";
-    return when + "は" + name + "の" + text + "でした";
+    if (IsDayCountAnniversary(dayNumber)) {
+        const std::string count =
+            FormatText(Text(PimmoText::MessageDayCount, language), {DayCountText(dayNumber, language)});
+        text = text.empty() ? count : FormatText(Text(PimmoText::MissedBoth, language), {text, count});
+    }
+    const std::string when =
+        missed->daysAgo == 1 ? std::string(Text(PimmoText::MissedYesterday, language))
+                             : FormatText(Text(PimmoText::MissedDaysAgo, language), {std::to_string(missed->daysAgo)});
+    return FormatText(Text(PimmoText::MissedMessage, language), {when, name, text});
 }
 
 std::string RunDayText(const CalendarDate& today) {

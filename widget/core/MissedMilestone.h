@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "base/core/Language.h"
 #include "common/core/CalendarDate.h"
 
 // Further back than this a missed milestone is old news.
@@ -25,11 +26,13 @@ std::optional<MissedMilestone> FindMissedMilestone(const CalendarDate& birthday,
                                                    const CalendarDate& today);
 
 // "3日前は" + name + "の" + ... + "でした" ("昨日は" for yesterday), joined as today's message
-// ("1歳のお誕生日でした。しかも誕生から400日めの日でした"); empty when nothing was missed.
+// ("1歳のお誕生日でした。しかも誕生から400日めの日でした"; in English "3 days ago was Hana's 1st
+// birthday."); empty when nothing was missed.
 std::string MissedMilestoneText(const std::string& name,
                                 const CalendarDate& birthday,
                                 const std::string& lastRunDay,
-                                const CalendarDate& today);
+                                const CalendarDate& today,
+                                Language language = UserLanguage());
 
 // The stored form of today for LastRunDay.
 std::string RunDayText(const CalendarDate& today);

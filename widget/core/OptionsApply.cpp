@@ -5,11 +5,16 @@
 
 #include "common/core/Conversions.h"
 #include "widget/core/PhotoFolderSetting.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
 ApplyResult Refuse(std::string message, OptionsControl focus, MessageIcon icon = MessageIcon::Exclamation) {
     return {false, std::move(message), icon, focus};
+}
+
+ApplyResult Refuse(PimmoText message, OptionsControl focus, MessageIcon icon = MessageIcon::Exclamation) {
+    return Refuse(std::string(Text(message)), focus, icon);
 }
 
 std::optional<int> SelectedNumber(const ListControl& list) {
@@ -28,14 +33,14 @@ struct SizeCheck {
 SizeCheck CheckPictureSize(const std::string& text, int16_t storedSize) {
     const auto number = TextToNumber(NarrowFullWidth(text));
     if (!number)
-        return {Refuse(kSizeNotNumberMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+        return {Refuse(PimmoText::SizeNotNumber, OptionsControl::PimmoPictureSize), std::nullopt};
     if (*number == storedSize)
         return {};
     if (*number < kSmallestPictureSize)
-        return {Refuse(kSizeTooSmallMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+        return {Refuse(PimmoText::SizeTooSmall, OptionsControl::PimmoPictureSize), std::nullopt};
     const auto rounded = RoundToInt16(*number);
     if (!rounded)
-        return {Refuse(kSizeTooLargeMessage, OptionsControl::PimmoPictureSize), std::nullopt};
+        return {Refuse(PimmoText::SizeTooLarge, OptionsControl::PimmoPictureSize), std::nullopt};
     return {std::nullopt, rounded};
 }
 
@@ -52,7 +57,7 @@ BirthdayCheck CheckBirthday(const OptionsForm& form) {
         const OptionsControl focus = !year    ? OptionsControl::PimmoBirthYear
                                      : !month ? OptionsControl::PimmoBirthMonth
                                               : OptionsControl::PimmoBirthDay;
-        return {Refuse(kBirthdayMissingMessage, focus), {}};
+        return {Refuse(PimmoText::BirthdayMissing, focus), {}};
     }
     const CalendarDate date{*year, *month, *day};
     if (!IsValidDate(date))
@@ -92,13 +97,13 @@ void StoreFolder(const OptionsForm& form, SettingRecord& record) {
 }  // namespace
 
 std::string NonexistentDateMessage(int year, int month, int day) {
-    return std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) +
-           "日という日はありません。正しい誕生日を指定してください";
+    return FormatText(Text(PimmoText::NonexistentDate),
+                      {std::to_string(year), std::to_string(month), std::to_string(day)});
 }
 
 ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
     if (form.PimmoName.empty())
-        return Refuse(kNameMissingMessage, OptionsControl::PimmoName);
+        return Refuse(PimmoText::NameMissing, OptionsControl::PimmoName);
     const SizeCheck size = CheckPictureSize(form.PimmoPictureSize.text, record.PictureSize);
     if (size.refusal)
         return *size.refusal;
@@ -107,7 +112,7 @@ ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
         return *birthday.refusal;
     const std::optional<int16_t> order = SelectedOrder(form);
     if (order && *order != static_cast<int16_t>(PictureOrder::OneFile) && form.PictureFolder.empty())
-        return Refuse(kFolderMissingMessage, OptionsControl::CommandSelectFolder);
+        return Refuse(PimmoText::FolderMissing, OptionsControl::CommandSelectFolder);
 
     if (size.newSize)
         StoreScaling(record.PictureSize, *size.newSize, record);
@@ -127,6 +132,6 @@ ApplyResult FinishWizard(const OptionsForm& form, SettingRecord& record) {
     const std::optional<int16_t> order = SelectedOrder(form);
     const bool folderChosen = !form.PictureFolder.empty() && order && *order != 0;
     if (record.PictureFile.empty() && !folderChosen)
-        return Refuse(kPictureMissingMessage, OptionsControl::CommandSelectPicture, MessageIcon::None);
+        return Refuse(PimmoText::PictureMissing, OptionsControl::CommandSelectPicture, MessageIcon::None);
     return ApplyOptions(form, record);
 }

@@ -27,16 +27,10 @@ struct ApplyResult {
     OptionsControl focus = OptionsControl::None;
 };
 
-inline constexpr char kNameMissingMessage[] = "子供の名前を指定してください";
-inline constexpr char kSizeTooSmallMessage[] = "80ピクセル以下の数値は指定できません";
-inline constexpr char kPictureMissingMessage[] = "子供の写真を設定してください";
-inline constexpr char kSizeNotNumberMessage[] = "写真の大きさはピクセル数を数字で指定してください";
-inline constexpr char kSizeTooLargeMessage[] = "32767ピクセルより大きな数値は指定できません";
-inline constexpr char kBirthdayMissingMessage[] = "子供の誕生日を指定してください";
-inline constexpr char kFolderMissingMessage[] = "写真のフォルダーを指定してください";
 inline constexpr double kSmallestPictureSize = 80;
 
-// "2025年2月29日という日はありません。正しい誕生日を指定してください"
+// "2025年2月29日という日はありません。正しい誕生日を指定してください"; the refusals' texts are in
+// widget/core/PimmoTexts.
 std::string NonexistentDateMessage(int year, int month, int day);
 
 // Checks, in this order: the name is not empty; the size text is a number, and when it differs

@@ -1,12 +1,23 @@
 #include "widget/core/OptionsForm.h"
 
 #include <algorithm>
+#include <span>
+
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
-const char* const kStretchModeEntries[] = {" 幅", " 高さ", " 幅と高さの長いほう"};
-const char* const kPictureOrderEntries[] = {"いつも同じ写真", "フォルダーのいちばん新しい写真",
-                                            "フォルダーの写真を毎日ひとつずつ", "この日の写真"};
+constexpr PimmoText kStretchModeEntries[] = {PimmoText::StretchWidth, PimmoText::StretchHeight,
+                                             PimmoText::StretchLonger};
+constexpr PimmoText kPictureOrderEntries[] = {PimmoText::OrderOneFile, PimmoText::OrderNewest, PimmoText::OrderOneADay,
+                                              PimmoText::OrderThisDay};
+
+std::vector<std::string> TextEntries(std::span<const PimmoText> ids) {
+    std::vector<std::string> entries;
+    for (PimmoText id : ids)
+        entries.emplace_back(Text(id));
+    return entries;
+}
 const char* const kPictureSizeEntries[] = {"80", "160", "240", "320", "400", "480", "640"};
 
 std::vector<std::string> NumberEntries(int first, int last) {
@@ -77,11 +88,11 @@ int16_t CheckedValue(CheckState state, int16_t stored) {
 }
 
 std::string PictureFileLabel(const std::string& pictureFile) {
-    return pictureFile.empty() ? std::string(kNoPictureLabel) : pictureFile;
+    return pictureFile.empty() ? std::string(Text(PimmoText::NoPicture)) : pictureFile;
 }
 
 std::string PictureFolderLabel(const std::string& folder) {
-    return folder.empty() ? std::string() : "フォルダー: " + folder;
+    return folder.empty() ? std::string() : FormatText(Text(PimmoText::FolderLabel), {folder});
 }
 
 void TakeChosenFolder(OptionsForm& form, const std::string& folder) {
@@ -102,12 +113,12 @@ void UpdateSizeControls(OptionsForm& form) {
 
 OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, OptionsMode mode) {
     OptionsForm form;
-    form.caption = kOptionsCaption;
+    form.caption = Text(PimmoText::OptionsCaption);
     form.PimmoName = record.PimmoName;
     LoadBirthday(form, record.PimmoBirthDay, today);
     form.PimmoIsTopMost = CheckStateOf(record.WindowPosition);
     form.PimmoIsPhotoStretch = CheckStateOf(record.IsStretched);
-    form.PimmoStretchMode.entries.assign(std::begin(kStretchModeEntries), std::end(kStretchModeEntries));
+    form.PimmoStretchMode.entries = TextEntries(kStretchModeEntries);
     // A mode outside 0..2 (hand-edited file) selects nothing and is kept unless the user picks one.
     if (record.StretchMode >= 0 && record.StretchMode < static_cast<int>(std::size(kStretchModeEntries)))
         form.PimmoStretchMode.selected = record.StretchMode;
@@ -115,7 +126,7 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     form.PimmoPictureSize.text = std::to_string(record.PictureSize);
     UpdateSizeControls(form);
     form.LabelPictureFile = PictureFileLabel(record.PictureFile);
-    form.PimmoPictureOrder.entries.assign(std::begin(kPictureOrderEntries), std::end(kPictureOrderEntries));
+    form.PimmoPictureOrder.entries = TextEntries(kPictureOrderEntries);
     // An order outside 0..3 (hand-edited file) selects nothing and is kept.
     if (record.PictureOrder >= 0 && record.PictureOrder < static_cast<int>(std::size(kPictureOrderEntries)))
         form.PimmoPictureOrder.selected = record.PictureFolder.empty() ? 0 : record.PictureOrder;

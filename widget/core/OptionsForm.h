@@ -53,8 +53,6 @@ struct OptionsForm {
     bool CommandNextVisible = false;  // "設定完了", in the place of "ｷｬﾝｾﾙ"
 };
 
-inline constexpr char kOptionsCaption[] = "Pimmo for Windowsの設定";
-inline constexpr char kNoPictureLabel[] = "未設定";
 inline constexpr int kFirstBirthYear = 1980;
 
 // The years the year list offers: kFirstBirthYear to the current year (a child born this year

@@ -1,6 +1,7 @@
 #include "widget/core/PhotoAge.h"
 
 #include "widget/core/AgeTooltip.h"
+#include "widget/core/PimmoTexts.h"
 #include "widget/core/ThisDayPhoto.h"
 
 namespace {
@@ -14,11 +15,12 @@ CalendarDate LocalDateOf(LocalSeconds time) {
     return DateFromDayNumber(day);
 }
 
-std::string PhotoAgeText(const CalendarDate& birthday, const CalendarDate& taken) {
+std::string PhotoAgeText(const CalendarDate& birthday, const CalendarDate& taken, Language language) {
     if (!IsValidDate(birthday) || !IsValidDate(taken))
         return {};
     const std::optional<AgeSpan> age = AgeOn(birthday, taken);
-    return "この写真: " + (age ? AgeSpanText(*age) : std::string("生まれる前"));
+    return FormatText(Text(PimmoText::PhotoAge, language),
+                      {age ? AgeSpanText(*age, language) : std::string(Text(PimmoText::PhotoBeforeBirth, language))});
 }
 
 std::string PhotoMemoryLines(const SettingRecord& record,

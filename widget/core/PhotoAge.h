@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/core/Language.h"
 #include "common/core/CalendarDate.h"
 #include "common/core/SettingRecord.h"
 #include "widget/core/ExifReader.h"
@@ -12,9 +13,10 @@
 // The calendar day of a wall-clock time.
 CalendarDate LocalDateOf(LocalSeconds time);
 
-// "この写真: 1歳2ヶ月3日", or "この写真: 生まれる前" for a photo taken before the birthday;
+// "この写真: 1歳2ヶ月3日" ("This photo: 1 year 2 months 3 days"), or "この写真: 生まれる前"
+// ("This photo: before birth") for a photo taken before the birthday;
 // empty when either day is no valid date.
-std::string PhotoAgeText(const CalendarDate& birthday, const CalendarDate& taken);
+std::string PhotoAgeText(const CalendarDate& birthday, const CalendarDate& taken, Language language = UserLanguage());
 
 // The tooltip's lines about the photo shown, empty when nothing is known of its day: for a
 // folder setting its entry of the scan (the Exif date, else the file's time) and, for "この日の

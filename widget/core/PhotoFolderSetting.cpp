@@ -1,12 +1,12 @@
 #include "widget/core/PhotoFolderSetting.h"
 
+#include "widget/core/PhotoAge.h"
 #include "widget/core/PhotoFolderChoice.h"
 #include "widget/core/PhotoFolderScan.h"
+#include "widget/core/PimmoTexts.h"
 #include "widget/core/ThisDayPhoto.h"
 
 namespace {
-
-constexpr int64_t kSecondsPerDay = 24 * 60 * 60;
 
 DailyPhotoState DailyStateOf(const SettingRecord& record) {
     return DailyStateFromTexts({record.PictureDay, record.PictureSeed, record.PictureRound, record.PictureShown});
@@ -14,6 +14,11 @@ DailyPhotoState DailyStateOf(const SettingRecord& record) {
 
 FolderCandidate Candidate(const SettingRecord& record, const PhotoEntry& photo) {
     return {PhotoPath(record.PictureFolder, photo.name), photo, std::nullopt};
+}
+
+// The date of a photo: the stored form in Japanese, the user's short date in English.
+std::string PhotoDateText(LocalSeconds time) {
+    return UserLanguage() == Language::Japanese ? FormatLocalDate(time) : UserShortDate(LocalDateOf(time));
 }
 
 }  // namespace
@@ -94,8 +99,7 @@ bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b) {
 }
 
 std::string FormatLocalDate(LocalSeconds time) {
-    const int64_t day = time >= 0 ? time / kSecondsPerDay : (time - kSecondsPerDay + 1) / kSecondsPerDay;
-    return FormatDate(DateFromDayNumber(day));
+    return FormatDate(LocalDateOf(time));
 }
 
 std::string FolderTooltipText(const SettingRecord& record, const FolderView& view) {
@@ -103,14 +107,15 @@ std::string FolderTooltipText(const SettingRecord& record, const FolderView& vie
         return {};
     switch (view.status) {
         case FolderStatus::Shown:
-            return "写真: " + view.shown->name + " (" + (view.shown->takenFromExif ? "撮影日 " : "更新日 ") +
-                   FormatLocalDate(view.shown->taken) + ")";
+            return FormatText(
+                Text(view.shown->takenFromExif ? PimmoText::FolderShownTaken : PimmoText::FolderShownModified),
+                {view.shown->name, PhotoDateText(view.shown->taken)});
         case FolderStatus::Empty:
-            return "写真のフォルダーに写真がありません: " + record.PictureFolder;
+            return FormatText(Text(PimmoText::FolderEmpty), {record.PictureFolder});
         case FolderStatus::Unreachable:
-            return "写真のフォルダーが見つからないため、前の写真を表示しています: " + record.PictureFolder;
+            return FormatText(Text(PimmoText::FolderUnreachable), {record.PictureFolder});
         case FolderStatus::NotScanned:
             break;
     }
-    return "写真のフォルダー: " + record.PictureFolder;
+    return FormatText(Text(PimmoText::FolderPlain), {record.PictureFolder});
 }

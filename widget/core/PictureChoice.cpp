@@ -3,13 +3,14 @@
 #include "widget/core/FileRelatedLibrary.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PictureTypes.h"
+#include "widget/core/PimmoTexts.h"
 
 using namespace std::string_literals;
 
 PictureDialogRequest MakePictureDialogRequest(const std::string& pictureFile) {
-    return {"Pimmoの写真\0"s + PicturePattern(),
+    return {std::string(Text(PimmoText::PictureFilter)) + "\0"s + PicturePattern(),
             pictureFile.empty() ? std::string() : FileRelatedLibrary::GetFolder(pictureFile),
-            "Pimmoの写真を選択してください"};
+            std::string(Text(PimmoText::PictureDialogTitle))};
 }
 
 void TakePicture(SettingRecord& record, const std::string& path) {

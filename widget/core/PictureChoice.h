@@ -20,4 +20,3 @@ void TakePicture(SettingRecord& record, const std::string& path);
 
 // A dropped file is taken only as a picture kind the widget shows (PictureTypes.h).
 bool IsDroppablePicture(const std::string& path);
-inline constexpr char kDropRefusal[] = "BMPないしはJPGファイルをドロップしてください";

@@ -4,6 +4,7 @@
 
 #include "widget/core/CommandLine.h"
 #include "widget/core/PictureChoice.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
@@ -26,17 +27,17 @@ UserMessage StartLockBox(const std::string& switchText) {
 }
 
 UserMessage UnreadableSettingBox(const SettingStore& store, const SettingLoadResult& result) {
-    return Box("設定ファイルの値を読み取れないため、Pimmoを終了します。\r\nファイル: " + store.ProfileFile() +
-                   "\r\nセクション: [" + store.Section() + "]\r\nキー: " + result.key + "\r\n値: " + result.value,
+    return Box(FormatText(Text(PimmoText::UnreadableSetting),
+                          {store.ProfileFile(), store.Section(), result.key, result.value}),
                MessageIcon::Stop);
 }
 
 UserMessage WindowsFailedBox() {
-    return Box("写真のウィンドウを作成できないため、Pimmoを終了します。", MessageIcon::Stop);
+    return Box(std::string(Text(PimmoText::WindowsFailed)), MessageIcon::Stop);
 }
 
 UserMessage UnexpectedFailureBox() {
-    return Box("予期しないエラーが発生したため、Pimmoを終了します。", MessageIcon::Stop);
+    return Box(std::string(Text(PimmoText::UnexpectedFailure)), MessageIcon::Stop);
 }
 
 UserMessage NotSavedBox(const std::string& profileFile, UnsavedChange what) {
@@ -44,7 +45,7 @@ UserMessage NotSavedBox(const std::string& profileFile, UnsavedChange what) {
 }
 
 UserMessage DropRefusalBox() {
-    return Box(kDropRefusal, MessageIcon::Exclamation);
+    return Box(std::string(Text(PimmoText::DropRefusal)), MessageIcon::Exclamation);
 }
 
 UserMessage OptionsRefusalBox(const ApplyResult& refusal) {

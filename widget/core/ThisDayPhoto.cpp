@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "widget/core/PhotoAge.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace {
 
@@ -88,8 +89,10 @@ std::vector<DailyCandidate> ThisDayPhotoCandidates(const std::vector<PhotoEntry>
     return chosen;
 }
 
-std::string ThisDayLabel(const CalendarDate& taken, const CalendarDate& today) {
+std::string ThisDayLabel(const CalendarDate& taken, const CalendarDate& today, Language language) {
     if (!IsThisDayInEarlierYear(taken, today))
         return {};
-    return std::to_string(today.year - taken.year) + "年前の今日";
+    const int years = today.year - taken.year;
+    return FormatText(Text(years == 1 ? PimmoText::ThisDayYearAgo : PimmoText::ThisDayYearsAgo, language),
+                      {std::to_string(years)});
 }

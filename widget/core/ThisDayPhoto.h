@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/core/Language.h"
 #include "common/core/CalendarDate.h"
 #include "widget/core/PhotoFolderChoice.h"
 
@@ -25,5 +26,6 @@ std::vector<DailyCandidate> ThisDayPhotoCandidates(const std::vector<PhotoEntry>
                                                    const CalendarDate& today,
                                                    size_t count = kPhotoCandidates);
 
-// "3年前の今日" for a photo of this day in an earlier year, empty for any other.
-std::string ThisDayLabel(const CalendarDate& taken, const CalendarDate& today);
+// "3年前の今日" ("3 years ago today") for a photo of this day in an earlier year, empty for any
+// other.
+std::string ThisDayLabel(const CalendarDate& taken, const CalendarDate& today, Language language = UserLanguage());

@@ -4,6 +4,7 @@
 #include "base/core/UniqueHandles_win.h"
 #include "base/win/Window.h"
 #include "widget/core/MenuCaptions.h"
+#include "widget/core/PimmoTexts.h"
 #include "widget/win/PimmoResource.h"
 
 namespace {
@@ -27,11 +28,11 @@ private:
     }
 };
 
-void AppendItem(HMENU menu, UINT id, const std::string& caption) {
+void AppendItem(HMENU menu, UINT id, std::string_view caption) {
     AppendMenuW(menu, MF_STRING, id, Widen(caption).c_str());
 }
 
-void AppendSubmenu(HMENU menu, HMENU submenu, const std::string& caption) {
+void AppendSubmenu(HMENU menu, HMENU submenu, std::string_view caption) {
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), Widen(caption).c_str());
 }
 
@@ -39,16 +40,16 @@ void AppendSubmenu(HMENU menu, HMENU submenu, const std::string& caption) {
 UniqueMenu BuildMenu(int16_t currentBorder) {
     UniqueMenu main(CreatePopupMenu());
     HMENU file = CreatePopupMenu();
-    AppendItem(file, IDM_mnuOpen, kMenuOpen);
-    AppendItem(file, IDM_mnuQuit, kMenuQuit);
+    AppendItem(file, IDM_mnuOpen, Text(PimmoText::MenuOpen));
+    AppendItem(file, IDM_mnuQuit, Text(PimmoText::MenuQuit));
     HMENU settings = CreatePopupMenu();
     AppendItem(settings, IDM_mnuBorderless, BorderlessCaption(currentBorder));
-    AppendItem(settings, IDM_mnuOption, kMenuOption);
+    AppendItem(settings, IDM_mnuOption, Text(PimmoText::MenuOption));
     // The root owns its submenus from here on: DestroyMenu takes them along.
-    AppendSubmenu(main.Get(), file, kMenuFile);
-    AppendSubmenu(main.Get(), settings, kMenuSettings);
-    AppendItem(main.Get(), IDM_mnuHelp, kMenuHelp);
-    AppendItem(main.Get(), IDM_mnuAbout, kMenuAbout);
+    AppendSubmenu(main.Get(), file, Text(PimmoText::MenuFile));
+    AppendSubmenu(main.Get(), settings, Text(PimmoText::MenuSettings));
+    AppendItem(main.Get(), IDM_mnuHelp, Text(PimmoText::MenuHelp));
+    AppendItem(main.Get(), IDM_mnuAbout, Text(PimmoText::MenuAbout));
     return main;
 }
 

@@ -6,6 +6,7 @@
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
 #include "base/win/ComApartment.h"
+#include "widget/core/PimmoTexts.h"
 
 using Microsoft::WRL::ComPtr;
 
@@ -28,7 +29,7 @@ std::string ChoosePictureFolder(HWND owner, const std::string& currentFolder) {
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);
     dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
-    dialog->SetTitle(Widen(kFolderPickerTitle).c_str());
+    dialog->SetTitle(Widen(Text(PimmoText::FolderPickerTitle)).c_str());
     OpenAt(*dialog.Get(), currentFolder);
     ComPtr<IShellItem> chosen;
     wchar_t* raw = nullptr;

@@ -4,8 +4,6 @@
 
 #include <string>
 
-inline constexpr char kFolderPickerTitle[] = "写真のフォルダーを選択してください";
-
 // The picker, opened at currentFolder (the system's own choice when empty). The chosen folder's
 // full path, or empty when cancelled or when the picker cannot be shown.
 std::string ChoosePictureFolder(HWND owner, const std::string& currentFolder);

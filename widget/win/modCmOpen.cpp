@@ -6,6 +6,7 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/ComApartment.h"
+#include "widget/core/PimmoTexts.h"
 
 namespace modCmOpen {
 
@@ -14,8 +15,6 @@ namespace {
 // Long enough for any path the profile file can hold (its values are read back up to 1023
 // bytes); a path beyond the buffer would make the dialog fail as if cancelled.
 constexpr DWORD kPathBufferLength = 1024;
-
-constexpr char kDefaultTitle[] = "ファイルを開く";
 
 // The dialog reads the filter up to a double NUL.
 std::wstring DialogFilter(std::string_view filter) {
@@ -34,7 +33,7 @@ std::string ShowOpenDialog(HWND owner,
     EnsureComApartment();  // the dialog's folder view is made of shell objects
     std::wstring filterText = DialogFilter(filter);
     std::wstring folder = Widen(initialFolder);
-    std::wstring titleText = Widen(title.empty() ? std::string(kDefaultTitle) : title);
+    std::wstring titleText = Widen(title.empty() ? std::string(Text(PimmoText::OpenFileTitle)) : title);
     std::vector<wchar_t> file(kPathBufferLength, L'\0');
     std::vector<wchar_t> fileTitle(kPathBufferLength, L'\0');
 

@@ -1,0 +1,17 @@
+#include "base/core/BaseTexts.h"
+
+namespace {
+
+constexpr CatalogueRow<BaseText> kTexts[] = {
+    {BaseText::HelpWordNotFound, {"「{0}」は見つかりません", "Could not find \"{0}\"."}},
+    {BaseText::HelpMissing, {"ヘルプファイルが見つかりません", "The help file could not be found."}},
+    {BaseText::HelpUnreadable, {"ヘルプファイルを読み込めません", "The help file could not be read."}},
+    {BaseText::HelpCaption, {"{0} ヘルプ", "{0} Help"}},
+};
+static_assert(IsCompleteCatalogue(kTexts));
+
+}  // namespace
+
+std::string_view Text(BaseText id, Language language) {
+    return kTexts[static_cast<size_t>(id)].text.In(language);
+}

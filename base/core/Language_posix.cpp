@@ -1,0 +1,5 @@
+#include "base/core/Language.h"
+
+Language UserLanguage() {
+    return Language::Japanese;
+}
