@@ -8,20 +8,7 @@
 namespace {
 
 // An index file larger than this is no index of ours.
-constexpr LONGLONG kLargestIndex = 256ll * 1024 * 1024;
-
-std::string ReadIndexFile(const std::string& path) {
-    UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > kLargestIndex)
-        return {};
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
-        return {};
-    return bytes;
-}
+constexpr size_t kLargestIndex = 256u * 1024 * 1024;
 
 // As a whole: a new file beside the old one, then put in its place; a failure leaves the old.
 void WriteIndexFile(const std::string& path, const std::string& bytes) {
@@ -43,7 +30,7 @@ std::shared_ptr<const PhotoIndex> KnownIndex(const FolderJobRequest& request) {
         return request.known;
     const bool subfolders = request.record.PictureSubfolders != 0;
     std::optional<PhotoIndex> stored =
-        DecodePhotoIndex(ReadIndexFile(request.indexPath), request.record.PictureFolder, subfolders);
+        DecodePhotoIndex(ReadWholeFile(request.indexPath, kLargestIndex), request.record.PictureFolder, subfolders);
     return std::make_shared<const PhotoIndex>(stored ? std::move(*stored) : PhotoIndex());
 }
 

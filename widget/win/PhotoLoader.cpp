@@ -28,20 +28,6 @@ std::shared_ptr<const PixelImage> Shared(std::optional<PixelImage> picture) {
     return std::make_shared<const PixelImage>(std::move(*picture));
 }
 
-std::string ReadWholeFile(const std::string& path, size_t limit) {
-    UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
-        static_cast<uint64_t>(size.QuadPart) > limit)
-        return {};
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
-        return {};
-    return bytes;
-}
-
 // The DPI the cache was made for, from its header; nullopt when there is no readable cache.
 std::optional<int> CacheDpi(const PhotoLoadRequest& request) {
     if (request.isStretched == 0 || request.isStretchBmpCashed == 0 || request.cachePath.empty())
@@ -77,6 +63,20 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
 }
 
 }  // namespace
+
+std::string ReadWholeFile(const std::string& path, size_t limit) {
+    UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 ||
+        static_cast<uint64_t>(size.QuadPart) > limit)
+        return {};
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+        return {};
+    return bytes;
+}
 
 std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path) {
     std::optional<WicPicture> picture = OpenWicPicture(path, kMaxShownPixels);
