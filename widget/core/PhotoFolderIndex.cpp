@@ -70,9 +70,14 @@ std::string Header(const std::string& folder, bool subfolders) {
 
 }  // namespace
 
-PhotoEntry MakePhotoEntry(std::string name, LocalSeconds lastWrite, const uint8_t* head, size_t size) {
+PhotoEntry MakePhotoEntry(std::string name,
+                          LocalSeconds lastWrite,
+                          const uint8_t* head,
+                          size_t size,
+                          uint64_t fileSize,
+                          int64_t written) {
     const auto taken = ReadExifDateTaken(head, size);
-    return {std::move(name), taken.value_or(lastWrite), taken.has_value()};
+    return {std::move(name), taken.value_or(lastWrite), taken.has_value(), fileSize, written};
 }
 
 void SortPhotoIndex(PhotoIndex& photos) {

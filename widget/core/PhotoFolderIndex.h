@@ -25,8 +25,13 @@ struct PhotoEntry {
 };
 
 // A file's entry from its last-write time (local wall clock) and its first bytes, of which only
-// a JPEG's Exif date is read.
-PhotoEntry MakePhotoEntry(std::string name, LocalSeconds lastWrite, const uint8_t* head, size_t size);
+// a JPEG's Exif date is read; fileSize and written as the file system gives them.
+PhotoEntry MakePhotoEntry(std::string name,
+                          LocalSeconds lastWrite,
+                          const uint8_t* head,
+                          size_t size,
+                          uint64_t fileSize = 0,
+                          int64_t written = 0);
 
 // The photos of a folder, sorted by name (byte order): a scan looks a name up in it.
 using PhotoIndex = std::vector<PhotoEntry>;

@@ -61,12 +61,7 @@ void Add(const fs::path& root, const fs::path& file, const PhotoIndex& known, ui
             close(fd);
         ++scan.opened;
     }
-    PhotoEntry entry = MakePhotoEntry(std::move(name), 0, head, read.value_or(0));
-    if (!entry.takenFromExif)
-        entry.taken = LocalLastWrite(info);
-    entry.size = size;
-    entry.written = written;
-    scan.photos.push_back(std::move(entry));
+    scan.photos.push_back(MakePhotoEntry(std::move(name), LocalLastWrite(info), head, read.value_or(0), size, written));
 }
 
 }  // namespace

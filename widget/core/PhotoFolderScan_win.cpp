@@ -54,12 +54,7 @@ std::optional<PhotoEntry> ReadEntry(const std::wstring& root,
             read = 0;
         ++opened;
     }
-    PhotoEntry entry = MakePhotoEntry(name, 0, head, read);
-    if (!entry.takenFromExif)
-        entry.taken = LocalLastWrite(facts.written);
-    entry.size = facts.size;
-    entry.written = Ticks(facts.written);
-    return entry;
+    return MakePhotoEntry(name, LocalLastWrite(facts.written), head, read, facts.size, Ticks(facts.written));
 }
 
 class Scanner {

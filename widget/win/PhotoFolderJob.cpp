@@ -1,29 +1,9 @@
 #include "widget/win/PhotoFolderJob.h"
 
-#include <windows.h>
-
-#include "base/core/Unicode.h"
-#include "base/core/UniqueHandles_win.h"
-
 namespace {
 
 // An index file larger than this is no index of ours.
 constexpr size_t kLargestIndex = 256u * 1024 * 1024;
-
-// As a whole: a new file beside the old one, then put in its place; a failure leaves the old.
-void WriteIndexFile(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Widen(path), temporary = target + L".new";
-    bool written = false;
-    {
-        UniqueFile file(
-            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD done = 0;
-        written = file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
-                  done == bytes.size();
-    }
-    if (!written || !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        DeleteFileW(temporary.c_str());
-}
 
 std::shared_ptr<const PhotoIndex> KnownIndex(const FolderJobRequest& request) {
     if (request.known)
@@ -87,7 +67,7 @@ FolderJobResult RunFolderJob(const FolderJobRequest& request, const ScanStopped&
                                                         ? std::move(scan.photos)
                                                         : MergePartialScan(*known, std::move(scan.photos)));
     if (*index != *known)
-        WriteIndexFile(request.indexPath, EncodePhotoIndex(request.record.PictureFolder, subfolders, *index));
+        ReplaceWholeFile(request.indexPath, EncodePhotoIndex(request.record.PictureFolder, subfolders, *index));
     result.index = index;
     if (scan.reach == FolderReach::Complete && !(stopped && stopped()))
         ChooseAndLoad(request, *index, result);

@@ -107,17 +107,21 @@ std::optional<PixelImage> ReadPictureScaled(const std::string& path,
     return ReadScaled(*picture, *target);
 }
 
-bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi) {
+bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     if (path.empty())
         return false;
     std::wstring target = Widen(path);
     std::wstring temporary = target + L".new";
-    if (!WriteWholeFile(temporary, EncodeBmp24(picture, dpi)) ||
+    if (!WriteWholeFile(temporary, bytes) ||
         !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
     return true;
+}
+
+bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi) {
+    return ReplaceWholeFile(path, EncodeBmp24(picture, dpi));
 }
 
 PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request) {

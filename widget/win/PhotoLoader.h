@@ -40,6 +40,9 @@ std::optional<PixelImage> ReadPictureScaled(const std::string& path,
                                             int dpi = 96);
 // The whole file, when it holds 1 to limit bytes and can be read; else empty.
 std::string ReadWholeFile(const std::string& path, size_t limit);
+// Writes the file as a whole: a new file in the same folder, then put in place of the old; a
+// failure leaves the old one and no new file.
+bool ReplaceWholeFile(const std::string& path, const std::string& bytes);
 // The cache file: the project's own bitmap is read without the platform's decoders.
 std::optional<PixelImage> ReadCacheFile(const std::string& path);
 // Writes the cache file, made for dpi, as a whole: a new file in the same folder, then put in

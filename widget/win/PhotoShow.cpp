@@ -7,9 +7,7 @@
 #include "widget/core/PictureChoice.h"
 
 void PhotoShow::LoadPhoto() {
-    SettingRecord& setting = m_session.Record();
-    setting.IsStretchBmpCashed = m_pair.LoadPhoto({setting.PictureFile, setting.IsStretched, setting.IsStretchBmpCashed,
-                                                   setting.PictureSize, setting.StretchMode, m_session.CachePath()});
+    m_session.Record().IsStretchBmpCashed = m_pair.LoadPhoto(FolderLoadRequest());
 }
 
 void PhotoShow::PlacePhotoWindow() {
