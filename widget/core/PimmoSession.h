@@ -19,6 +19,8 @@ public:
     bool TakeStartLock();
     // Empties the lock when this session took it (once); false when that could not be written.
     bool ReleaseStartLock();
+    // The lock this session took is still held (the start could write it, the end not yet).
+    bool HoldsStartLock() const { return m_lockHeld; }
 
     // Fills the record from the section: Absent (record unchanged) for a setting without a name,
     // Unreadable for a hand-edited value that cannot be read.

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "base/core/Unicode.h"
 #include "base/core/UniqueHandles_win.h"
 #include "widget/core/BmpFile.h"
 #include "widget/core/PhotoDpi.h"
+#include "widget/core/PhotoFolderScan.h"
 #include "widget/core/PhotoScaling.h"
+#include "widget/core/PictureTypes.h"
 #include "widget/win/WicPicture.h"
 
 namespace {
@@ -42,7 +46,7 @@ std::optional<int> CacheDpi(const PhotoLoadRequest& request) {
 }
 
 PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
-    PhotoLoadResult result{nullptr, request.isStretchBmpCashed};
+    PhotoLoadResult result{nullptr, request.isStretchBmpCashed, std::nullopt};
     switch (ChoosePhotoSourceAt(request.isStretched, request.isStretchBmpCashed, CacheDpi(request), request.dpi)) {
         case PhotoSource::NaturalSize:
             result.picture = Shared(ReadPictureAtNaturalSize(request.picturePath));
@@ -60,6 +64,20 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
             break;
     }
     return result;
+}
+
+// The Exif date lies in the head of a JPEG; other kinds carry none the widget reads.
+std::optional<LocalSeconds> ReadDateTaken(const std::string& path) {
+    if (path.empty() || !IsJpegName(path))
+        return std::nullopt;
+    UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    std::vector<uint8_t> head(kPhotoHeadBytes);
+    DWORD read = 0;
+    if (!file || !ReadFile(file.Get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr))
+        return std::nullopt;
+    return ReadExifDateTaken(head.data(), read);
 }
 
 }  // namespace
@@ -126,8 +144,11 @@ bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi)
 
 PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request) {
     try {
-        return LoadOrFail(request);
+        PhotoLoadResult result = LoadOrFail(request);
+        if (request.readDateTaken)
+            result.dateTaken = ReadDateTaken(request.picturePath);
+        return result;
     } catch (...) {  // out of memory for a huge picture, above all
-        return {nullptr, request.isStretchBmpCashed};
+        return {nullptr, request.isStretchBmpCashed, std::nullopt};
     }
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "widget/core/ExifReader.h"
 #include "widget/core/PixelImage.h"
 
 struct PhotoLoadRequest {
@@ -17,6 +18,8 @@ struct PhotoLoadRequest {
     std::string cachePath;
     // The DPI of the window's monitor: the scaled photo and its cache are made for it.
     int dpi = 96;
+    // Read the picture file's Exif date too (for one file; a folder's photo has it from the index).
+    bool readDateTaken = false;
 };
 
 struct PhotoLoadResult {
@@ -25,6 +28,8 @@ struct PhotoLoadResult {
     // The cache flag afterwards: 1 once a scaled picture was written to the cache, 0 when
     // writing it failed; unchanged by the other paths and by a load failure.
     int16_t isStretchBmpCashed = 0;
+    // When asked for: the date the picture was taken, if its file tells.
+    std::optional<LocalSeconds> dateTaken;
 };
 
 // Never throws: any failure to read, decode, size or allocate is a load failure.

@@ -127,11 +127,11 @@ void PhotoWindowPair::OnUnload(PhotoWindow&, bool sessionEnds) {
     m_owner.OnPhotoUnload(sessionEnds);
 }
 
-int16_t PhotoWindowPair::LoadPhoto(PhotoLoadRequest request) {
+PhotoLoadResult PhotoWindowPair::LoadPhoto(PhotoLoadRequest request) {
     request.dpi = Dpi();
-    const PhotoLoadResult result = LoadPhotoPicture(request);
+    PhotoLoadResult result = LoadPhotoPicture(request);
     ShowLoadedPhoto(result);
-    return result.isStretchBmpCashed;
+    return result;
 }
 
 // Scaled for the monitor the photo is on: the same physical size on every screen.

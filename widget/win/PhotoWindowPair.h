@@ -45,9 +45,9 @@ public:
     void DestroyWindows();
 
     // Puts the picture (natural size, cached or scaled) into both windows and sizes them to it,
-    // scaled for the current window's monitor (the request's dpi is the pair's). Returns the
-    // cache flag afterwards.
-    int16_t LoadPhoto(PhotoLoadRequest request);
+    // scaled for the current window's monitor (the request's dpi is the pair's). Returns what
+    // was loaded (the cache flag afterwards, the date taken when asked for).
+    PhotoLoadResult LoadPhoto(PhotoLoadRequest request);
     // Puts a picture loaded elsewhere (for Dpi()) into both windows, as LoadPhoto does.
     void ShowLoadedPhoto(const PhotoLoadResult& result);
     // The DPI of the current window's monitor: what a picture is scaled for.

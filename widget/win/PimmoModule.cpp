@@ -33,7 +33,7 @@ bool PimmoModule::LoadSetting() {
 // waits at the screen origin.
 void PimmoModule::NewSetting() {
     m_session->New(Today());
-    m_parts->menu.RunWizard();
+    m_session->Record() = m_parts->Menu().RunWizard();
     m_session->Record().IsStretchBmpCashed = 0;
 }
 
@@ -45,43 +45,34 @@ void PimmoModule::Fail(const UserMessage& message, ExitCode code) {
 }
 
 void PimmoModule::OnDevicesChanged() {
-    if (!m_parts->end.Unloaded())
-        m_parts->folder.OnDevicesChanged();
+    if (!m_parts->Controller().Ended())
+        m_parts->Folder().OnDevicesChanged();
 }
 
-void PimmoModule::RunEditMode() {
+int PimmoModule::RunEditMode() {
     if (LoadSetting())
-        m_parts->menu.RunWizard();
+        m_session->Record() = m_parts->Menu().RunWizard();
     else
         NewSetting();
-    m_parts->folder.ChooseNow(kEditScanTimeoutMs);
-    m_parts->keeper.ReleaseStartLock(nullptr, m_parts->keeper.Save(false, UnsavedChange::Options, nullptr));
-    EndProgram();
+    m_parts->Folder().ChooseNow(kEditScanTimeoutMs);
+    m_parts->Controller().OnEditDone();
+    return static_cast<int>(ExitCode::Done);
 }
 
-void PimmoModule::RunDeleteMode() {
-    const bool cleared = m_session->Clear();
-    if (!cleared)
-        m_parts->keeper.TellNotSaved(nullptr, UnsavedChange::DeletedSetting);
-    m_parts->keeper.ReleaseStartLock(nullptr, cleared);
-    EndProgram();
+int PimmoModule::RunDeleteMode() {
+    m_parts->Controller().OnDeleteDone(m_session->Clear());
+    return static_cast<int>(ExitCode::Done);
 }
 
 int PimmoModule::RunShowMode() {
     if (!LoadSetting())
         NewSetting();
     WidgetParts& parts = *m_parts;
-    const std::string missed = parts.announcer.KeepRunDay();
-    parts.show.LoadPhoto();
-    parts.show.PlacePhotoWindow();
-    parts.show.ShowPhotoWindow();
+    parts.Controller().OnStarted(m_session->HoldsStartLock());
     // What only a running widget needs comes after its photo is on the screen.
-    parts.pair.AddTooltips();
-    parts.rollover.Start();
+    parts.Pair().AddTooltips();
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
-    parts.folder.Follow();         // the cached photo is on the screen; the folder's may follow
-    parts.announcer.AnnounceToday();
-    parts.announcer.Announce(missed);
+    parts.Controller().OnRunning();
     return RunMessageLoop();
 }
 
@@ -116,12 +107,12 @@ int PimmoModule::Main(std::wstring_view commandLine) {
     // From here on every end releases the lock, an unexpected one too.
     SetUnexpectedFailureHandler([this] { Fail(UnexpectedFailureBox(), ExitCode::UnexpectedFailure); },
                                 static_cast<UINT>(ExitCode::UnexpectedFailure));
-    m_parts->folder.Create(m_instance);  // without it a folder setting shows its last photo
-    if (!m_parts->pair.LoadPhotoWindows(m_instance))
+    m_parts->Folder().Create(m_instance);  // without it a folder setting shows its last photo
+    if (!m_parts->Pair().LoadPhotoWindows(m_instance))
         Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)
-        RunEditMode();
+        return RunEditMode();
     if (command->mode == WidgetMode::Delete)
-        RunDeleteMode();
+        return RunDeleteMode();
     return RunShowMode();
 }

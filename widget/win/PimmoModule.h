@@ -1,9 +1,7 @@
 #pragma once
 // The widget's application object: reads the command line, guards the setting with its start
-// lock, makes the rooms of the one setting and runs the chosen mode. What happens in a mode
-// is the rooms' own: the photo windows (PhotoShow), the menu and its commands
-// (PhotoMenuCommands), the milestones (MilestoneAnnouncer), the day rollover (DayRolloverWatch),
-// the end of the session (SessionEnd) and the setting's saving (SettingKeeper).
+// lock, makes the parts of the one setting and runs the chosen mode. What the widget shows and
+// saves is decided by its controller (widget/core/WidgetController); the parts report to it.
 #include <windows.h>
 
 #include <optional>
@@ -22,7 +20,8 @@ public:
     explicit PimmoModule(HINSTANCE instance);
 
     // Parses the command line, guards the setting with its start lock and runs the chosen mode.
-    // Returns the process exit code (show mode returns when its message loop ends).
+    // Returns the process exit code; every mode returns (show mode when its message loop ends),
+    // so that the parts' destructors run.
     int Main(std::wstring_view commandLine);
 
 private:
@@ -33,13 +32,13 @@ private:
     // The one way the widget gives up: releases the start lock, tells the user, ends.
     [[noreturn]] void Fail(const UserMessage& message, ExitCode code);
 
-    // What the desktop tells, to the room it concerns.
-    void OnDayMayHaveChanged() override { m_parts->rollover.OnDayMayHaveChanged(); }
-    void OnDisplayChanged() override { m_parts->pair.KeepOnTheScreen(); }
+    // What the desktop tells, to the part it concerns.
+    void OnDayMayHaveChanged() override { m_parts->Controller().OnDayMayHaveChanged(); }
+    void OnDisplayChanged() override { m_parts->Pair().KeepOnTheScreen(); }
     void OnDevicesChanged() override;
 
-    [[noreturn]] void RunEditMode();
-    [[noreturn]] void RunDeleteMode();
+    int RunEditMode();
+    int RunDeleteMode();
     int RunShowMode();
     static int RunMessageLoop();
 

@@ -1,39 +1,121 @@
 #pragma once
-// The widget's rooms for the one setting it serves, each wired to the rooms it reports to.
-// While they are made they only take each other's addresses: no room calls another before all
-// of them stand, and a room is handed on as one of its faces only once it is made.
+// The widget's parts for the one setting it serves, as a star: the controller decides, and each
+// window object reports to it and carries out its answers through the routes below. No part
+// holds a reference to another; only these routes know them all.
 #include <windows.h>
 
+#include <optional>
+
+#include "widget/core/ExifReader.h"
 #include "widget/core/PimmoSession.h"
-#include "widget/win/DayRolloverWatch.h"
-#include "widget/win/MilestoneAnnouncer.h"
+#include "widget/core/WidgetController.h"
 #include "widget/win/PhotoFolderSource.h"
 #include "widget/win/PhotoMenuCommands.h"
-#include "widget/win/PhotoShow.h"
 #include "widget/win/PhotoWindowPair.h"
-#include "widget/win/SessionEnd.h"
-#include "widget/win/SettingKeeper.h"
 
-struct WidgetParts {
-    WidgetParts(HINSTANCE instance, PimmoSession& session)
-        : keeper(session, pair),
-          end(keeper, pair, folder),
-          menu(instance, {session, show, pair, keeper, end, folder}),
-          show(session, pair, keeper, folder, menu, end),
-          pair(show),
-          folder(session, show),
-          announcer(session, pair),
-          rollover(session, pair, folder, announcer) {}
+class WidgetParts {
+public:
+    WidgetParts(HINSTANCE instance, PimmoSession& session);
     WidgetParts(const WidgetParts&) = delete;
     WidgetParts& operator=(const WidgetParts&) = delete;
 
-    SettingKeeper keeper;
-    SessionEnd end;
-    PhotoMenuCommands menu;
-    PhotoShow show;
-    PhotoWindowPair pair;
+    WidgetController& Controller() { return m_controller; }
+    PhotoWindowPair& Pair() { return m_pair; }
+    PhotoFolderSource& Folder() { return m_folder; }
+    PhotoMenuCommands& Menu() { return m_menu; }
+
+private:
+    // The controller's answers, carried out.
+    class Answers final : public WidgetActions {
+    public:
+        explicit Answers(WidgetParts& parts) : m_parts(parts) {}
+
+    private:
+        void CaptureWindowPlace() override;
+        bool SaveSetting() override { return m_parts.m_session.Save(); }
+        void SaveLastRunDay() override { m_parts.m_session.Store().SaveLastRunDay(m_parts.m_session.Record()); }
+        bool ReleaseStartLock() override { return m_parts.m_session.ReleaseStartLock(); }
+        void LoadPhoto() override { m_parts.LoadPhoto(); }
+        void PlaceWindows(const std::string& caption) override;
+        void ShowWindows(bool normalStacking) override;
+        void SetCaption(const std::string& caption) override { m_parts.m_pair.SetCaption(caption); }
+        void CloseWindows() override { m_parts.m_pair.DestroyWindows(); }
+        void Folder(FolderStep step) override;
+        void Announce(const std::string& text) override;
+        void TellNotSaved(UnsavedChange what) override;
+        void EndSession() override { PostQuitMessage(0); }
+
+        WidgetParts& m_parts;
+    };
+    // What the photo windows tell.
+    class WindowNews final : public PhotoPairOwner {
+    public:
+        explicit WindowNews(WidgetParts& parts) : m_parts(parts) {}
+
+    private:
+        void OnPhotoMenu(int16_t button) override { m_parts.m_menu.OnPhotoMenu(button); }
+        void OnPhotoMenuKey(POINT at) override { m_parts.m_menu.OnPhotoMenuKey(at); }
+        void OnPictureDropped(const std::string& path) override { m_parts.m_controller.OnPictureTaken(path); }
+        void OnFolderDropped(const std::string& folder) override { m_parts.m_controller.OnFolderDropped(folder); }
+        void OnPhotoUnload(bool sessionEnds) override { m_parts.m_controller.OnWindowsUnloaded(sessionEnds); }
+        void OnPhotoDpiChanged() override;
+        std::string PhotoTooltipText() override;
+
+        WidgetParts& m_parts;
+    };
+    // What the folder tells.
+    class FolderNews final : public PhotoFolderOwner {
+    public:
+        explicit FolderNews(WidgetParts& parts) : m_parts(parts) {}
+
+    private:
+        void OnFolderPhoto(const PhotoLoadResult& picture, bool reload, bool changed) override;
+        PhotoLoadRequest FolderLoadRequest() override { return m_parts.LoadRequest(); }
+        bool ShowsPicture() const override { return m_parts.m_pair.HasPicture(); }
+
+        WidgetParts& m_parts;
+    };
+    // What the menu and its dialogs tell.
+    class MenuNews final : public PhotoMenuOwner {
+    public:
+        explicit MenuNews(WidgetParts& parts) : m_parts(parts) {}
+
+    private:
+        ModalScope EnterModal(HWND over) override;
+        ModalScope PausePhotoInput() override;
+        HWND CurrentPhotoWindow() const override { return m_parts.m_pair.CurrentPhotoWindow(); }
+        int16_t CurrentBorder() const override { return m_parts.m_pair.CurrentBorder(); }
+        void ToggleBorder() override { m_parts.m_pair.ToggleBorder(); }
+        const SettingRecord& Setting() const override { return m_parts.m_session.Record(); }
+        void OnDialogOpens() override { m_parts.m_controller.OnDialogOpens(); }
+        void OnPictureFileChosen(const std::string& path) override { m_parts.m_controller.OnPictureTaken(path); }
+        void OnPictureChosenInOptions(HWND dialog, const std::string& path) override;
+        void OnOptionsClosed(const std::optional<SettingRecord>& applied) override {
+            m_parts.m_controller.OnOptionsClosed(applied);
+        }
+        void OnQuit() override { m_parts.m_controller.OnQuit(); }
+
+        WidgetParts& m_parts;
+    };
+
+    PhotoLoadRequest LoadRequest() const;
+    void LoadPhoto();
+    HWND BoxOwner() const;
+
+    PimmoSession& m_session;
+    Answers m_answers{*this};
+    WindowNews m_windowNews{*this};
+    FolderNews m_folderNews{*this};
+    MenuNews m_menuNews{*this};
+    WidgetController m_controller;
+    PhotoMenuCommands m_menu;
+    PhotoWindowPair m_pair{m_windowNews};
     // Declared after the windows, so that it stops before they go.
-    PhotoFolderSource folder;
-    MilestoneAnnouncer announcer;
-    DayRolloverWatch rollover;
+    PhotoFolderSource m_folder{m_session, m_folderNews};
+    // Where message boxes belong: nullptr before the windows show (the edit and delete modes),
+    // then the current photo window, or the dialog or menu holder a command runs over.
+    bool m_windowsShown = false;
+    HWND m_boxOwner = nullptr;
+    // The date the one picture file was taken, read where it was loaded, for the tooltip.
+    std::optional<LocalSeconds> m_pictureTaken;
 };

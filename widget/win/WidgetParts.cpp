@@ -1,0 +1,134 @@
+#include "widget/win/WidgetParts.h"
+
+#include <utility>
+
+#include "base/win/MessageBox.h"
+#include "widget/core/AgeMessages.h"
+#include "widget/core/AgeTooltip.h"
+#include "widget/core/PhotoAge.h"
+#include "widget/core/PhotoFolderSetting.h"
+#include "widget/core/PimmoMessages.h"
+
+WidgetParts::WidgetParts(HINSTANCE instance, PimmoSession& session)
+    : m_session(session), m_controller(session.Record(), m_answers, Today), m_menu(instance, m_menuNews) {}
+
+PhotoLoadRequest WidgetParts::LoadRequest() const {
+    const SettingRecord& setting = m_session.Record();
+    // A folder's photo has its date from the folder's index.
+    return {setting.PictureFile, setting.IsStretched,        setting.IsStretchBmpCashed,
+            setting.PictureSize, setting.StretchMode,        m_session.CachePath(),
+            m_pair.Dpi(),        !UsesPictureFolder(setting)};
+}
+
+void WidgetParts::LoadPhoto() {
+    const PhotoLoadResult result = m_pair.LoadPhoto(LoadRequest());
+    m_session.Record().IsStretchBmpCashed = result.isStretchBmpCashed;
+    m_pictureTaken = result.dateTaken;
+}
+
+HWND WidgetParts::BoxOwner() const {
+    if (m_boxOwner)
+        return m_boxOwner;
+    return m_windowsShown ? m_pair.CurrentPhotoWindow() : nullptr;
+}
+
+void WidgetParts::Answers::CaptureWindowPlace() {
+    SettingRecord& setting = m_parts.m_session.Record();
+    setting.LastWindowBorder = m_parts.m_pair.CurrentBorder();
+    const WindowPlace place = m_parts.m_pair.CurrentWindowPlace();
+    setting.LastWindowLeft = place.left;
+    setting.LastWindowTop = place.top;
+}
+
+void WidgetParts::Answers::PlaceWindows(const std::string& caption) {
+    const SettingRecord& setting = m_parts.m_session.Record();
+    m_parts.m_pair.PlacePhotoWindow(setting.LastWindowBorder, setting.LastWindowTop, setting.LastWindowLeft, caption);
+}
+
+void WidgetParts::Answers::ShowWindows(bool normalStacking) {
+    PhotoWindowPair& pair = m_parts.m_pair;
+    pair.ShowPhotoWindow(pair.CurrentBorder(), normalStacking ? 0 : m_parts.m_session.Record().WindowPosition);
+    m_parts.m_windowsShown = true;
+}
+
+void WidgetParts::Answers::Folder(FolderStep step) {
+    PhotoFolderSource& folder = m_parts.m_folder;
+    switch (step) {
+        case FolderStep::Follow:
+            folder.Follow();
+            break;
+        case FolderStep::Pause:
+            folder.Pause();
+            break;
+        case FolderStep::Resume:
+            folder.Resume();
+            break;
+        case FolderStep::NewDay:
+            folder.OnNewDay();
+            break;
+    }
+}
+
+void WidgetParts::Answers::Announce(const std::string& text) {
+    ShowMessage(m_parts.m_pair.CurrentPhotoWindow(), AnniversaryBox(text));
+}
+
+void WidgetParts::Answers::TellNotSaved(UnsavedChange what) {
+    ShowMessage(m_parts.BoxOwner(), NotSavedBox(m_parts.m_session.Store().ProfileFile(), what));
+}
+
+// The cache was made for the old DPI: the photo is scaled anew and cached for the new one,
+// where the window now stands.
+void WidgetParts::WindowNews::OnPhotoDpiChanged() {
+    m_parts.LoadPhoto();
+    m_parts.m_pair.AlignOtherWindow(m_parts.m_pair.CurrentBorder() == 0 ? 0 : 1);
+}
+
+// Read from what is kept: a hover reads no file.
+std::string WidgetParts::WindowNews::PhotoTooltipText() {
+    const SettingRecord& setting = m_parts.m_session.Record();
+    const std::string folder = m_parts.m_folder.TooltipText();
+    const std::string memory = PhotoMemoryLines(setting, m_parts.m_folder.View(), m_parts.m_pictureTaken, Today());
+    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today()) + (folder.empty() ? "" : "\r\n" + folder) +
+           (memory.empty() ? "" : "\r\n" + memory);
+}
+
+void WidgetParts::FolderNews::OnFolderPhoto(const PhotoLoadResult& picture, bool reload, bool changed) {
+    PhotoWindowPair& pair = m_parts.m_pair;
+    if (picture.picture || reload) {
+        if (picture.picture)
+            pair.ShowLoadedPhoto(picture);
+        else
+            m_parts.LoadPhoto();
+        pair.AlignOtherWindow(pair.CurrentBorder() == 0 ? 0 : 1);
+    }
+    m_parts.m_controller.OnFolderPhoto(changed);
+}
+
+ModalScope WidgetParts::MenuNews::EnterModal(HWND over) {
+    WidgetParts& parts = m_parts;
+    const HWND before = std::exchange(parts.m_boxOwner, over ? over : parts.m_boxOwner);
+    parts.m_controller.OnModalOpened();
+    return ModalScope([&parts, before] {
+        parts.m_boxOwner = before;
+        parts.m_controller.OnModalClosed();
+    });
+}
+
+ModalScope WidgetParts::MenuNews::PausePhotoInput() {
+    const HWND windows[] = {m_parts.m_pair.Borderless(), m_parts.m_pair.Bordered()};
+    for (HWND window : windows)
+        EnableWindow(window, FALSE);
+    return ModalScope([windows] {
+        for (HWND window : windows)
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+    });
+}
+
+// Its failure is told over the dialog, which stays open.
+void WidgetParts::MenuNews::OnPictureChosenInOptions(HWND dialog, const std::string& path) {
+    const HWND before = std::exchange(m_parts.m_boxOwner, dialog);
+    m_parts.m_controller.OnPictureChosenInOptions(path);
+    m_parts.m_boxOwner = before;
+}
