@@ -60,8 +60,8 @@ class PhotoWindowPairTest : public testing::Test, private PhotoPairOwner {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_pair.LoadPhotoWindows(GetModuleHandleW(nullptr)));
-        s_borderless = m_pair.Borderless();
-        s_bordered = m_pair.Bordered();
+        s_borderless = FindOwn(kBorderlessClass);
+        s_bordered = FindOwn(kBorderedClass);
         LoadPhoto(Narrow(Picture(120, 90)));
     }
     std::wstring Picture(int w, int h) {
@@ -69,11 +69,19 @@ protected:
         WriteFileBytes(path, QuadrantBmp(w, h));
         return path;
     }
-    void LoadPhoto(const std::string& path) { m_pair.LoadPhoto({path}); }
-    void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
-        m_pair.PlacePhotoWindow(border, top, left, "caption");
+    void LoadPhoto(const std::string& path) {
+        PhotoLoadRequest request;
+        request.picturePath = path;
+        request.dpi = m_pair.Dpi();
+        m_pair.ShowLoadedPhoto(LoadPhotoPicture(request));
     }
-    void ShowPhotoWindow(int16_t border, int16_t stacking) { m_pair.ShowPhotoWindow(border, stacking); }
+    void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
+        m_pair.PlacePhotoWindow(FrameOf(border), top, left, "caption");
+    }
+    void ShowPhotoWindow(int16_t border, int16_t stacking) {
+        m_pair.ShowPhotoWindow(FrameOf(border), StackingOf(stacking));
+    }
+    int CurrentBorder() const { return m_pair.CurrentFrame() == WindowFrame::Borderless ? 0 : 1; }
     void ToggleBorder() { m_pair.ToggleBorder(); }
 
     HWND s_borderless = nullptr, s_bordered = nullptr;
@@ -119,7 +127,7 @@ TEST_F(PhotoWindowPairTest, LoadFailureShowsAnEmptyPhotoOf1500Twips) {
 
 TEST_F(PhotoWindowPairTest, PlacesTheCurrentWindowAndAlignsTheOther) {
     PlacePhotoWindow(1, Twips(133), Twips(67));
-    EXPECT_EQ(m_pair.CurrentBorder(), 1);
+    EXPECT_EQ(CurrentBorder(), 1);
     RECT bordered = Outer(s_bordered);
     EXPECT_EQ(bordered.left, 67);
     EXPECT_EQ(bordered.top, 133);
@@ -137,7 +145,7 @@ TEST_F(PhotoWindowPairTest, PlacesTheCurrentWindowAndAlignsTheOther) {
 
 TEST_F(PhotoWindowPairTest, BorderedWindowStaysOnTheScreenAtTheTopLeftCorner) {
     PlacePhotoWindow(0, 0, 0);
-    EXPECT_EQ(m_pair.CurrentBorder(), 0);
+    EXPECT_EQ(CurrentBorder(), 0);
     RECT borderless = Outer(s_borderless), bordered = Outer(s_bordered);
     EXPECT_EQ(borderless.left, 0);
     EXPECT_EQ(borderless.top, 0);
@@ -160,14 +168,14 @@ TEST_F(PhotoWindowPairTest, ToggleKeepsThePhotoInPlace) {
     ASSERT_TRUE(IsWindowVisible(s_borderless));
     ASSERT_FALSE(IsWindowVisible(s_bordered));
     ToggleBorder();
-    EXPECT_EQ(m_pair.CurrentBorder(), 1);
+    EXPECT_EQ(CurrentBorder(), 1);
     EXPECT_TRUE(IsWindowVisible(s_bordered));
     EXPECT_FALSE(IsWindowVisible(s_borderless));
     RECT inner = InnerOnScreen(s_bordered);
     EXPECT_EQ(inner.left, 400);
     EXPECT_EQ(inner.top, 300);
     ToggleBorder();
-    EXPECT_EQ(m_pair.CurrentBorder(), 0);
+    EXPECT_EQ(CurrentBorder(), 0);
     EXPECT_TRUE(IsWindowVisible(s_borderless));
     EXPECT_FALSE(IsWindowVisible(s_bordered));
     RECT outer = Outer(s_borderless);

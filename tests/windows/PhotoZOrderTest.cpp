@@ -45,7 +45,7 @@ protected:
 
 TEST_F(PhotoZOrder, AlwaysOnTopShowsAndActivatesInPlace) {
     RECT before = Rect();
-    EXPECT_TRUE(APICall::SetWindowZOrder(m_window, 1));
+    EXPECT_TRUE(APICall::SetWindowZOrder(m_window, Stacking::OnTop));
     EXPECT_TRUE(IsWindowVisible(m_window));
     EXPECT_TRUE(IsTopmost(m_window));
     EXPECT_EQ(GetActiveWindow(), m_window);
@@ -54,8 +54,8 @@ TEST_F(PhotoZOrder, AlwaysOnTopShowsAndActivatesInPlace) {
 }
 
 TEST_F(PhotoZOrder, NormalShowsAndLeavesTheTopmostBand) {
-    APICall::SetWindowZOrder(m_window, 1);
-    EXPECT_TRUE(APICall::SetWindowZOrder(m_window, 0));
+    APICall::SetWindowZOrder(m_window, Stacking::OnTop);
+    EXPECT_TRUE(APICall::SetWindowZOrder(m_window, Stacking::Normal));
     EXPECT_TRUE(IsWindowVisible(m_window));
     EXPECT_FALSE(IsTopmost(m_window));
     EXPECT_EQ(GetActiveWindow(), m_window);
@@ -66,7 +66,7 @@ TEST_F(PhotoZOrder, AnyOtherModePutsItAtTheBottomWithoutActivating) {
         ShowWindow(m_window, SW_HIDE);
         SetActiveWindow(m_other);
         RECT before = Rect();
-        EXPECT_TRUE(APICall::SetWindowZOrder(m_window, mode)) << mode;
+        EXPECT_TRUE(APICall::SetWindowZOrder(m_window, StackingOf(mode))) << mode;
         EXPECT_TRUE(IsWindowVisible(m_window)) << mode;
         EXPECT_FALSE(IsTopmost(m_window)) << mode;
         EXPECT_EQ(GetWindow(m_window, GW_HWNDLAST), m_window) << mode;

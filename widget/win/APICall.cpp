@@ -2,16 +2,17 @@
 
 namespace APICall {
 
-BOOL SetWindowZOrder(HWND window, int16_t mode) {
+BOOL SetWindowZOrder(HWND window, Stacking stacking) {
     constexpr UINT kShowInPlace = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
-    switch (mode) {
-        case 0:
+    switch (stacking) {
+        case Stacking::Normal:
             return SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kShowInPlace);
-        case 1:
+        case Stacking::OnTop:
             return SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kShowInPlace);
-        default:
-            return SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kShowInPlace | SWP_NOACTIVATE);
+        case Stacking::Bottom:
+            break;
     }
+    return SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, kShowInPlace | SWP_NOACTIVATE);
 }
 
 }  // namespace APICall

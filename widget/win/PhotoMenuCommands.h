@@ -11,6 +11,7 @@
 
 #include "base/core/ScopeExit.h"
 #include "common/core/SettingRecord.h"
+#include "widget/core/PhotoWindowKinds.h"
 #include "widget/win/ContextMenu.h"
 #include "widget/win/OptionsDialogHost.h"
 
@@ -25,7 +26,7 @@ public:
     // The photo windows take no input for the scope.
     virtual ModalScope PausePhotoInput() = 0;
     virtual HWND CurrentPhotoWindow() const = 0;
-    virtual int16_t CurrentBorder() const = 0;
+    virtual WindowFrame CurrentFrame() const = 0;
     virtual void ToggleBorder() = 0;
     virtual const SettingRecord& Setting() const = 0;
 
@@ -53,7 +54,7 @@ public:
     SettingRecord RunWizard();
 
 private:
-    int16_t MenuBorder() const override { return m_owner.CurrentBorder(); }
+    int16_t MenuBorder() const override { return m_owner.CurrentFrame() == WindowFrame::Borderless ? 0 : 1; }
     void RunMenuCommand(MenuCommand command, HWND holder) override;
     void OnPictureChosen(HWND dialog, const std::string& picture) override {
         m_owner.OnPictureChosenInOptions(dialog, picture);

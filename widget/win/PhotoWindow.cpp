@@ -38,6 +38,13 @@ bool RegisterPhotoClasses(HINSTANCE instance) {
            Window::RegisterClassOnce(instance, photo);
 }
 
+// The window takes the photo's size, however small or large: no minimum width for the caption
+// bar, no maximum at the screen's size.
+void LimitTrackSize(MINMAXINFO& limits) {
+    limits.ptMinTrackSize = {1, 1};
+    limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+}
+
 }  // namespace
 
 bool PhotoControl::Create(HINSTANCE instance, HWND parent, const RECT& place) {
@@ -48,7 +55,7 @@ bool PhotoControl::Create(HINSTANCE instance, HWND parent, const RECT& place) {
 // Mouse-downs report the button code: 1 left, 2 right, 4 middle. A quick second right or
 // middle click arrives as a double-click message and still counts as a mouse-down.
 LRESULT PhotoControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    PhotoWindowEvents& events = m_owner.Events();
+    PhotoWindowEvents& events = m_events;
     switch (message) {
         case WM_PAINT:
             Paint();
@@ -88,7 +95,7 @@ void PhotoControl::OnDropFiles(HDROP drop) {
             files.push_back(Narrow(name));  // an empty list may count as one empty name
     }
     DragFinish(drop);
-    m_owner.Events().OnFilesDropped(m_owner, files);
+    m_events.OnFilesDropped(m_owner, files);
 }
 
 void PhotoControl::Paint() {
@@ -111,7 +118,7 @@ void PhotoControl::Paint() {
     RECT below{0, height, width, area.bottom};
     FillRect(dc, &right, face);
     FillRect(dc, &below, face);
-    if (m_owner.FrameKind() == PhotoWindow::Frame::Borderless && HighContrastOn())
+    if (m_edged && HighContrastOn())
         PaintHighContrastEdge(dc, area);
 }
 
@@ -140,31 +147,29 @@ bool PhotoWindow::Create(HINSTANCE instance) {
     return m_photo.Create(instance, Handle(), inner);
 }
 
-// Hovering the photo shows the child's age at a glance; the text is asked for each time, so it
-// is always today's.
-void PhotoWindow::AddTooltip() {
+void PhotoTooltip::Add(HWND window, HWND photo) {
     if (m_tooltip)
         return;
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     EnsureCommonControls();  // the tooltip class
     m_tooltip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, instance, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
     if (!m_tooltip)
         return;  // the photo works without it
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(m_photo.Handle());
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(photo);
     tool.lpszText = LPSTR_TEXTCALLBACKW;
     SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, 600);  // lines break at the text's own line ends
 }
 
-void PhotoWindow::OnTooltipText(NMTTDISPINFOW& info) {
-    m_tooltipText = Widen(m_events.TooltipText());
-    info.lpszText = m_tooltipText.data();
+void PhotoTooltip::Fill(NMTTDISPINFOW& info, const std::string& text) {
+    m_text = Widen(text);
+    info.lpszText = m_text.data();
 }
 
 PixelRect PhotoWindow::OuterRect() const {
@@ -211,12 +216,6 @@ LRESULT PhotoWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
     return answer != 0 ? answer : DefaultHandling(WM_GETOBJECT, wParam, lParam);
 }
 
-std::string PhotoWindow::Caption() const {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
-
 void PhotoWindow::SetCaption(const std::string& caption) {
     SetWindowTextW(Handle(), Widen(caption).c_str());
 }
@@ -235,14 +234,14 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             m_events.OnDoubleClick(*this);
             return 0;
         case WM_GETMINMAXINFO:
-            OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+            LimitTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
-                OnTooltipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+                m_tooltip.Fill(*reinterpret_cast<NMTTDISPINFOW*>(lParam), m_events.TooltipText());
             return 0;
         case WM_CONTEXTMENU:
             // From the keyboard only (the position -1, -1): the right button opens it at its press.
@@ -267,13 +266,6 @@ LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefaultHandling(message, wParam, lParam);
     }
-}
-
-// The window takes the photo's size, however small or large: no minimum width for the caption
-// bar, no maximum at the screen's size.
-void PhotoWindow::OnGetMinMaxInfo(MINMAXINFO& limits) {
-    limits.ptMinTrackSize = {1, 1};
-    limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
 }
 
 // Per-monitor DPI: the frame changes with the monitor at once; the owner then scales the photo

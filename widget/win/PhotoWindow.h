@@ -43,10 +43,12 @@ inline constexpr wchar_t kBorderlessClass[] = L"PimmoFormBl";
 inline constexpr wchar_t kBorderedClass[] = L"PimmoFormBd";
 inline constexpr wchar_t kPhotoClass[] = L"PimmoPhoto";
 
-// The photo control: paints the shared picture and passes the mouse and drops to its window.
+// The photo control: paints the shared picture and passes the mouse and drops on.
 class PhotoControl final : public Window {
 public:
-    explicit PhotoControl(PhotoWindow& owner) : m_owner(owner) {}
+    // edged: a frameless photo, which gets an edge in high contrast.
+    PhotoControl(PhotoWindow& owner, PhotoWindowEvents& events, bool edged)
+        : m_owner(owner), m_events(events), m_edged(edged) {}
     bool Create(HINSTANCE instance, HWND parent, const RECT& place);
 
 private:
@@ -56,20 +58,34 @@ private:
     void OnDropFiles(HDROP drop);
 
     PhotoWindow& m_owner;
+    PhotoWindowEvents& m_events;
+    bool m_edged;
+};
+
+// The photo's tooltip: the child's age at a glance; the text is asked for each time it shows,
+// so it is always today's.
+class PhotoTooltip {
+public:
+    // Added once the photo is on the screen, so that the common controls are not loaded before
+    // the first window shows. Owned by the window: destroyed with it.
+    void Add(HWND window, HWND photo);
+    // The text asked for, kept until the next ask.
+    void Fill(NMTTDISPINFOW& info, const std::string& text);
+
+private:
+    HWND m_tooltip = nullptr;
+    std::wstring m_text;
 };
 
 class PhotoWindow final : public Window {
 public:
     enum class Frame { Borderless, Bordered };
 
-    PhotoWindow(Frame frame, PhotoWindowEvents& events) : m_frame(frame), m_events(events), m_photo(*this) {}
+    PhotoWindow(Frame frame, PhotoWindowEvents& events)
+        : m_frame(frame), m_events(events), m_photo(*this, events, frame == Frame::Borderless) {}
 
     // Creates the window hidden at the screen origin, captioned "Pimmo".
     bool Create(HINSTANCE instance);
-
-    HWND PhotoHandle() const { return m_photo.Handle(); }
-    Frame FrameKind() const { return m_frame; }
-    PhotoWindowEvents& Events() const { return m_events; }
 
     PixelRect OuterRect() const;
     PixelSize InnerSize() const;
@@ -80,20 +96,15 @@ public:
     // Where a menu opened from the keyboard appears: the photo's top-left corner, on the screen.
     POINT MenuPoint() const;
 
-    std::string Caption() const;
     void SetCaption(const std::string& caption);
 
     // Both windows share one picture in memory; an empty one shows the bare control.
     const std::shared_ptr<const PixelImage>& Picture() const { return m_picture; }
     void SetPicture(std::shared_ptr<const PixelImage> picture);
-    // The tooltip with the child's age; added once the photo is on the screen, so that the
-    // common controls are not loaded before the first window shows.
-    void AddTooltip();
+    void AddTooltip() { m_tooltip.Add(Handle(), m_photo.Handle()); }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    static void OnGetMinMaxInfo(MINMAXINFO& limits);
-    void OnTooltipText(NMTTDISPINFOW& info);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
@@ -101,6 +112,5 @@ private:
     PhotoWindowEvents& m_events;
     PhotoControl m_photo;
     std::shared_ptr<const PixelImage> m_picture;
-    HWND m_tooltip = nullptr;  // owned by the window: destroyed with it
-    std::wstring m_tooltipText;
+    PhotoTooltip m_tooltip;
 };

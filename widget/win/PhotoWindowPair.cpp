@@ -63,32 +63,15 @@ PixelRect KeepOnAMonitor(const PixelRect& rect) {
     return KeepOnMonitors(rect, monitors.screens, monitors.workAreas);
 }
 
-}  // namespace
-
-bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
-    return m_borderless.Create(instance) && m_bordered.Create(instance);
-}
-
-void PhotoWindowPair::DestroyWindows() {
-    m_borderless.Destroy();
-    m_bordered.Destroy();
-}
-
-FrameMetrics PhotoWindowPair::MeasureBorderedFrame() const {
-    PixelRect outer = m_bordered.OuterRect();
-    PixelSize inner = m_bordered.InnerSize();
+FrameMetrics MeasureBorderedFrame(const PhotoWindow& bordered) {
+    PixelRect outer = bordered.OuterRect();
+    PixelSize inner = bordered.InnerSize();
     return MeasureFrame(outer.width, outer.height, inner.width, inner.height);
 }
 
-void PhotoWindowPair::ShowEmptyPhoto() {
-    int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
-    for (PhotoWindow* window : {&m_borderless, &m_bordered}) {
-        window->SetPicture(nullptr);
-        window->SetOuterSize(side, side);
-    }
-}
+}  // namespace
 
-void PhotoWindowPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
+void PhotoPairInput::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
     if (button & 1) {
         // Drags the window as if by its caption bar, until the button is released.
         ReleaseCapture();
@@ -98,7 +81,11 @@ void PhotoWindowPair::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
     m_owner.OnPhotoMenu(button);
 }
 
-void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
+void PhotoPairInput::OnDoubleClick(PhotoWindow&) {
+    m_pair.ToggleBorder();
+}
+
+void PhotoPairInput::OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) {
     if (files.empty())
         return;
     const DWORD attributes = GetFileAttributesW(Widen(files.front()).c_str());
@@ -113,25 +100,27 @@ void PhotoWindowPair::OnFilesDropped(PhotoWindow& window, const std::vector<std:
     m_owner.OnPictureDropped(files.front());
 }
 
-void PhotoWindowPair::OnDpiChanged(PhotoWindow& window) {
-    if (&window == &WindowFor(m_currentBorder))
+void PhotoPairInput::OnDpiChanged(PhotoWindow& window) {
+    if (window.Handle() == m_pair.CurrentPhotoWindow())
         m_owner.OnPhotoDpiChanged();
 }
 
 // Closing either window, or the end of the session, ends the whole widget: the other window
 // is hidden, and a process left running without a lock could never be reached again.
-void PhotoWindowPair::OnUnload(PhotoWindow&, bool sessionEnds) {
+void PhotoPairInput::OnUnload(PhotoWindow&, bool sessionEnds) {
     if (m_unloaded)
         return;
     m_unloaded = true;
     m_owner.OnPhotoUnload(sessionEnds);
 }
 
-PhotoLoadResult PhotoWindowPair::LoadPhoto(PhotoLoadRequest request) {
-    request.dpi = Dpi();
-    PhotoLoadResult result = LoadPhotoPicture(request);
-    ShowLoadedPhoto(result);
-    return result;
+bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
+    return m_windows[0].Create(instance) && m_windows[1].Create(instance);
+}
+
+void PhotoWindowPair::DestroyWindows() {
+    for (PhotoWindow& window : m_windows)
+        window.Destroy();
 }
 
 // Scaled for the monitor the photo is on: the same physical size on every screen.
@@ -139,39 +128,46 @@ int PhotoWindowPair::Dpi() const {
     return static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
 }
 
+// A load failure shows the empty photo, and both windows take its outer size.
 void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
     if (!result.picture) {
-        ShowEmptyPhoto();
+        const int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
+        for (PhotoWindow& window : m_windows) {
+            window.SetPicture(nullptr);
+            window.SetOuterSize(side, side);
+        }
         return;
     }
-    FrameMetrics frame = MeasureBorderedFrame();
+    FrameMetrics frame = MeasureBorderedFrame(m_windows[1]);
     int width = result.picture->width, height = result.picture->height;
-    m_borderless.SetPicture(result.picture);
-    m_borderless.SetOuterSize(width, height);
-    m_bordered.SetPicture(result.picture);
-    m_bordered.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+    m_windows[0].SetPicture(result.picture);
+    m_windows[0].SetOuterSize(width, height);
+    m_windows[1].SetPicture(result.picture);
+    m_windows[1].SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
 }
 
-void PhotoWindowPair::PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption) {
-    m_currentBorder = border;
-    PhotoWindow& target = WindowFor(border);
+void PhotoWindowPair::PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption) {
+    m_current = frame;
+    PhotoWindow& target = m_windows[Index(frame)];
     double twipsPerPixel = SystemTwipsPerPixel();
     PixelRect place = target.OuterRect();
     place.left = TwipsToPixels(left, twipsPerPixel);
     place.top = TwipsToPixels(top, twipsPerPixel);
     place = KeepOnAMonitor(place);
     target.MoveTo(place.left, place.top);
+    m_caption = caption;
     target.SetCaption(caption);
-    AlignOtherWindow(border);
+    AlignOtherWindow();
 }
 
 // The frame is kept on the screen at the top and left edges of the photo's monitor (the
 // screen origin on a single monitor), so that the caption bar stays reachable.
-void PhotoWindowPair::AlignOtherWindow(int16_t current) {
-    FrameMetrics frame = MeasureBorderedFrame();
-    PhotoWindow& from = WindowFor(current);
-    PhotoWindow& to = WindowFor(current == 0 ? 1 : 0);
-    to.SetCaption(from.Caption());
+void PhotoWindowPair::AlignOtherWindow() {
+    FrameMetrics frame = MeasureBorderedFrame(m_windows[1]);
+    const int current = Index(m_current);
+    PhotoWindow& from = m_windows[current];
+    PhotoWindow& to = m_windows[1 - current];
+    to.SetCaption(m_caption);
     PixelRect fromRect = from.OuterRect();
     if (current == 0) {
         RECT monitor = NearestMonitor(fromRect).rcMonitor;
@@ -182,42 +178,46 @@ void PhotoWindowPair::AlignOtherWindow(int16_t current) {
     to.SetPicture(from.Picture());
 }
 
-void PhotoWindowPair::ShowPhotoWindow(int16_t border, int16_t stacking) {
+void PhotoWindowPair::ShowPhotoWindow(WindowFrame frame, Stacking stacking) {
     m_stacking = stacking;
-    APICall::SetWindowZOrder(WindowFor(border).Handle(), stacking);
-    WindowFor(border == 0 ? 1 : 0).Hide();
+    APICall::SetWindowZOrder(m_windows[Index(frame)].Handle(), stacking);
+    m_windows[1 - Index(frame)].Hide();
+    for (PhotoWindow& window : m_windows)
+        window.AddTooltip();
 }
 
 void PhotoWindowPair::ToggleBorder() {
-    const int16_t current = m_currentBorder == 0 ? 0 : 1;
-    AlignOtherWindow(current);
-    const int16_t next = current == 0 ? 1 : 0;
-    APICall::SetWindowZOrder(WindowFor(next).Handle(), m_stacking);
-    WindowFor(current).Hide();
-    m_currentBorder = next;
+    AlignOtherWindow();
+    const WindowFrame next = m_current == WindowFrame::Borderless ? WindowFrame::Bordered : WindowFrame::Borderless;
+    APICall::SetWindowZOrder(m_windows[Index(next)].Handle(), m_stacking);
+    m_windows[Index(m_current)].Hide();
+    m_current = next;
 }
 
 WindowPlace PhotoWindowPair::CurrentWindowPlace() const {
-    PixelRect rect = WindowFor(m_currentBorder).OuterRect();
+    PixelRect rect = m_windows[Index(m_current)].OuterRect();
     double twipsPerPixel = SystemTwipsPerPixel();
     return {PixelsToTwips(rect.top, twipsPerPixel).value_or(0), PixelsToTwips(rect.left, twipsPerPixel).value_or(0)};
 }
 
 void PhotoWindowPair::SetCaption(const std::string& caption) {
-    m_borderless.SetCaption(caption);
-    m_bordered.SetCaption(caption);
+    m_caption = caption;
+    for (PhotoWindow& window : m_windows)
+        window.SetCaption(caption);
 }
 
 void PhotoWindowPair::KeepOnTheScreen() {
-    PhotoWindow& current = WindowFor(m_currentBorder);
+    PhotoWindow& current = m_windows[Index(m_current)];
     PixelRect place = current.OuterRect();
     PixelRect kept = KeepOnAMonitor(place);
     if (kept.left == place.left && kept.top == place.top)
         return;
     current.MoveTo(kept.left, kept.top);
-    AlignOtherWindow(m_currentBorder);
+    AlignOtherWindow();
 }
 
-HWND PhotoWindowPair::CurrentPhotoWindow() const {
-    return WindowFor(m_currentBorder).Handle();
+void PhotoWindowPair::EnableInput(bool enabled) {
+    for (PhotoWindow& window : m_windows)
+        if (IsWindow(window.Handle()))
+            EnableWindow(window.Handle(), enabled ? TRUE : FALSE);
 }

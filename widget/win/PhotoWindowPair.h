@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "widget/core/PhotoWindowKinds.h"
 #include "widget/win/PhotoLoader.h"
 #include "widget/win/PhotoWindow.h"
 
@@ -36,43 +37,57 @@ struct WindowPlace {
     int32_t left = 0;  // twips
 };
 
-class PhotoWindowPair final : private PhotoWindowEvents {
+class PhotoWindowPair;
+
+// What the twins tell, passed on to the owner: a left button drags the window, a double-click
+// toggles the frame, a drop is told as a picture or a folder (or refused), the first unload ends.
+class PhotoPairInput final : public PhotoWindowEvents {
 public:
-    explicit PhotoWindowPair(PhotoPairOwner& owner) : m_owner(owner) {}
+    PhotoPairInput(PhotoWindowPair& pair, PhotoPairOwner& owner) : m_pair(pair), m_owner(owner) {}
+
+private:
+    void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
+    void OnMenuKey(PhotoWindow& window) override { m_owner.OnPhotoMenuKey(window.MenuPoint()); }
+    void OnDoubleClick(PhotoWindow&) override;
+    void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
+    void OnUnload(PhotoWindow& window, bool sessionEnds) override;
+    void OnDpiChanged(PhotoWindow& window) override;
+    std::string TooltipText() override { return m_owner.PhotoTooltipText(); }
+
+    PhotoWindowPair& m_pair;
+    PhotoPairOwner& m_owner;
+    bool m_unloaded = false;
+};
+
+class PhotoWindowPair final {
+public:
+    explicit PhotoWindowPair(PhotoPairOwner& owner) : m_input(*this, owner) {}
 
     // Creates both windows hidden: first the borderless, then the bordered one.
     bool LoadPhotoWindows(HINSTANCE instance);
     void DestroyWindows();
 
-    // Puts the picture (natural size, cached or scaled) into both windows and sizes them to it,
-    // scaled for the current window's monitor (the request's dpi is the pair's). Returns what
-    // was loaded (the cache flag afterwards, the date taken when asked for).
-    PhotoLoadResult LoadPhoto(PhotoLoadRequest request);
-    // Puts a picture loaded elsewhere (for Dpi()) into both windows, as LoadPhoto does.
+    // Puts a picture (natural size, cached or scaled, for Dpi()) into both windows and sizes
+    // them to it; an empty one shows the empty photo.
     void ShowLoadedPhoto(const PhotoLoadResult& result);
     // The DPI of the current window's monitor: what a picture is scaled for.
     int Dpi() const;
     // Whether the windows hold a picture (false after a load failure).
-    bool HasPicture() const { return m_borderless.Picture() != nullptr; }
-    // Makes the window chosen by border current, moves it to (left, top) twips and captions it.
+    bool HasPicture() const { return m_windows[0].Picture() != nullptr; }
+    // Makes the window of that frame current, moves it to (left, top) twips and captions it.
     // A place on no monitor is moved onto the nearest monitor's work area.
-    void PlacePhotoWindow(int16_t border, int32_t top, int32_t left, const std::string& caption);
-    // Gives the other window the caption, place, size and picture of the current one (0 the
-    // borderless window, any other value the bordered one).
-    void AlignOtherWindow(int16_t current);
-    // Shows the chosen window with the stacking order (0 normal, 1 on top, other bottom), hides the other.
-    void ShowPhotoWindow(int16_t border, int16_t stacking);
+    void PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption);
+    // Gives the other window the caption, place, size and picture of the current one.
+    void AlignOtherWindow();
+    // Shows the window of that frame in the stacking order, hides the other; the photo's
+    // tooltips come with the first show.
+    void ShowPhotoWindow(WindowFrame frame, Stacking stacking);
     // Switches the current window in place: the frame appears or disappears around the photo;
     // the new window takes the stacking order the pair last showed.
     void ToggleBorder();
-    // Which window is current: 0 the borderless one, 1 the bordered one. The pair alone decides
-    // it (placing and toggling); the setting's stored frame follows at the next save.
-    int16_t CurrentBorder() const { return m_currentBorder; }
-    // Both photos' tooltips (after the first show).
-    void AddTooltips() {
-        m_borderless.AddTooltip();
-        m_bordered.AddTooltip();
-    }
+    // Which window is current. The pair alone decides it (placing and toggling); the setting's
+    // stored frame follows at the next save.
+    WindowFrame CurrentFrame() const { return m_current; }
     // The caption of both windows.
     void SetCaption(const std::string& caption);
     // After a change of the monitors: a current window on none comes onto the nearest one, by
@@ -82,28 +97,17 @@ public:
     // The outer position of the current window.
     WindowPlace CurrentWindowPlace() const;
     // The current photo window, owner of the widget's dialogs and menus.
-    HWND CurrentPhotoWindow() const;
-    HWND Borderless() const { return m_borderless.Handle(); }
-    HWND Bordered() const { return m_bordered.Handle(); }
+    HWND CurrentPhotoWindow() const { return m_windows[Index(m_current)].Handle(); }
+    // While a menu command runs the windows take no input.
+    void EnableInput(bool enabled);
 
 private:
-    void OnPhotoMouseDown(PhotoWindow& window, int16_t button) override;
-    void OnMenuKey(PhotoWindow& window) override { m_owner.OnPhotoMenuKey(window.MenuPoint()); }
-    void OnDoubleClick(PhotoWindow&) override { ToggleBorder(); }
-    void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
-    void OnUnload(PhotoWindow& window, bool sessionEnds) override;
-    void OnDpiChanged(PhotoWindow& window) override;
-    std::string TooltipText() override { return m_owner.PhotoTooltipText(); }
+    static int Index(WindowFrame frame) { return frame == WindowFrame::Borderless ? 0 : 1; }
 
-    PhotoWindow& WindowFor(int16_t border) { return border == 0 ? m_borderless : m_bordered; }
-    const PhotoWindow& WindowFor(int16_t border) const { return border == 0 ? m_borderless : m_bordered; }
-    FrameMetrics MeasureBorderedFrame() const;
-    void ShowEmptyPhoto();
-
-    PhotoPairOwner& m_owner;
-    int16_t m_currentBorder = 0;
-    int16_t m_stacking = 0;
-    PhotoWindow m_borderless{PhotoWindow::Frame::Borderless, *this};
-    PhotoWindow m_bordered{PhotoWindow::Frame::Bordered, *this};
-    bool m_unloaded = false;
+    PhotoPairInput m_input;
+    WindowFrame m_current = WindowFrame::Borderless;
+    Stacking m_stacking = Stacking::Normal;
+    std::string m_caption = "Pimmo";
+    // The borderless window (PimmoFormBl), then the bordered one (PimmoFormBd).
+    PhotoWindow m_windows[2]{{PhotoWindow::Frame::Borderless, m_input}, {PhotoWindow::Frame::Bordered, m_input}};
 };

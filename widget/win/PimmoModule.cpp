@@ -70,7 +70,6 @@ int PimmoModule::RunShowMode() {
     WidgetParts& parts = *m_parts;
     parts.Controller().OnStarted(m_session->HoldsStartLock());
     // What only a running widget needs comes after its photo is on the screen.
-    parts.Pair().AddTooltips();
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     parts.Controller().OnRunning();
     return RunMessageLoop();

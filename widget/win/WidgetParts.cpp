@@ -21,7 +21,8 @@ PhotoLoadRequest WidgetParts::LoadRequest() const {
 }
 
 void WidgetParts::LoadPhoto() {
-    const PhotoLoadResult result = m_pair.LoadPhoto(LoadRequest());
+    const PhotoLoadResult result = LoadPhotoPicture(LoadRequest());
+    m_pair.ShowLoadedPhoto(result);
     m_session.Record().IsStretchBmpCashed = result.isStretchBmpCashed;
     m_pictureTaken = result.dateTaken;
 }
@@ -34,7 +35,7 @@ HWND WidgetParts::BoxOwner() const {
 
 void WidgetParts::Answers::CaptureWindowPlace() {
     SettingRecord& setting = m_parts.m_session.Record();
-    setting.LastWindowBorder = m_parts.m_pair.CurrentBorder();
+    setting.LastWindowBorder = StoredFrame(m_parts.m_pair.CurrentFrame(), setting.LastWindowBorder);
     const WindowPlace place = m_parts.m_pair.CurrentWindowPlace();
     setting.LastWindowLeft = place.left;
     setting.LastWindowTop = place.top;
@@ -42,12 +43,14 @@ void WidgetParts::Answers::CaptureWindowPlace() {
 
 void WidgetParts::Answers::PlaceWindows(const std::string& caption) {
     const SettingRecord& setting = m_parts.m_session.Record();
-    m_parts.m_pair.PlacePhotoWindow(setting.LastWindowBorder, setting.LastWindowTop, setting.LastWindowLeft, caption);
+    m_parts.m_pair.PlacePhotoWindow(FrameOf(setting.LastWindowBorder), setting.LastWindowTop, setting.LastWindowLeft,
+                                    caption);
 }
 
 void WidgetParts::Answers::ShowWindows(bool normalStacking) {
     PhotoWindowPair& pair = m_parts.m_pair;
-    pair.ShowPhotoWindow(pair.CurrentBorder(), normalStacking ? 0 : m_parts.m_session.Record().WindowPosition);
+    pair.ShowPhotoWindow(pair.CurrentFrame(),
+                         normalStacking ? Stacking::Normal : StackingOf(m_parts.m_session.Record().WindowPosition));
     m_parts.m_windowsShown = true;
 }
 
@@ -81,7 +84,7 @@ void WidgetParts::Answers::TellNotSaved(UnsavedChange what) {
 // where the window now stands.
 void WidgetParts::WindowNews::OnPhotoDpiChanged() {
     m_parts.LoadPhoto();
-    m_parts.m_pair.AlignOtherWindow(m_parts.m_pair.CurrentBorder() == 0 ? 0 : 1);
+    m_parts.m_pair.AlignOtherWindow();
 }
 
 // Read from what is kept: a hover reads no file.
@@ -100,7 +103,7 @@ void WidgetParts::FolderNews::OnFolderPhoto(const PhotoLoadResult& picture, bool
             pair.ShowLoadedPhoto(picture);
         else
             m_parts.LoadPhoto();
-        pair.AlignOtherWindow(pair.CurrentBorder() == 0 ? 0 : 1);
+        pair.AlignOtherWindow();
     }
     m_parts.m_controller.OnFolderPhoto(changed);
 }
@@ -116,14 +119,9 @@ ModalScope WidgetParts::MenuNews::EnterModal(HWND over) {
 }
 
 ModalScope WidgetParts::MenuNews::PausePhotoInput() {
-    const HWND windows[] = {m_parts.m_pair.Borderless(), m_parts.m_pair.Bordered()};
-    for (HWND window : windows)
-        EnableWindow(window, FALSE);
-    return ModalScope([windows] {
-        for (HWND window : windows)
-            if (IsWindow(window))
-                EnableWindow(window, TRUE);
-    });
+    PhotoWindowPair& pair = m_parts.m_pair;
+    pair.EnableInput(false);
+    return ModalScope([&pair] { pair.EnableInput(true); });
 }
 
 // Its failure is told over the dialog, which stays open.

@@ -84,7 +84,7 @@ private:
         ModalScope EnterModal(HWND over) override;
         ModalScope PausePhotoInput() override;
         HWND CurrentPhotoWindow() const override { return m_parts.m_pair.CurrentPhotoWindow(); }
-        int16_t CurrentBorder() const override { return m_parts.m_pair.CurrentBorder(); }
+        WindowFrame CurrentFrame() const override { return m_parts.m_pair.CurrentFrame(); }
         void ToggleBorder() override { m_parts.m_pair.ToggleBorder(); }
         const SettingRecord& Setting() const override { return m_parts.m_session.Record(); }
         void OnDialogOpens() override { m_parts.m_controller.OnDialogOpens(); }
