@@ -152,6 +152,22 @@ TEST_F(PhotoLoader, CacheIsWrittenAndTakenWithoutThePictureFile) {
     EXPECT_EQ(stale.isStretchBmpCashed, 0);
 }
 
+// The date a one-file picture was taken comes with its load, from the cache too: the tooltip
+// that shows it reads no file.
+TEST_F(PhotoLoader, TheDateTakenComesWithTheLoadWhenAskedFor) {
+    const std::string jpeg = QuadrantJpeg(64, 48);
+    const std::string bytes = jpeg.substr(0, 2) + ExifSegment(1, false, 3, "2024:06:10 09:30:00") + jpeg.substr(2);
+    const auto taken = ReadExifDateTaken(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    ASSERT_TRUE(taken);
+    const std::string path = Write(L"taken.jpg", bytes);
+    for (int16_t cached : {0, 1}) {
+        PhotoLoadRequest request = Request(path, 1, cached);
+        EXPECT_FALSE(LoadPhotoPicture(request).dateTaken) << cached;
+        request.readDateTaken = true;
+        EXPECT_EQ(LoadPhotoPicture(request).dateTaken, taken) << cached;
+    }
+}
+
 TEST_F(PhotoLoader, StaleFlagRescalesAndReplacesTheCache) {
     std::string path = Write(L"kid.bmp", QuadrantBmp(640, 480));
     ASSERT_TRUE(LoadPhotoPicture(Request(path, 1, 0, 160)).picture);
