@@ -46,8 +46,12 @@ std::optional<int> CacheDpi(const PhotoLoadRequest& request) {
 }
 
 PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
-    PhotoLoadResult result{nullptr, request.isStretchBmpCashed, std::nullopt};
-    switch (ChoosePhotoSourceAt(request.isStretched, request.isStretchBmpCashed, CacheDpi(request), request.dpi)) {
+    PhotoLoadResult result{nullptr, request.isStretchBmpCashed, std::nullopt, false};
+    const PhotoSource source =
+        ChoosePhotoSourceAt(request.isStretched, request.isStretchBmpCashed, CacheDpi(request), request.dpi);
+    // Where the picture file is read anyway; a cache hit leaves it alone.
+    result.dateRead = request.readDateTaken && source != PhotoSource::Cache;
+    switch (source) {
         case PhotoSource::NaturalSize:
             result.picture = Shared(ReadPictureAtNaturalSize(request.picturePath));
             break;
@@ -66,8 +70,9 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
     return result;
 }
 
-// The Exif date lies in the head of a JPEG; other kinds carry none the widget reads.
-std::optional<LocalSeconds> ReadDateTaken(const std::string& path) {
+}  // namespace
+
+std::optional<LocalSeconds> ReadPictureDateTaken(const std::string& path) {
     if (path.empty() || !IsJpegName(path))
         return std::nullopt;
     UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
@@ -79,8 +84,6 @@ std::optional<LocalSeconds> ReadDateTaken(const std::string& path) {
         return std::nullopt;
     return ReadExifDateTaken(head.data(), read);
 }
-
-}  // namespace
 
 std::string ReadWholeFile(const std::string& path, size_t limit) {
     UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -145,10 +148,10 @@ bool WriteCacheFile(const std::string& path, const PixelImage& picture, int dpi)
 PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request) {
     try {
         PhotoLoadResult result = LoadOrFail(request);
-        if (request.readDateTaken)
-            result.dateTaken = ReadDateTaken(request.picturePath);
+        if (result.dateRead)
+            result.dateTaken = ReadPictureDateTaken(request.picturePath);
         return result;
     } catch (...) {  // out of memory for a huge picture, above all
-        return {nullptr, request.isStretchBmpCashed, std::nullopt};
+        return {nullptr, request.isStretchBmpCashed, std::nullopt, false};
     }
 }

@@ -18,7 +18,8 @@ struct PhotoLoadRequest {
     std::string cachePath;
     // The DPI of the window's monitor: the scaled photo and its cache are made for it.
     int dpi = 96;
-    // Read the picture file's Exif date too (for one file; a folder's photo has it from the index).
+    // Read the picture file's Exif date too where the file is read anyway (for one file; a
+    // folder's photo has it from the index).
     bool readDateTaken = false;
 };
 
@@ -28,13 +29,17 @@ struct PhotoLoadResult {
     // The cache flag afterwards: 1 once a scaled picture was written to the cache, 0 when
     // writing it failed; unchanged by the other paths and by a load failure.
     int16_t isStretchBmpCashed = 0;
-    // When asked for: the date the picture was taken, if its file tells.
+    // When asked for and the picture file was read: the date it was taken, if its file tells.
     std::optional<LocalSeconds> dateTaken;
+    bool dateRead = false;
 };
 
 // Never throws: any failure to read, decode, size or allocate is a load failure.
 PhotoLoadResult LoadPhotoPicture(const PhotoLoadRequest& request);
 
+// The Exif date in the head of a JPEG picture file; nothing for other kinds or a file that
+// cannot be read.
+std::optional<LocalSeconds> ReadPictureDateTaken(const std::string& path);
 // The picture file at its natural size, upright.
 std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path);
 // The picture file scaled by the setting's size and mode (the sides of the upright picture),

@@ -1,5 +1,6 @@
 #include "widget/win/WidgetParts.h"
 
+#include <thread>
 #include <utility>
 
 #include "base/win/MessageBox.h"
@@ -21,10 +22,27 @@ PhotoLoadRequest WidgetParts::LoadRequest() const {
 }
 
 void WidgetParts::LoadPhoto() {
-    const PhotoLoadResult result = LoadPhotoPicture(LoadRequest());
+    const PhotoLoadRequest request = LoadRequest();
+    const PhotoLoadResult result = LoadPhotoPicture(request);
     m_pair.ShowLoadedPhoto(result);
     m_session.Record().IsStretchBmpCashed = result.isStretchBmpCashed;
-    m_pictureTaken = result.dateTaken;
+    KeepDateTaken(request, result);
+}
+
+void WidgetParts::KeepDateTaken(const PhotoLoadRequest& request, const PhotoLoadResult& result) {
+    auto kept = std::make_shared<DateTaken>();
+    kept->taken = result.dateTaken;
+    m_pictureTaken = kept;
+    if (!request.readDateTaken || result.dateRead)
+        return;
+    try {
+        std::thread([kept, path = request.picturePath] {
+            const std::optional<LocalSeconds> taken = ReadPictureDateTaken(path);
+            const std::lock_guard<std::mutex> hold(kept->lock);
+            kept->taken = taken;
+        }).detach();
+    } catch (...) {  // no thread: the tooltip goes without the photo's day
+    }
 }
 
 HWND WidgetParts::BoxOwner() const {
@@ -91,7 +109,12 @@ void WidgetParts::WindowNews::OnPhotoDpiChanged() {
 std::string WidgetParts::WindowNews::PhotoTooltipText() {
     const SettingRecord& setting = m_parts.m_session.Record();
     const std::string folder = m_parts.m_folder.TooltipText();
-    const std::string memory = PhotoMemoryLines(setting, m_parts.m_folder.View(), m_parts.m_pictureTaken, Today());
+    std::optional<LocalSeconds> taken;
+    {
+        const std::lock_guard<std::mutex> hold(m_parts.m_pictureTaken->lock);
+        taken = m_parts.m_pictureTaken->taken;
+    }
+    const std::string memory = PhotoMemoryLines(setting, m_parts.m_folder.View(), taken, Today());
     return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today()) + (folder.empty() ? "" : "\r\n" + folder) +
            (memory.empty() ? "" : "\r\n" + memory);
 }

@@ -4,6 +4,8 @@
 // holds a reference to another; only these routes know them all.
 #include <windows.h>
 
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include "widget/core/ExifReader.h"
@@ -98,8 +100,16 @@ private:
         WidgetParts& m_parts;
     };
 
+    // The date the one picture file was taken, for the tooltip: from the load, or, when the load
+    // took the cache, read aside (a share that does not answer holds up no window).
+    struct DateTaken {
+        std::mutex lock;
+        std::optional<LocalSeconds> taken;
+    };
+
     PhotoLoadRequest LoadRequest() const;
     void LoadPhoto();
+    void KeepDateTaken(const PhotoLoadRequest& request, const PhotoLoadResult& result);
     HWND BoxOwner() const;
 
     PimmoSession& m_session;
@@ -116,6 +126,5 @@ private:
     // then the current photo window, or the dialog or menu holder a command runs over.
     bool m_windowsShown = false;
     HWND m_boxOwner = nullptr;
-    // The date the one picture file was taken, read where it was loaded, for the tooltip.
-    std::optional<LocalSeconds> m_pictureTaken;
+    std::shared_ptr<DateTaken> m_pictureTaken = std::make_shared<DateTaken>();
 };
