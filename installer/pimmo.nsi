@@ -91,8 +91,8 @@ Page custom InstallModePage InstallModeLeave
 
 LangString MSG_OldWindows ${LANG_JAPANESE} "${PRODUCT} は Windows 10 と Windows 11 で動作します。$\r$\nこのコンピューターの Windows は古いため、${PRODUCT} をインストールできません。$\r$\nセットアップを終了します。"
 LangString MSG_Running ${LANG_JAPANESE} "${PRODUCT} の写真のウィンドウか ${HOUSE_TITLE} が実行中です。$\r$\nそれぞれを終了してから「再試行」を押してください。"
-LangString MSG_OldWindows ${LANG_ENGLISH} "${PRODUCT} runs on Windows 10 and Windows 11.$\r$\nThe Windows of this computer is too old for ${PRODUCT}, so setup will close."
-LangString MSG_Running ${LANG_ENGLISH} "A ${PRODUCT} photo window or ${HOUSE_TITLE_EN} is running.$\r$\nPlease close them, then click Retry."
+LangString MSG_OldWindows ${LANG_ENGLISH} "${PRODUCT} requires Windows 10 or Windows 11.$\r$\nSetup will now close."
+LangString MSG_Running ${LANG_ENGLISH} "${PRODUCT} is running.$\r$\nClose all ${PRODUCT} photo windows and ${HOUSE_TITLE_EN}, then click Retry."
 ; The Start menu's names and the texts of the pages.
 LangString LNK_House ${LANG_JAPANESE} "${HOUSE_TITLE}"
 LangString LNK_House ${LANG_ENGLISH} "${HOUSE_TITLE_EN}"
@@ -111,9 +111,9 @@ LangString MODE_Title ${LANG_ENGLISH} "Installation Type"
 LangString MODE_Subtitle ${LANG_JAPANESE} "${PRODUCT} を使うユーザーを選んでください。"
 LangString MODE_Subtitle ${LANG_ENGLISH} "Choose who will use ${PRODUCT}."
 LangString MODE_Current ${LANG_JAPANESE} "このユーザーだけ (推奨、管理者の権限は不要)"
-LangString MODE_Current ${LANG_ENGLISH} "Only for me (recommended, no administrator rights needed)"
+LangString MODE_Current ${LANG_ENGLISH} "Only for me (recommended; no administrator rights needed)"
 LangString MODE_All ${LANG_JAPANESE} "このコンピューターのすべてのユーザー (管理者の権限が必要)"
-LangString MODE_All ${LANG_ENGLISH} "Everyone who uses this computer (needs administrator rights)"
+LangString MODE_All ${LANG_ENGLISH} "Anyone who uses this computer (requires administrator rights)"
 
 ; ---------------------------------------------------------------- install
 
@@ -144,7 +144,7 @@ SectionEnd
 
 LangString DESC_Programs ${LANG_JAPANESE} "写真を表示する Pimmo、設定を管理する ${HOUSE_TITLE}、ヘルプ"
 LangString DESC_Run ${LANG_JAPANESE} "Windows にログオンしたとき、${HOUSE_TITLE} が登録した写真をすべて表示します。"
-LangString DESC_Programs ${LANG_ENGLISH} "Pimmo, which shows the photos, ${HOUSE_TITLE_EN}, which keeps the settings, and their help"
+LangString DESC_Programs ${LANG_ENGLISH} "Pimmo (shows the photos), ${HOUSE_TITLE_EN} (manages the settings) and Help"
 LangString DESC_Run ${LANG_ENGLISH} "When you sign in to Windows, ${HOUSE_TITLE_EN} shows every listed photo."
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${SecPrograms} $(DESC_Programs)
@@ -290,7 +290,7 @@ Section "-un.folder"
 SectionEnd
 
 LangString DESC_UnUserData ${LANG_JAPANESE} "写真の設定 (プロファイル) と縮小した写真のキャッシュを削除します。"
-LangString DESC_UnUserData ${LANG_ENGLISH} "Removes the photo settings (the profile) and the caches of the scaled photos."
+LangString DESC_UnUserData ${LANG_ENGLISH} "Removes the photo settings (profile) and the cached scaled photos."
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
     !insertmacro MUI_DESCRIPTION_TEXT ${UnSecUserData} $(DESC_UnUserData)
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END

@@ -3,9 +3,9 @@
 namespace {
 
 constexpr CatalogueRow<BaseText> kTexts[] = {
-    {BaseText::HelpWordNotFound, {"「{0}」は見つかりません", "Could not find \"{0}\"."}},
-    {BaseText::HelpMissing, {"ヘルプファイルが見つかりません", "The help file could not be found."}},
-    {BaseText::HelpUnreadable, {"ヘルプファイルを読み込めません", "The help file could not be read."}},
+    {BaseText::HelpWordNotFound, {"「{0}」は見つかりません", "Cannot find \"{0}\"."}},
+    {BaseText::HelpMissing, {"ヘルプファイルが見つかりません", "Cannot find the help file."}},
+    {BaseText::HelpUnreadable, {"ヘルプファイルを読み込めません", "Cannot read the help file."}},
     {BaseText::HelpCaption, {"{0} ヘルプ", "{0} Help"}},
 };
 static_assert(IsCompleteCatalogue(kTexts));

@@ -1,5 +1,6 @@
 #include "checker/core/CheckerTexts.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace Pruvo {
@@ -10,24 +11,25 @@ using T = CheckerText;
 
 constexpr CatalogueRow<CheckerText> kTexts[] = {
     {T::DefaultAppName, {"アプリケーション", "the application"}},
-    {T::InstallerCaption, {"ランタイムのチェック", "Checking the Runtimes"}},
+    {T::InstallerCaption, {"ランタイムのチェック", "Runtime Check"}},
     {T::ContinueText, {"継続", "Continue"}},
     {T::QuitText, {"終了", "Quit"}},
     {T::RuntimeColumn, {"ランタイム名", "Runtime"}},
-    {T::StateColumn, {"状態", "State"}},
+    {T::StateColumn, {"状態", "Status"}},
     {T::DllColumn, {"DLL名", "DLL"}},
     {T::PathColumn, {"ファイルのパス", "File path"}},
     {T::VersionColumn, {"バージョン情報", "Version"}},
     {T::Installed, {"インストール済み", "Installed"}},
     {T::NotInstalled, {"未インストール", "Not installed"}},
-    {T::DllNotFound, {"未インストール", "Not installed"}},
-    {T::SelectForDownload, {"ダウンロードするランタイムを選択してください", "Please choose the runtime to download."}},
-    {T::SelectForDetails, {"情報を見るランタイムを選択してください", "Please choose the runtime to look at."}},
+    {T::DllNotFound, {"未インストール", "Not found"}},
+    {T::SelectForDownload, {"ダウンロードするランタイムを選択してください", "Please select the runtime to download."}},
+    {T::SelectForDetails,
+     {"情報を見るランタイムを選択してください", "Please select the runtime whose details you want to see."}},
     {T::HelpUnreadable,
-     {"このヘルプファイルは表示できない形式です", "This help file is in a form that cannot be shown."}},
+     {"このヘルプファイルは表示できない形式です", "This help file is in a format that cannot be displayed."}},
     {T::MissingRuntime,
      {"{0}の実行に必要なランタイムがインストールされていません\nインストールを中止します",
-      "A runtime that {0} needs is not installed.\nThe installation stops here."}},
+      "One or more runtimes that {0} needs are not installed.\nThe installation has been canceled."}},
 };
 static_assert(IsCompleteCatalogue(kTexts));
 
@@ -46,6 +48,15 @@ std::string FileVersionQuery(unsigned language, unsigned codePage) {
     std::snprintf(buffer, sizeof buffer, "\\StringFileInfo\\%04X%04X\\FileVersion", language & 0xFFFFu,
                   codePage & 0xFFFFu);
     return buffer;
+}
+
+std::string CheckerTitle(std::string_view baseName, Language language) {
+    std::string title(baseName);
+    if (language == Language::English)
+        for (size_t i = 0; i < title.size(); ++i)
+            title[i] = static_cast<char>(i == 0 ? std::toupper(static_cast<unsigned char>(title[i]))
+                                                : std::tolower(static_cast<unsigned char>(title[i])));
+    return title;
 }
 
 UserMessage MissingRuntimeBox(std::string_view appName) {

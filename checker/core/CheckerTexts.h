@@ -54,6 +54,10 @@ std::string MissingRuntimeMessage(std::string_view appName, Language language = 
 
 // pruvo's message boxes as values, captioned with the program's title.
 UserMessage MissingRuntimeBox(std::string_view appName);
+
+// The title of message boxes and help: the program file's base name, in English written as a
+// name ("Pruvo" for PRUVO.EXE or pruvo.exe).
+std::string CheckerTitle(std::string_view baseName, Language language = UserLanguage());
 // A button that needs a runtime chosen in the list first.
 UserMessage SelectionNeededBox(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include "base/core/ProgramPath.h"
 #include "base/core/Unicode.h"
 #include "base/win/ComApartment.h"
+#include "base/win/MessageBox.h"
 #include "checker/core/CheckerFiles.h"
 #include "checker/core/CheckerTexts.h"
 #include "checker/core/ExecuteLink.h"
@@ -20,6 +21,7 @@ std::string RunProfilePath() {
 }
 
 int CheckerApp::Run() {
+    SetProgramTitle(CheckerTitle(ProgramBaseName()));
     InitListViewControls();
     EnsureComApartment();  // the shell expects COM on the thread before it opens documents
     const RuntimeCheck check = CheckRuntimes(m_profile, BuiltinRuntimes(m_instance), m_probe);

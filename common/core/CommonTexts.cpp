@@ -3,20 +3,20 @@
 namespace {
 
 constexpr CatalogueRow<CommonText> kTexts[] = {
-    {CommonText::SubjectWindowPlace, {"ウィンドウの位置", "the window's place"}},
-    {CommonText::SubjectOptions, {"オプション", "the options"}},
-    {CommonText::SubjectPicture, {"写真の選択", "the chosen photo"}},
-    {CommonText::SubjectDeletedSetting, {"設定の削除", "the deleted setting"}},
-    {CommonText::SubjectStartLock, {"起動ロックの解除", "the release of the start lock"}},
-    {CommonText::SubjectSettingList, {"設定一覧", "the list of settings"}},
-    {CommonText::SubjectReleasedLocks, {"起動ロックの強制解除", "the forced release of the start locks"}},
-    {CommonText::SubjectWindowPositions, {"ウィンドウの位置のリセット", "the reset of the window places"}},
-    {CommonText::SubjectSetting, {"設定", "the setting"}},
+    {CommonText::SubjectWindowPlace, {"ウィンドウの位置", "The window position was not saved."}},
+    {CommonText::SubjectOptions, {"オプション", "The options were not saved."}},
+    {CommonText::SubjectPicture, {"写真の選択", "The chosen photo was not saved."}},
+    {CommonText::SubjectDeletedSetting, {"設定の削除", "The setting was not deleted."}},
+    {CommonText::SubjectStartLock, {"起動ロックの解除", "The start lock was not released."}},
+    {CommonText::SubjectSettingList, {"設定一覧", "The list of settings was not saved."}},
+    {CommonText::SubjectReleasedLocks, {"起動ロックの強制解除", "The start locks were not released."}},
+    {CommonText::SubjectWindowPositions, {"ウィンドウの位置のリセット", "The window positions were not reset."}},
+    {CommonText::SubjectSetting, {"設定", "The setting was not saved."}},
     {CommonText::NotSaved,
      {"設定ファイルに書き込めないため、{0}を保存できませんでした。\r\nファイル: {1}"
       "\r\nファイルが読み取り専用になっていないか、ディスクに空きがあるかを確認してください。",
-      "Pimmo could not write to its settings file, so {0} could not be saved.\r\nFile: {1}"
-      "\r\nPlease check that the file is not read-only and that the disk has free space."}},
+      "The settings file could not be written. {0}\r\nFile: {1}"
+      "\r\nPlease check that the file is not read-only and that the disk is not full."}},
 };
 static_assert(IsCompleteCatalogue(kTexts));
 

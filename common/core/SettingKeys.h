@@ -42,14 +42,14 @@ struct SettingKey {
 // section).
 extern const std::array<SettingKey, 11> kSettingKeys;
 
-// The photo folder's keys, written after the eleven and only when WritesFolderKeys: programs
-// that know only the eleven read past them, and a setting without a folder never gets them.
+// The photo folder's keys, written after the eleven and only when WritesFolderKeys: a reader
+// that knows only the eleven keys reads past them, and a setting without a folder never gets them.
 // The last four are the state of "one a day".
 extern const std::array<SettingKey, 7> kFolderKeys;
 
 // The day a widget last ran for the setting: read with the others, written only on its own
 // (SettingStore::SaveLastRunDay) once a widget shows the setting, so a setting only made or
-// edited, and an older one, has none.
+// edited has none, as has any section without the key.
 extern const std::array<SettingKey, 1> kRunKeys;
 
 // The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the

@@ -18,7 +18,7 @@ struct SettingRecord {
     int16_t StretchMode = 0;  // 0 width, 1 height, 2 the longer side
     int16_t IsStretchBmpCashed = 0;
 
-    // Where the photos come from, in keys older programs ignore (kFolderKeys): the one file
+    // Where the photos come from, in keys a reader of only the eleven keys skips (kFolderKeys): the one file
     // PictureFile, or a folder whose chosen photo PictureFile then names.
     std::string PictureFolder{};    // full path; empty: the one file
     int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day, 3 this day
@@ -30,7 +30,7 @@ struct SettingRecord {
     std::string PictureShown{};
     // The section holds the folder keys: they are written from now on, also for one file, so
     // that a folder left is left in the file too. A setting that never had a folder keeps its
-    // section byte for byte as older programs write it.
+    // section byte for byte as it is: the eleven keys, without the folder keys.
     bool FolderKeysStored = false;
     // The day a widget last ran for the setting (yyyy/MM/dd as stored; kRunKeys), empty until
     // one has: a milestone between two runs is announced at the next start.

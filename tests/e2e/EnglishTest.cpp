@@ -53,7 +53,7 @@ TEST_F(EnglishWidget, CaptionMilestoneMenuOptionsAndAboutAreEnglish) {
     e2e::PressButton(box->window, L"OK");
     HWND window = WaitForPhotoWindow(Pid());
     ASSERT_TRUE(window);
-    EXPECT_EQ(e2e::WindowText(window), L"Today is day 100 for Hana");
+    EXPECT_EQ(e2e::WindowText(window), L"Hana: day 100");
 
     ASSERT_TRUE(RunMenu(Pid(), PhotoControl(window), kOption));
     HWND dialog = WaitForDialog(Pid(), L"Pimmo for Windows Options");
@@ -61,7 +61,7 @@ TEST_F(EnglishWidget, CaptionMilestoneMenuOptionsAndAboutAreEnglish) {
     ExpectNoJapanese(dialog);
     EXPECT_EQ(e2e::WindowText(GetDlgItem(dialog, IDC_CommandCancel)), L"Cancel");
     EXPECT_EQ(EntryText(dialog, IDC_PimmoStretchMode, 2), L"longer side");
-    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 1), L"The newest photo in the folder");
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 1), L"Newest photo in the folder");
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 3), L"A photo from this day in past years");
     e2e::PressButtonId(dialog, IDC_CommandCancel);
     ASSERT_TRUE(e2e::WaitWindowGone(dialog));
@@ -69,7 +69,7 @@ TEST_F(EnglishWidget, CaptionMilestoneMenuOptionsAndAboutAreEnglish) {
     // Wine cannot read another process's menu: the English About box, opened through it, and
     // the menu's texts in the catalogue test stand for it.
     ASSERT_TRUE(RunMenu(Pid(), PhotoControl(window), kAbout));
-    HWND about = WaitForDialog(Pid(), L"About");
+    HWND about = WaitForDialog(Pid(), L"About Pimmo");
     ASSERT_TRUE(about) << "no English About box";
     ExpectNoJapanese(about);
     e2e::PressButtonId(about, IDOK);
@@ -118,13 +118,13 @@ TEST(EnglishPruvo, DialogAndMessageAreEnglish) {
     ASSERT_TRUE(dialog);
     ExpectNoJapanese(dialog);
     HWND list = e2e::ControlById(dialog, e2e::pruvo::kList1);
-    EXPECT_EQ(e2e::pruvo::ColumnTitles(list, 2), (std::vector<std::wstring>{L"Runtime", L"State"}));
+    EXPECT_EQ(e2e::pruvo::ColumnTitles(list, 2), (std::vector<std::wstring>{L"Runtime", L"Status"}));
     for (const auto& row : e2e::ListViewRows(list, 2))
         EXPECT_FALSE(HasJapanese(row[0] + row[1])) << Text8(row[0] + L" " + row[1]);
     e2e::PressButtonId(dialog, e2e::pruvo::kDetailsButton);
     auto box = e2e::WaitForMessageBox(pruvo.Pid());
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, L"Please choose the runtime to look at.");
+    EXPECT_EQ(box->text, L"Please select the runtime whose details you want to see.");
     e2e::PressButtonId(box->window, IDOK);
     ASSERT_TRUE(e2e::WaitWindowGone(box->window));
     e2e::PressButtonId(dialog, IDOK);

@@ -1,6 +1,6 @@
 // A setting that shows a folder's photos: the newest, followed as the folder fills, at a
 // family's size too; a folder gone keeps the last photo; the options show and store where the photos come from; a
-// setting of the older layout stays byte for byte as it was.
+// section without the folder keys stays byte for byte as it was.
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -162,7 +162,7 @@ TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     EXPECT_EQ(Value("PictureSubfolders"), "0");
 }
 
-TEST_F(PhotoFolder, AnOlderSettingShowsItsOneFileAndKeepsItsBytes) {
+TEST_F(PhotoFolder, ASectionWithoutFolderKeysShowsItsOneFileAndKeepsItsBytes) {
     Picture(L"kid.bmp", QuadrantBmp(64, 48));
     WriteSetting();
     const std::string before = e2e::ReadFileBytes(m_folder.ProfilePath());

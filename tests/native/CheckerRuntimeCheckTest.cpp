@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/core/CheckerTexts.h"
 #include "checker/core/RuntimeCheck.h"
 #include "tests/native/CheckerFakeSystem.h"
 
@@ -166,6 +167,8 @@ TEST(RuntimeNames, EnglishEntriesStandBesideTheJapaneseOnes) {
     EXPECT_EQ(RuntimeDisplayName(both, 1, Language::English), "Runtime");
     EXPECT_EQ(RuntimeDisplayName(both, 1, Language::Japanese), "ランタイム");
     EXPECT_EQ(RuntimeDisplayName(japaneseOnly, 1, Language::English), "ランタイム");
+    EXPECT_EQ(CheckerTitle("PRUVO", Language::English), "Pruvo");  // "Pruvo Help", not "PRUVO Help"
+    EXPECT_EQ(CheckerTitle("PRUVO", Language::Japanese), "PRUVO");
 }
 
 }  // namespace

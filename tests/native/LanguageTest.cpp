@@ -126,6 +126,9 @@ TEST(EnglishAges, TooltipCaptionAndMessage) {
         EXPECT_EQ(AgeTooltipText("Taro", c.birthday, today, Language::English), c.tooltip) << c.daysSince;
         EXPECT_EQ(AnniversaryMessageText("Taro", c.birthday, today, Language::English), c.message) << c.daysSince;
     }
+    // The title bar's short form, the name first; the tooltip above keeps the long one.
+    EXPECT_EQ(AgeCaption("Maximilian", {2024, 1, 1}, Plus({2024, 1, 1}, 1233), Language::English),
+              "Maximilian: day 1,234");
 }
 
 TEST(EnglishAges, PhotoMemoriesAndMissedMilestone) {
@@ -135,9 +138,9 @@ TEST(EnglishAges, PhotoMemoriesAndMissedMilestone) {
     EXPECT_EQ(ThisDayLabel({2021, 12, 9}, {2024, 12, 9}, en), "3 years ago today");
     EXPECT_EQ(ThisDayLabel({2023, 12, 9}, {2024, 12, 9}, en), "1 year ago today");
     EXPECT_EQ(MissedMilestoneText("Hana", {2023, 6, 10}, "2024/06/06", {2024, 6, 13}, en),
-              "3 days ago was Hana's 1st birthday.");
+              "It was Hana's 1st birthday 3 days ago.");
     EXPECT_EQ(MissedMilestoneText("Hana", {2023, 6, 10}, "2023/07/25", {2023, 7, 30}, en),
-              "Yesterday was Hana's 50th day.");
+              "It was Hana's 50th day yesterday.");
     EXPECT_EQ(MissedMilestoneText("Hana", {2000, 2, 1}, "2000/02/27", {2000, 3, 2}, en),
-              "Yesterday was Hana's 1-month birthday and 30th day.");
+              "It was Hana's 1-month birthday and 30th day yesterday.");
 }

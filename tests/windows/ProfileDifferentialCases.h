@@ -18,7 +18,7 @@ struct DifferentialCase {
     std::vector<Operation> operations;
 };
 
-// Files as people and older programs leave them: spacing, comments, duplicates, quotes, line
+// Files as people and other editors leave them: spacing, comments, duplicates, quotes, line
 // breaks, Japanese text in code page 932 and UTF-16LE.
 std::vector<DifferentialCase> HandEditedCases();
 

@@ -51,6 +51,13 @@ std::string AgeCaption(const std::string& name,
     return FormatText(Text(PimmoText::Caption, language), {name, CountText(AgeDayNumber(birthday, today), language)});
 }
 
+std::string AgeLine(const std::string& name,
+                    const CalendarDate& birthday,
+                    const CalendarDate& today,
+                    Language language) {
+    return FormatText(Text(PimmoText::AgeLine, language), {name, CountText(AgeDayNumber(birthday, today), language)});
+}
+
 std::string AnniversaryMessageText(const std::string& name,
                                    const CalendarDate& birthday,
                                    const CalendarDate& today,

@@ -23,11 +23,18 @@ std::string BirthdayAnniversaryText(const CalendarDate& birthday,
 // "誕生から" + D + "日め" ("100th day"): the name of a round day count.
 std::string DayCountText(int64_t dayNumber, Language language = UserLanguage());
 
-// name + "が生まれてから今日で" + D + "日" ("Today is day 1,234 for Taro").
+// name + "が生まれてから今日で" + D + "日" ("Taro: day 1,234", the name first and short enough
+// for the title bar of a 120-pixel window).
 std::string AgeCaption(const std::string& name,
                        const CalendarDate& birthday,
                        const CalendarDate& today,
                        Language language = UserLanguage());
+
+// The caption's long form for the tooltip ("Today is day 1,234 for Taro"; Japanese as the caption).
+std::string AgeLine(const std::string& name,
+                    const CalendarDate& birthday,
+                    const CalendarDate& today,
+                    Language language = UserLanguage());
 
 // The text of today's message ("今日は" + name + "の" + ... + "です"), empty on a day without one.
 std::string AnniversaryMessageText(const std::string& name,

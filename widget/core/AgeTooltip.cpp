@@ -88,7 +88,7 @@ std::string AgeTooltipText(const std::string& name,
         text = AgeSpanText(*age, language) + "\r\n";
     else if (IsValidDate(birthday) && IsValidDate(today))
         text = Counted(DaysBetween(today, birthday), PimmoText::DayToBirth, PimmoText::DaysToBirth, language) + "\r\n";
-    text += AgeCaption(name, birthday, today, language);
+    text += AgeLine(name, birthday, today, language);
     if (std::optional<Milestone> next = NextMilestone(birthday, today, language)) {
         const PimmoText line = next->daysLeft == 1 ? PimmoText::NextMilestoneTomorrow : PimmoText::NextMilestone;
         text += "\r\n" + FormatText(Text(line, language), {next->name, CountText(next->daysLeft, language)});

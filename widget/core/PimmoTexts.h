@@ -11,6 +11,7 @@ enum class PimmoText {
     BirthdayMonths,  // {0}: months, 1 to 11
     DayCount,        // {0}: the day number (an ordinal in English)
     Caption,         // {0}: name, {1}: day number
+    AgeLine,         // the caption's long form, in the tooltip
     MessageDayCount,
     MessageBoth,  // {0}: birthday, {1}: day count
     Message,      // {0}: name, {1}: what today is
