@@ -172,6 +172,60 @@ TEST(OptionsApply, BirthdayMustExist) {
     }
 }
 
+// The birthday is 2000/3/15; entry 0 of each due-date list is empty.
+TEST(OptionsApply, ADueDateIsWholeAndUpToTwentyWeeksAfterTheBirth) {
+    const struct {
+        std::string year, month, day;
+        std::string_view message;
+        OptionsControl focus;
+        CalendarDate stored;
+    } kCases[] = {
+        {"", "", "", "", OptionsControl::None, {}},
+        {"2000", "5", "1", "", OptionsControl::None, {2000, 5, 1}},
+        {"2000", "3", "15", "", OptionsControl::None, {2000, 3, 15}},
+        {"2000", "8", "2", "", OptionsControl::None, {2000, 8, 2}},  // 20 weeks
+        {"2000",
+         "8",
+         "3",
+         "出産予定日が誕生日の20週より後になっています。正しい出産予定日を指定してください",
+         OptionsControl::PimmoDueYear,
+         {}},
+        {"2000",
+         "3",
+         "14",
+         "出産予定日が誕生日より前になっています。正しい出産予定日を指定してください",
+         OptionsControl::PimmoDueYear,
+         {}},
+        {"2000",
+         "",
+         "1",
+         "出産予定日は年・月・日をすべて指定するか、すべて空にしてください",
+         OptionsControl::PimmoDueMonth,
+         {}},
+        {"2001",
+         "2",
+         "29",
+         "2001年2月29日という日はありません。正しい出産予定日を指定してください",
+         OptionsControl::PimmoDueDay,
+         {}},
+    };
+    for (const auto& c : kCases) {
+        SettingRecord record = StoredRecord();
+        const std::string before = RecordText(record);
+        OptionsForm form = LoadOptions(record, kToday);
+        SelectEntry(form.PimmoDueYear, c.year);
+        SelectEntry(form.PimmoDueMonth, c.month);
+        SelectEntry(form.PimmoDueDay, c.day);
+        const ApplyResult result = ApplyOptions(form, record);
+        EXPECT_EQ(result.message, c.message) << c.year << "/" << c.month << "/" << c.day;
+        EXPECT_EQ(result.focus, c.focus);
+        EXPECT_EQ(record.PimmoDueDay, c.stored);
+        if (!result.stored) {
+            EXPECT_EQ(RecordText(record), before);
+        }
+    }
+}
+
 TEST(OptionsApply, AMissingBirthdaySelectionIsAskedFor) {
     const struct {
         bool year;

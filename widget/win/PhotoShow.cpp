@@ -5,6 +5,7 @@
 #include "widget/core/PhotoAge.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PictureChoice.h"
+#include "widget/win/CaptureExclusion.h"
 
 void PhotoShow::LoadPhoto() {
     m_session.Record().IsStretchBmpCashed = m_pair.LoadPhoto(FolderLoadRequest());
@@ -19,6 +20,8 @@ void PhotoShow::PlacePhotoWindow() {
 
 void PhotoShow::ShowPhotoWindow() {
     m_pair.ShowPhotoWindow(m_pair.CurrentBorder(), m_session.Record().WindowPosition);
+    for (HWND window : {m_pair.Borderless(), m_pair.Bordered()})
+        KeepOutOfCaptures(window, m_session.Record().HideFromCapture != 0);
 }
 
 void PhotoShow::OnPictureDropped(const std::string& path) {
@@ -49,8 +52,8 @@ std::string PhotoShow::PhotoTooltipText() {
     const std::string folder = m_folder.TooltipText();
     const std::string memory =
         PhotoMemoryLines(setting, m_folder.View(), m_pictureDate.Of(setting.PictureFile), Today());
-    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today()) + (folder.empty() ? "" : "\r\n" + folder) +
-           (memory.empty() ? "" : "\r\n" + memory);
+    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today(), UserLanguage(), setting.PimmoDueDay) +
+           (folder.empty() ? "" : "\r\n" + folder) + (memory.empty() ? "" : "\r\n" + memory);
 }
 
 // A failed save's message box counts as modal: the folder's next photo waits for it.

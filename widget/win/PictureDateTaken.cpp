@@ -8,14 +8,19 @@
 #include "base/core/UniqueHandles_win.h"
 #include "widget/core/PhotoFolderScan.h"
 #include "widget/core/PictureTypes.h"
+#include "widget/win/PictureDecoders.h"
 
 const std::optional<LocalSeconds>& PictureDateTaken::Of(const std::string& path) {
     if (m_path == path)
         return m_taken;
     m_path = path;
     m_taken.reset();
-    if (path.empty() || !IsJpegName(path))
+    if (path.empty())
         return m_taken;
+    if (!HasExifHead(path)) {
+        m_taken = MetadataDateTaken(path);
+        return m_taken;
+    }
     UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
