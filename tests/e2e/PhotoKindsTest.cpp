@@ -10,30 +10,17 @@ using namespace photo_test;
 
 namespace {
 
-// An uncompressed RGB TIFF of w x h, one grey strip.
+// An uncompressed RGB TIFF of w x h (below 256 a side), one grey strip: nine tags of
+// 12 bytes, each a 16-bit type-3 value but the sizes (type 4) and the bits per sample.
 std::string GreyTiff(int w, int h) {
-    std::string t("II*\0", 4);
-    auto u16 = [&](uint32_t v) { t += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; };
-    auto u32 = [&](uint32_t v) { u16(v & 0xFFFF), u16(v >> 16); };
-    const uint32_t bits = 8 + 2 + 9 * 12 + 4, pixels = bits + 6, size = static_cast<uint32_t>(w * h * 3);
-    u32(8);
-    u16(9);
-    const uint32_t entries[9][3] = {{256, 4, static_cast<uint32_t>(w)},
-                                    {257, 4, static_cast<uint32_t>(h)},
-                                    {258, 3, bits},
-                                    {259, 3, 1},
-                                    {262, 3, 2},
-                                    {273, 4, pixels},
-                                    {277, 3, 3},
-                                    {278, 4, static_cast<uint32_t>(h)},
-                                    {279, 4, size}};
-    for (const auto& [tag, type, value] : entries) {
-        u16(tag), u16(type), u32(tag == 258 ? 3 : 1);
-        type == 3 && tag != 258 ? (u16(value), u16(0)) : u32(value);
-    }
-    u32(0);
-    u16(8), u16(8), u16(8);
-    return t + std::string(size, '\x80');
+    std::string t("II*\0\x08\0\0\0\x09\0", 10);
+    const int bits = 10 + 9 * 12 + 4, pixels = bits + 6;
+    const int tags[9][3] = {{256, 4, w},      {257, 4, h}, {258, 3, bits}, {259, 3, 1},        {262, 3, 2},
+                            {273, 4, pixels}, {277, 3, 3}, {278, 4, h},    {279, 4, w * h * 3}};
+    for (const auto& [tag, type, value] : tags)
+        t += {char(tag & 0xFF),   char(tag >> 8),   char(type), 0, char(tag == 258 ? 3 : 1), 0, 0, 0,
+              char(value & 0xFF), char(value >> 8), 0,          0};
+    return t + std::string("\0\0\0\0\x08\0\x08\0\x08\0", 10) + std::string(w * h * 3, '\x80');
 }
 
 TEST_F(PhotoWidget, ATiffInTheFolderShowsAndAHeicWithoutItsCodecIsPassedOver) {

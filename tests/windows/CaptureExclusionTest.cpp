@@ -16,14 +16,12 @@ BOOL WINAPI RecordAffinity(HWND, DWORD affinity) {
 
 TEST(CaptureExclusion, ThePhotoWindowIsAskedToStayOutOfCapturesOnlyWhenSet) {
     EXPECT_FALSE(CanExcludeFromCapture()) << "the prefix reports Windows 10 version 1903: the option is greyed";
-    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(window);
+    HWND window = GetDesktopWindow();
     KeepOutOfCaptures(window, true, false, RecordAffinity);
     KeepOutOfCaptures(window, false, true, RecordAffinity);
     EXPECT_TRUE(g_calls.empty()) << "an older Windows, or a setting without the option, calls nothing";
     KeepOutOfCaptures(window, true, true, RecordAffinity);
     EXPECT_EQ(g_calls, std::vector<DWORD>{0x11});  // WDA_EXCLUDEFROMCAPTURE
-    DestroyWindow(window);
 }
 
 }  // namespace
