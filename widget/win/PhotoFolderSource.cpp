@@ -188,6 +188,7 @@ void PhotoFolderSource::OnJobDone(uint32_t generation) {
 }
 
 void PhotoFolderSource::Take(const FolderJobResult& result) {
+    ArmNextPhoto();  // also after a folder out of reach: the next slot tries again
     SettingRecord& record = m_session.Record();
     if (result.reach != FolderReach::Complete || (!result.empty && !result.chosen)) {
         m_view.status = FolderStatus::Unreachable;  // the last photo stays
@@ -205,7 +206,6 @@ void PhotoFolderSource::Take(const FolderJobResult& result) {
     }
     if (!m_chooseOnly)
         m_owner.OnFolderPhoto(result.picture, result.empty, changed);
-    ArmNextPhoto();
 }
 
 void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {

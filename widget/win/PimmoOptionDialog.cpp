@@ -226,6 +226,7 @@ void PimmoOptionDialog::OnSelectPicture() {
     m_loaded.PictureFolder.clear();
     ShowFolderLabel(PictureFolderLabel(m_loaded.PictureFolder));
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, 0, 0);
+    EnableWindow(Item(IDC_PimmoPictureInterval), FALSE);
 }
 
 // The folder is stored with "OK" or "設定完了", with the order the list then shows.
@@ -235,6 +236,7 @@ void PimmoOptionDialog::OnSelectFolder() {
     m_loaded.PictureFolder = form.PictureFolder;
     ShowFolderLabel(form.LabelPictureFolder);
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, static_cast<WPARAM>(form.PimmoPictureOrder.selected), 0);
+    EnableWindow(Item(IDC_PimmoPictureInterval), ReadForm().PimmoPictureInterval.enabled);
 }
 
 bool PimmoOptionDialog::Accepted(const ApplyResult& result) {
