@@ -67,6 +67,25 @@ const std::array<SettingKey, 7> kFolderKeys = {
     Key<&SettingRecord::PictureShown, Verbatim, WriteVerbatim>(SettingKeyName::kPictureShown),
 };
 
+// An unset optional key is written empty where the section has it: the key is left behind.
+std::string WriteOptionalDate(const CalendarDate& date) {
+    return IsValidDate(date) ? FormatDate(date) : std::string();
+}
+
+std::string WriteOptionalNumber(int16_t value) {
+    return value == 0 ? std::string() : std::to_string(value);
+}
+
+const std::array<SettingKey, 3> kOptionalKeys = {
+    Key<&SettingRecord::PimmoDueDay, ParseDate, WriteOptionalDate>(SettingKeyName::kPimmoDueDay),
+    Key<&SettingRecord::PictureInterval, TextToInt16, WriteOptionalNumber>(SettingKeyName::kPictureInterval),
+    Key<&SettingRecord::HideFromCapture, TextToInt16, WriteOptionalNumber>(SettingKeyName::kHideFromCapture),
+};
+
+bool WritesOptionalKey(const SettingRecord& record, size_t index) {
+    return (record.OptionalKeysStored & (1u << index)) != 0 || !kOptionalKeys[index].write(record).empty();
+}
+
 const std::array<SettingKey, 1> kRunKeys = {
     Key<&SettingRecord::LastRunDay, Verbatim, WriteVerbatim>(SettingKeyName::kLastRunDay),
 };

@@ -27,6 +27,9 @@ inline constexpr char kPictureSeed[] = "PictureSeed";
 inline constexpr char kPictureRound[] = "PictureRound";
 inline constexpr char kPictureShown[] = "PictureShown";
 inline constexpr char kLastRunDay[] = "LastRunDay";
+inline constexpr char kPimmoDueDay[] = "PimmoDueDay";
+inline constexpr char kPictureInterval[] = "PictureInterval";
+inline constexpr char kHideFromCapture[] = "HideFromCapture";
 }  // namespace SettingKeyName
 
 struct SettingKey {
@@ -51,6 +54,13 @@ extern const std::array<SettingKey, 7> kFolderKeys;
 // (SettingStore::SaveLastRunDay) once a widget shows the setting, so a setting only made or
 // edited has none, as has any section without the key.
 extern const std::array<SettingKey, 1> kRunKeys;
+
+// Keys each written on its own terms, after the others: only while the setting uses it (a due
+// date, an interval, the capture exclusion), or where the section already holds it, so that a
+// setting that never used one keeps its section byte for byte. Bit i of OptionalKeysStored.
+extern const std::array<SettingKey, 3> kOptionalKeys;
+// Whether Save writes kOptionalKeys[index] for the record.
+bool WritesOptionalKey(const SettingRecord& record, size_t index);
 
 // The start lock: "locked" while a widget serves the setting, empty otherwise. Not part of the
 // record. Any other text is a lock left behind: it still keeps house from changing the setting.

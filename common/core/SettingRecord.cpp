@@ -23,6 +23,8 @@ PictureOrder OrderOf(const SettingRecord& record) {
         return PictureOrder::OneADay;
     if (record.PictureOrder == static_cast<int16_t>(PictureOrder::ThisDay))
         return PictureOrder::ThisDay;
+    if (record.PictureOrder == static_cast<int16_t>(PictureOrder::Interval))
+        return PictureOrder::Interval;
     return PictureOrder::Newest;
 }
 

@@ -21,7 +21,7 @@ struct SettingRecord {
     // Where the photos come from, in keys a reader of only the eleven keys skips (kFolderKeys): the one file
     // PictureFile, or a folder whose chosen photo PictureFile then names.
     std::string PictureFolder{};    // full path; empty: the one file
-    int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day, 3 this day
+    int16_t PictureOrder = 0;       // 0 one file, 1 the folder's newest photo, 2 one a day, 3 this day, 4 interval
     int16_t PictureSubfolders = 0;  // 1: the photos of the folder's sub-folders too
     // What "one a day" remembers, as stored (the widget reads and writes their meaning).
     std::string PictureDay{};
@@ -35,10 +35,15 @@ struct SettingRecord {
     // The day a widget last ran for the setting (yyyy/MM/dd as stored; kRunKeys), empty until
     // one has: a milestone between two runs is announced at the next start.
     std::string LastRunDay{};
+    // Keys a setting has only once it uses them (kOptionalKeys).
+    CalendarDate PimmoDueDay{};       // the day the child was due, for a child born early; 0s: none
+    int16_t PictureInterval = 0;      // minutes between photos for PictureOrder 4; 0: the default
+    int16_t HideFromCapture = 0;      // 1: the photo windows stay out of screen captures
+    unsigned OptionalKeysStored = 0;  // bit i: the section holds kOptionalKeys[i]
 };
 
 // PictureOrder's values.
-enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2, ThisDay = 3 };
+enum class PictureOrder : int16_t { OneFile = 0, Newest = 1, OneADay = 2, ThisDay = 3, Interval = 4 };
 // The order the setting follows: one file without a folder or with order 0; with a folder, an
 // order this program does not know (a newer program's, or a hand edit) shows the newest photo.
 PictureOrder OrderOf(const SettingRecord& record);

@@ -18,6 +18,14 @@ bool HasAnyKey(const ProfileSectionValues& values, std::span<const SettingKey> k
     return false;
 }
 
+unsigned OptionalKeysIn(const ProfileSectionValues& values) {
+    unsigned stored = 0;
+    for (size_t index = 0; index < kOptionalKeys.size(); ++index)
+        if (HasAnyKey(values, std::span<const SettingKey>(&kOptionalKeys[index], 1)))
+            stored |= 1u << index;
+    return stored;
+}
+
 }  // namespace
 
 bool IsStartLockSet(const std::string& lockValue) {
@@ -40,9 +48,10 @@ SettingLoadResult SettingStore::LoadFrom(const ProfileSectionValues& values, Set
         return {};
     SettingRecord loaded = NewSettingRecord(Today());
     loaded.FolderKeysStored = HasAnyKey(values, kFolderKeys);
+    loaded.OptionalKeysStored = OptionalKeysIn(values);
     for (std::span<const SettingKey> keys :
          {std::span<const SettingKey>(kSettingKeys), std::span<const SettingKey>(kFolderKeys),
-          std::span<const SettingKey>(kRunKeys)}) {
+          std::span<const SettingKey>(kRunKeys), std::span<const SettingKey>(kOptionalKeys)}) {
         for (const SettingKey& key : keys) {
             const std::string text = ProfileSectionValue(values, key.name, "");
             if (!key.read(loaded, text))
@@ -60,6 +69,9 @@ bool SettingStore::Save(const SettingRecord& record) const {
     if (WritesFolderKeys(record))
         for (const SettingKey& key : kFolderKeys)
             values.emplace_back(key.name, key.write(record));
+    for (size_t index = 0; index < kOptionalKeys.size(); ++index)
+        if (WritesOptionalKey(record, index))
+            values.emplace_back(kOptionalKeys[index].name, kOptionalKeys[index].write(record));
     return WriteSection(values);
 }
 
@@ -70,18 +82,20 @@ bool SettingStore::SaveLastRunDay(const SettingRecord& record) const {
 // The folder keys and the last day run are emptied only where they are, so that a setting
 // created anew in the section shows no folder of the old one and has missed nothing.
 bool SettingStore::Clear() const {
-    return UpdateProfileSection(m_profileFile, m_section,
-                                [](const ProfileSectionValues& before) {
-                                    ProfileSectionValues values;
-                                    for (const SettingKey& key : kSettingKeys)
-                                        values.emplace_back(key.name, "");
-                                    for (std::span<const SettingKey> keys : {std::span<const SettingKey>(kFolderKeys),
-                                                                             std::span<const SettingKey>(kRunKeys)})
-                                        if (HasAnyKey(before, keys))
-                                            for (const SettingKey& key : keys)
-                                                values.emplace_back(key.name, "");
-                                    return values;
-                                })
+    return UpdateProfileSection(
+               m_profileFile, m_section,
+               [](const ProfileSectionValues& before) {
+                   ProfileSectionValues values;
+                   for (const SettingKey& key : kSettingKeys)
+                       values.emplace_back(key.name, "");
+                   for (std::span<const SettingKey> keys :
+                        {std::span<const SettingKey>(kFolderKeys), std::span<const SettingKey>(kRunKeys),
+                         std::span<const SettingKey>(kOptionalKeys)})
+                       if (HasAnyKey(before, keys))
+                           for (const SettingKey& key : keys)
+                               values.emplace_back(key.name, "");
+                   return values;
+               })
         .written;
 }
 

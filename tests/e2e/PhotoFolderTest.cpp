@@ -145,9 +145,10 @@ TEST_F(PhotoFolder, TheOptionsShowAndStoreWhereThePhotosComeFrom) {
     HWND dialog = WaitForOptionsDialog(m_process->Pid());
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(IsShown(dialog, IDC_CommandSelectFolder));
-    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 4);
+    EXPECT_EQ(EntryCount(dialog, IDC_PimmoPictureOrder), 5);
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 2), L"フォルダーの写真を毎日ひとつずつ");
     EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 3), L"この日の写真");
+    EXPECT_EQ(EntryText(dialog, IDC_PimmoPictureOrder, 4), L"写真を一定の間隔で替える");
     EXPECT_EQ(SelectedEntry(dialog, IDC_PimmoPictureOrder), 2);
     EXPECT_TRUE(IsChecked(dialog, IDC_PimmoPictureSubfolders));
     EXPECT_EQ(e2e::WindowText(e2e::ControlById(dialog, IDC_LabelPictureFolder)), L"フォルダー: " + Photos());

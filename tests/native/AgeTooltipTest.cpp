@@ -127,3 +127,32 @@ TEST(AgeTooltip, TooltipText) {
 }
 
 }  // namespace
+
+namespace {
+
+// The age from the due date, beside the age, until the corrected age reaches two years.
+TEST(AgeTooltip, CorrectedAgeForAChildBornEarly) {
+    const struct {
+        CalendarDate birthday, dueDate, today;
+        std::string_view text;
+    } kCases[] = {
+        {D(2024, 1, 10), D(2024, 3, 1), D(2024, 6, 3), "修正: 3ヶ月2日"},
+        {D(2024, 1, 10), D(2024, 3, 1), D(2024, 3, 1), "修正: 0ヶ月0日"},  // on the due date
+        {D(2024, 1, 10), D(2024, 3, 1), D(2024, 2, 25), "修正: 予定日まであと5日"},
+        {D(2024, 1, 10), D(2024, 3, 1), D(2026, 2, 28), "修正: 1歳11ヶ月27日"},
+        {D(2024, 1, 10), D(2024, 3, 1), D(2026, 3, 1), ""},                    // two years corrected: no more
+        {D(2023, 12, 1), D(2024, 2, 29), D(2025, 2, 28), "修正: 11ヶ月30日"},  // a leap-day due date
+        {D(2023, 12, 1), D(2024, 2, 29), D(2025, 3, 1), "修正: 1歳0ヶ月0日"},
+        {D(2024, 1, 10), D(2024, 1, 10), D(2024, 6, 3), ""},  // born on the due date
+        {D(2024, 3, 1), D(2024, 1, 10), D(2024, 6, 3), ""},   // a due date before the birth
+        {D(2024, 1, 10), D(2024, 3, 1), D(2024, 1, 9), ""},   // not yet born
+        {D(2024, 1, 10), D(0, 0, 0), D(2024, 6, 3), ""},      // no due date
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(CorrectedAgeText(c.birthday, c.dueDate, c.today, Language::Japanese), c.text)
+            << FormatDate(c.dueDate) << " -> " << FormatDate(c.today);
+    EXPECT_EQ(AgeTooltipText("X", D(2024, 1, 10), D(2024, 6, 3), Language::English, D(2024, 3, 1)).substr(0, 52),
+              "4 months 24 days (corrected: 3 months 2 days)\r\nToday");
+}
+
+}  // namespace

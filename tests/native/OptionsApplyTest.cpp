@@ -172,6 +172,41 @@ TEST(OptionsApply, BirthdayMustExist) {
     }
 }
 
+// The birthday is 2000/3/15; entry 0 of each due-date list is empty. A refusal keeps the record.
+TEST(OptionsApply, ADueDateIsWholeAndUpToTwentyWeeksAfterTheBirth) {
+    using C = OptionsControl;
+    const struct {
+        std::string year, month, day;
+        OptionsControl focus;  // None: stored
+        CalendarDate stored;
+    } kCases[] = {
+        {"", "", "", C::None, {}},
+        {"2000", "3", "15", C::None, {2000, 3, 15}},
+        {"2000", "8", "2", C::None, {2000, 8, 2}},  // 20 weeks
+        {"2000", "8", "3", C::PimmoDueYear, {}},
+        {"2000", "3", "14", C::PimmoDueYear, {}},
+        {"2000", "", "1", C::PimmoDueMonth, {}},
+        {"2001", "2", "29", C::PimmoDueDay, {}},
+    };
+    for (const auto& c : kCases) {
+        SettingRecord record = StoredRecord();
+        const std::string before = RecordText(record);
+        OptionsForm form = LoadOptions(record, kToday);
+        SelectEntry(form.PimmoDueYear, c.year);
+        SelectEntry(form.PimmoDueMonth, c.month);
+        SelectEntry(form.PimmoDueDay, c.day);
+        const ApplyResult result = ApplyOptions(form, record);
+        EXPECT_EQ(result.focus, c.focus) << c.year << "/" << c.month << "/" << c.day << " " << result.message;
+        EXPECT_EQ(record.PimmoDueDay, c.stored);
+        EXPECT_TRUE(result.stored || RecordText(record) == before);
+    }
+    OptionsForm form = LoadOptions(StoredRecord(), kToday);
+    SelectEntry(form.PimmoDueYear, "2000"), SelectEntry(form.PimmoDueMonth, "8"), SelectEntry(form.PimmoDueDay, "3");
+    SettingRecord record = StoredRecord();
+    EXPECT_EQ(ApplyOptions(form, record).message,
+              "出産予定日が誕生日の20週より後になっています。正しい出産予定日を指定してください");
+}
+
 TEST(OptionsApply, AMissingBirthdaySelectionIsAskedFor) {
     const struct {
         bool year;

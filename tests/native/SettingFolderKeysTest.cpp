@@ -43,4 +43,25 @@ TEST(SettingFolderKeys, OnlyASettingWithAFolderGetsThemAndKeepsThemOnceItHasThem
     std::filesystem::remove_all(folder);
 }
 
+// The due date, the interval and the capture exclusion: absent until used, then kept (emptied)
+// so the file says the setting left them.
+TEST(SettingFolderKeys, OptionalKeysAreWrittenOnlyOnceUsed) {
+    const auto folder = std::filesystem::temp_directory_path() / ("pimmo-optionalkeys-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "user1.ini").string();
+    const SettingStore store(file, "PIMMO1");
+    auto read = [&](const char* key) { return ReadProfileEntry(file, "PIMMO1", key, "-"); };
+    SettingRecord record = NewSettingRecord({2024, 5, 1});
+    ASSERT_TRUE(store.Save(record));
+    EXPECT_EQ(read("PimmoDueDay") + read("PictureInterval") + read("HideFromCapture"), "---");
+    record.PimmoDueDay = {2024, 7, 2};
+    ASSERT_TRUE(store.Save(record));
+    EXPECT_EQ(read("PimmoDueDay") + read("PictureInterval") + read("HideFromCapture"), "2024/07/02--");
+    ASSERT_EQ(store.Load(record).outcome, SettingLoadResult::Outcome::Loaded);
+    record.PimmoDueDay = {};
+    ASSERT_TRUE(store.Save(record));
+    EXPECT_EQ(read("PimmoDueDay"), "");
+    std::filesystem::remove_all(folder);
+}
+
 }  // namespace

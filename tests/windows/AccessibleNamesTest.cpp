@@ -76,8 +76,9 @@ TEST(AccessibleNames, ThePhotoAndEveryDialogControlAreNamedAndTheDialogsTabInRea
     HMODULE pimmo = Program(L"widget\\pimmo.exe");
     for (OptionsMode mode : {OptionsMode::Options, OptionsMode::Wizard}) {
         auto seen = Seen([&] { PimmoOptionDialog(NewSettingRecord({2020, 5, 1}), owner, mode).Run(pimmo, nullptr); });
-        EXPECT_EQ(seen[0], mode == OptionsMode::Options ? L"1002 1004 1006 1008 1011 1012 1025 1026 1024 1021 1022"
-                                                        : L"1002 1004 1006 1008 1011 1012 1025 1026 1020 1024 1023");
+        EXPECT_EQ(seen[0], mode == OptionsMode::Options
+                               ? L"1002 1004 1006 1008 1030 1032 1034 1011 1012 1025 1026 1024 1021 1022"
+                               : L"1002 1004 1006 1008 1030 1032 1034 1011 1012 1025 1026 1020 1024 1023");
         EXPECT_EQ(seen[1002] + L"/" + seen[1006] + L"/" + seen[1016],
                   L"Pimmoの名前/Pimmoの誕生日 月/ピクセルになるようにする");
     }

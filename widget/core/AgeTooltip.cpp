@@ -10,6 +10,8 @@ namespace {
 // The longest time without an announced day: a child born on 29 February past day 10000, whose
 // birthdays can be eight years apart when a century year is no leap year.
 constexpr int64_t kLongestMilestoneGap = 8 * 366 + 1;
+// The corrected age is shown until it reaches two years.
+constexpr int kCorrectedAgeYears = 2;
 
 // The day on which totalMonths months since birth are complete (see AgeSpan).
 CalendarDate MonthsCompleteOn(const CalendarDate& birthday, int totalMonths) {
@@ -63,6 +65,26 @@ std::string AgeSpanText(const AgeSpan& age, Language language) {
     return text.empty() ? parts[2] : text;
 }
 
+std::string CorrectedAgeText(const CalendarDate& birthday,
+                             const CalendarDate& dueDate,
+                             const CalendarDate& today,
+                             Language language) {
+    if (!IsValidDate(dueDate) || !AgeOn(birthday, today) || DayNumber(dueDate) <= DayNumber(birthday))
+        return {};
+    if (DayNumber(today) < DayNumber(dueDate))
+        return Counted(DaysBetween(today, dueDate), PimmoText::CorrectedDayToDue, PimmoText::CorrectedDaysToDue,
+                       language);
+    const AgeSpan corrected = *AgeOn(dueDate, today);
+    if (corrected.years >= kCorrectedAgeYears)
+        return {};
+    // Under a year Japanese names the months and days alone ("修正: 3ヶ月2日").
+    const std::string age = corrected.years == 0 && language == Language::Japanese
+                                ? Counted(corrected.months, PimmoText::AgeMonth, PimmoText::AgeMonths, language) +
+                                      Counted(corrected.days, PimmoText::AgeDay, PimmoText::AgeDays, language)
+                                : AgeSpanText(corrected, language);
+    return FormatText(Text(PimmoText::CorrectedAge, language), {age});
+}
+
 std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const CalendarDate& today, Language language) {
     if (!IsValidDate(birthday) || !IsValidDate(today))
         return std::nullopt;
@@ -82,11 +104,13 @@ std::optional<Milestone> NextMilestone(const CalendarDate& birthday, const Calen
 std::string AgeTooltipText(const std::string& name,
                            const CalendarDate& birthday,
                            const CalendarDate& today,
-                           Language language) {
+                           Language language,
+                           const CalendarDate& dueDate) {
     std::string text;
-    if (std::optional<AgeSpan> age = AgeOn(birthday, today))
-        text = AgeSpanText(*age, language) + "\r\n";
-    else if (IsValidDate(birthday) && IsValidDate(today))
+    if (std::optional<AgeSpan> age = AgeOn(birthday, today)) {
+        const std::string corrected = CorrectedAgeText(birthday, dueDate, today, language);
+        text = AgeSpanText(*age, language) + (corrected.empty() ? "" : " (" + corrected + ")") + "\r\n";
+    } else if (IsValidDate(birthday) && IsValidDate(today))
         text = Counted(DaysBetween(today, birthday), PimmoText::DayToBirth, PimmoText::DaysToBirth, language) + "\r\n";
     text += AgeLine(name, birthday, today, language);
     if (std::optional<Milestone> next = NextMilestone(birthday, today, language)) {

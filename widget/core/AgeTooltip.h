@@ -27,6 +27,15 @@ std::optional<AgeSpan> AgeOn(const CalendarDate& birthday, const CalendarDate& t
 // and "0 days" on the day of birth.
 std::string AgeSpanText(const AgeSpan& age, Language language = UserLanguage());
 
+// The age counted from the due date, for a child born before it, as parents and doctors count
+// its development until it is two: the text beside the age ("修正: 3ヶ月2日", or the days left
+// to the due date while it is still ahead). Empty without a due date after the birthday,
+// before the birth, and from the second birthday of the corrected age on.
+std::string CorrectedAgeText(const CalendarDate& birthday,
+                             const CalendarDate& dueDate,
+                             const CalendarDate& today,
+                             Language language = UserLanguage());
+
 // The next day after today that the anniversary message announces, by the same rules.
 struct Milestone {
     CalendarDate date;
@@ -40,10 +49,12 @@ std::optional<Milestone> NextMilestone(const CalendarDate& birthday,
                                        Language language = UserLanguage());
 
 // Lines joined by "\r\n", UTF-8:
-//   "1歳2ヶ月3日" (before birth: "誕生まであと" + n + "日")
+//   "1歳2ヶ月3日", with the corrected age beside it for a child born early (CorrectedAgeText)
+//   (before birth: "誕生まであと" + n + "日")
 //   the age caption ("Xが生まれてから今日で430日")
 //   "次の記念日: " + milestone + " (あと" + n + "日)", left out when there is none.
 std::string AgeTooltipText(const std::string& name,
                            const CalendarDate& birthday,
                            const CalendarDate& today,
-                           Language language = UserLanguage());
+                           Language language = UserLanguage(),
+                           const CalendarDate& dueDate = {});

@@ -119,7 +119,15 @@ std::optional<size_t> TiffReader::ValueAt(size_t entry, size_t itemSize) const {
     return *offset;
 }
 
+std::optional<LocalSeconds> ExifDateOf(std::string_view text) {
+    return text.size() < kDateLength ? std::nullopt : ParseExifDate(reinterpret_cast<const uint8_t*>(text.data()));
+}
+
 std::optional<LocalSeconds> ReadExifDateTaken(const uint8_t* data, size_t size) {
+    // A TIFF file is itself the structure a JPEG's Exif segment holds.
+    if (size >= 4 && ((data[0] == 'I' && data[1] == 'I' && data[2] == 42 && data[3] == 0) ||
+                      (data[0] == 'M' && data[1] == 'M' && data[2] == 0 && data[3] == 42)))
+        return DateTakenFromTiff(TiffBytes{data, size});
     if (size < 2 || data[0] != 0xFF || data[1] != 0xD8)
         return std::nullopt;
     std::optional<LocalSeconds> taken;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 struct JpegSegment {
     uint8_t marker = 0;
@@ -80,5 +81,8 @@ private:
 using LocalSeconds = int64_t;
 
 // The Exif DateTimeOriginal ("YYYY:MM:DD HH:MM:SS") of the first Exif segment of a JPEG's
-// first bytes; nullopt when there is none or it is not a real time.
+// first bytes, or of a TIFF file's first bytes (tags past them are not reached); nullopt when
+// there is none or it is not a real time.
 std::optional<LocalSeconds> ReadExifDateTaken(const uint8_t* data, size_t size);
+// An Exif date's text ("YYYY:MM:DD HH:MM:SS") as the imaging component's metadata reader gives it.
+std::optional<LocalSeconds> ExifDateOf(std::string_view text);

@@ -5,6 +5,7 @@
 
 #include "common/core/Conversions.h"
 #include "widget/core/PhotoFolderSetting.h"
+#include "widget/core/PhotoInterval.h"
 #include "widget/core/PimmoTexts.h"
 
 namespace {
@@ -65,6 +66,42 @@ BirthdayCheck CheckBirthday(const OptionsForm& form) {
     return {std::nullopt, date};
 }
 
+struct DueDateCheck {
+    std::optional<ApplyResult> refusal;
+    CalendarDate date;  // all 0 for no due date
+};
+
+// The lists' entry 0 is empty: a selection there, or none, is an empty part.
+std::optional<int> SelectedDuePart(const ListControl& list) {
+    return list.selected <= 0 ? std::nullopt : SelectedNumber(list);
+}
+
+DueDateCheck CheckDueDate(const OptionsForm& form, const CalendarDate& birthday) {
+    const auto year = SelectedDuePart(form.PimmoDueYear);
+    const auto month = SelectedDuePart(form.PimmoDueMonth);
+    const auto day = SelectedDuePart(form.PimmoDueDay);
+    if (!year && !month && !day)
+        return {};
+    if (!year || !month || !day) {
+        const OptionsControl focus = !year    ? OptionsControl::PimmoDueYear
+                                     : !month ? OptionsControl::PimmoDueMonth
+                                              : OptionsControl::PimmoDueDay;
+        return {Refuse(PimmoText::DueDateIncomplete, focus), {}};
+    }
+    const CalendarDate date{*year, *month, *day};
+    if (!IsValidDate(date))
+        return {Refuse(FormatText(Text(PimmoText::NonexistentDueDate),
+                                  {std::to_string(*year), std::to_string(*month), std::to_string(*day)}),
+                       OptionsControl::PimmoDueDay),
+                {}};
+    const int64_t early = DaysBetween(birthday, date);
+    if (early < 0)
+        return {Refuse(PimmoText::DueDateBeforeBirth, OptionsControl::PimmoDueYear), {}};
+    if (early > kLongestEarlyBirth)
+        return {Refuse(PimmoText::DueDateTooLate, OptionsControl::PimmoDueYear), {}};
+    return {std::nullopt, date};
+}
+
 // Stores a value that decides how the picture is scaled; a change makes the cache stale.
 void StoreScaling(int16_t& field, int16_t value, SettingRecord& record) {
     if (field == value)
@@ -92,6 +129,11 @@ void StoreFolder(const OptionsForm& form, SettingRecord& record) {
     TakeFolder(record, form.PictureFolder);
     if (order)
         record.PictureOrder = *order;
+    // The minutes are kept only with the interval order: another order leaves the stored value.
+    const int interval = form.PimmoPictureInterval.selected;
+    if (order == static_cast<int16_t>(PictureOrder::Interval) && interval >= 0 &&
+        interval < static_cast<int>(std::size(kIntervalChoices)))
+        record.PictureInterval = kIntervalChoices[interval];
 }
 
 }  // namespace
@@ -110,6 +152,9 @@ ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
     const BirthdayCheck birthday = CheckBirthday(form);
     if (birthday.refusal)
         return *birthday.refusal;
+    const DueDateCheck dueDate = CheckDueDate(form, birthday.date);
+    if (dueDate.refusal)
+        return *dueDate.refusal;
     const std::optional<int16_t> order = SelectedOrder(form);
     if (order && *order != static_cast<int16_t>(PictureOrder::OneFile) && form.PictureFolder.empty())
         return Refuse(PimmoText::FolderMissing, OptionsControl::CommandSelectFolder);
@@ -122,7 +167,9 @@ ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record) {
         StoreScaling(record.StretchMode, static_cast<int16_t>(mode), record);
     record.PimmoName = form.PimmoName;
     record.PimmoBirthDay = birthday.date;
+    record.PimmoDueDay = dueDate.date;
     record.WindowPosition = CheckedValue(form.PimmoIsTopMost, record.WindowPosition);
+    record.HideFromCapture = CheckedValue(form.PimmoHideFromCapture, record.HideFromCapture);
     StoreFolder(form, record);
     return {true, {}, MessageIcon::None, OptionsControl::None};
 }

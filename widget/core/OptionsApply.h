@@ -2,6 +2,7 @@
 // The options dialog's check-and-store step, behind "OK" and "設定完了". Every check runs before
 // anything is stored: a refused form leaves the setting record exactly as it was, and the dialog
 // shows the message, puts the focus on the named control and stays open with the user's entries.
+#include <cstdint>
 #include <string>
 
 #include "base/core/UserMessage.h"
@@ -15,6 +16,9 @@ enum class OptionsControl {
     PimmoBirthYear,
     PimmoBirthMonth,
     PimmoBirthDay,
+    PimmoDueYear,
+    PimmoDueMonth,
+    PimmoDueDay,
     PimmoPictureSize,
     CommandSelectPicture,
     CommandSelectFolder,
@@ -28,18 +32,22 @@ struct ApplyResult {
 };
 
 inline constexpr double kSmallestPictureSize = 80;
+// A child is born at most this many days before its due date (20 weeks).
+inline constexpr int64_t kLongestEarlyBirth = 20 * 7;
 
 // "2025年2月29日という日はありません。正しい誕生日を指定してください"; the refusals' texts are in
 // widget/core/PimmoTexts.
 std::string NonexistentDateMessage(int year, int month, int day);
 
 // Checks, in this order: the name is not empty; the size text is a number, and when it differs
-// from the stored size, at least 80 and within 16 bits; a birthday is selected and exists.
+// from the stored size, at least 80 and within 16 bits; a birthday is selected and exists; a due
+// date is all empty or wholly selected, exists, and falls on the birthday or up to 20 weeks after.
 // Then stores the size (rounded half to even), the scaling flag and the stretch mode when they
-// changed (each change makes the cached scaled picture stale), the name, the birthday and the
-// top-most flag. A grayed check box and an unselected stretch mode keep the stored value.
+// changed (each change makes the cached scaled picture stale), the name, the birthday, the due date,
+// the top-most flag and the capture exclusion. A grayed check box and an unselected stretch mode keep the stored value.
 // A folder order ("フォルダーのいちばん新しい写真", "フォルダーの写真を毎日ひとつずつ") needs a
-// folder chosen; it is stored with the order and the sub-folder flag, and "いつも同じ写真"
+// folder chosen; it is stored with the order and the sub-folder flag (and, for "写真を一定の
+// 間隔で替える", the interval's minutes), and "いつも同じ写真"
 // leaves the folder, keeping the photo now shown as the one file.
 ApplyResult ApplyOptions(const OptionsForm& form, SettingRecord& record);
 

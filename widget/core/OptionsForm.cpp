@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "widget/core/PhotoInterval.h"
 #include "widget/core/PimmoTexts.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 constexpr PimmoText kStretchModeEntries[] = {PimmoText::StretchWidth, PimmoText::StretchHeight,
                                              PimmoText::StretchLonger};
 constexpr PimmoText kPictureOrderEntries[] = {PimmoText::OrderOneFile, PimmoText::OrderNewest, PimmoText::OrderOneADay,
-                                              PimmoText::OrderThisDay};
+                                              PimmoText::OrderThisDay, PimmoText::OrderInterval};
 
 std::vector<std::string> TextEntries(std::span<const PimmoText> ids) {
     std::vector<std::string> entries;
@@ -45,6 +46,21 @@ void LoadBirthday(OptionsForm& form, const CalendarDate& birthday, const Calenda
     form.PimmoBirthYear.selected = IndexOf(form.PimmoBirthYear.entries, birthday.year);
     form.PimmoBirthMonth.selected = IndexOf(form.PimmoBirthMonth.entries, birthday.month);
     form.PimmoBirthDay.selected = IndexOf(form.PimmoBirthDay.entries, birthday.day);
+}
+
+// The lists with an empty entry first, selected when the setting has no due date.
+void LoadDueDate(OptionsForm& form, const CalendarDate& dueDate, const CalendarDate& today) {
+    const bool valid = IsValidDate(dueDate);
+    form.PimmoDueYear.entries = {""};
+    for (int year : BirthYears(valid ? dueDate.year : 0, today.year + 1))
+        form.PimmoDueYear.entries.push_back(std::to_string(year));
+    form.PimmoDueMonth.entries = NumberEntries(1, 12);
+    form.PimmoDueMonth.entries.insert(form.PimmoDueMonth.entries.begin(), "");
+    form.PimmoDueDay.entries = NumberEntries(1, 31);
+    form.PimmoDueDay.entries.insert(form.PimmoDueDay.entries.begin(), "");
+    form.PimmoDueYear.selected = valid ? IndexOf(form.PimmoDueYear.entries, dueDate.year) : 0;
+    form.PimmoDueMonth.selected = valid ? IndexOf(form.PimmoDueMonth.entries, dueDate.month) : 0;
+    form.PimmoDueDay.selected = valid ? IndexOf(form.PimmoDueDay.entries, dueDate.day) : 0;
 }
 
 void ShowButtonsFor(OptionsForm& form, OptionsMode mode) {
@@ -104,6 +120,10 @@ void TakeChosenFolder(OptionsForm& form, const std::string& folder) {
         form.PimmoPictureOrder.selected = 1;
 }
 
+void UpdateIntervalControl(OptionsForm& form) {
+    form.PimmoPictureInterval.enabled = form.PimmoPictureOrder.selected == static_cast<int>(PictureOrder::Interval);
+}
+
 void UpdateSizeControls(OptionsForm& form) {
     // Any value but 0 shows the photo scaled, so a grayed box enables the size controls too.
     const bool scaled = form.PimmoIsPhotoStretch != CheckState::Unchecked;
@@ -116,6 +136,7 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     form.caption = Text(PimmoText::OptionsCaption);
     form.PimmoName = record.PimmoName;
     LoadBirthday(form, record.PimmoBirthDay, today);
+    LoadDueDate(form, record.PimmoDueDay, today);
     form.PimmoIsTopMost = CheckStateOf(record.WindowPosition);
     form.PimmoIsPhotoStretch = CheckStateOf(record.IsStretched);
     form.PimmoStretchMode.entries = TextEntries(kStretchModeEntries);
@@ -125,11 +146,19 @@ OptionsForm LoadOptions(const SettingRecord& record, const CalendarDate& today, 
     form.PimmoPictureSize.entries.assign(std::begin(kPictureSizeEntries), std::end(kPictureSizeEntries));
     form.PimmoPictureSize.text = std::to_string(record.PictureSize);
     UpdateSizeControls(form);
+    form.PimmoHideFromCapture = CheckStateOf(record.HideFromCapture);
     form.LabelPictureFile = PictureFileLabel(record.PictureFile);
     form.PimmoPictureOrder.entries = TextEntries(kPictureOrderEntries);
-    // An order outside 0..3 (hand-edited file) selects nothing and is kept.
+    // An order outside 0..4 (hand-edited file) selects nothing and is kept.
     if (record.PictureOrder >= 0 && record.PictureOrder < static_cast<int>(std::size(kPictureOrderEntries)))
         form.PimmoPictureOrder.selected = record.PictureFolder.empty() ? 0 : record.PictureOrder;
+    for (int16_t minutes : kIntervalChoices)
+        form.PimmoPictureInterval.entries.push_back(
+            FormatText(Text(PimmoText::IntervalMinutes), {std::to_string(minutes)}));
+    const int minutes = IntervalMinutes(record.PictureInterval);
+    form.PimmoPictureInterval.selected = static_cast<int>(
+        std::find(std::begin(kIntervalChoices), std::end(kIntervalChoices), minutes) - std::begin(kIntervalChoices));
+    UpdateIntervalControl(form);
     form.PimmoPictureSubfolders = CheckStateOf(record.PictureSubfolders);
     form.PictureFolder = record.PictureFolder;
     form.LabelPictureFolder = PictureFolderLabel(record.PictureFolder);

@@ -36,14 +36,23 @@ struct OptionsForm {
     ListControl PimmoBirthYear;   // entries are years in decimal, ascending
     ListControl PimmoBirthMonth;  // "1".."12"
     ListControl PimmoBirthDay;    // "1".."31" for every month; ApplyOptions refuses a day the month lacks
+    // The due date of a child born early: entry 0 of each list is empty, and all three empty
+    // is no due date. The years run one past the birthday's list (a child due next year).
+    ListControl PimmoDueYear;
+    ListControl PimmoDueMonth;
+    ListControl PimmoDueDay;
     CheckState PimmoIsTopMost = CheckState::Unchecked;
     CheckState PimmoIsPhotoStretch = CheckState::Unchecked;
     ListControl PimmoStretchMode;  // entry i is stretch mode i
     ComboControl PimmoPictureSize;
+    // "画面の共有や録画に写さない": disabled by the dialog where Windows cannot do it.
+    CheckState PimmoHideFromCapture = CheckState::Unchecked;
     std::string LabelPictureFile;
     // Where the photos come from: entry i of PimmoPictureOrder is PictureOrder i; the folder
     // chosen with "フォルダーの選択" (or the record's), shown in LabelPictureFolder.
     ListControl PimmoPictureOrder;
+    // Minutes between photos (entry i is kIntervalChoices[i]), enabled for the interval order.
+    ListControl PimmoPictureInterval;
     CheckState PimmoPictureSubfolders = CheckState::Unchecked;
     std::string PictureFolder;
     std::string LabelPictureFolder;
@@ -69,6 +78,9 @@ OptionsForm LoadOptions(const SettingRecord& record,
 // The scaling check box was clicked: the stretch mode list and the size box follow it (they keep
 // their values while disabled and are still applied).
 void UpdateSizeControls(OptionsForm& form);
+
+// The order list's selection changed: the interval list is enabled with the interval order.
+void UpdateIntervalControl(OptionsForm& form);
 
 // The picture path label: the path, or "未設定" when the setting has no picture yet. After
 // "画像の選択" (ChoosePicture) the dialog sets LabelPictureFile from the record again.

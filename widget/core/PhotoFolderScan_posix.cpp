@@ -54,7 +54,7 @@ void Add(const fs::path& root, const fs::path& file, const PhotoIndex& known, ui
         return;
     }
     std::optional<size_t> read = 0;
-    if (IsJpegName(name)) {
+    if (HasExifHead(name)) {
         const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
         read = fd < 0 ? std::nullopt : ReadHead(fd, head, kPhotoHeadBytes);
         if (fd >= 0)

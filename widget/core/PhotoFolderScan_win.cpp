@@ -42,7 +42,7 @@ std::optional<PhotoEntry> ReadEntry(const std::wstring& root,
                                     size_t& opened) {
     DWORD read = 0;
     const bool placeholder = ClassifyScanEntry(name, facts.attributes, facts.reparseTag, false) == ScanEntry::ListPhoto;
-    if (!placeholder && IsJpegName(name)) {
+    if (!placeholder && HasExifHead(name)) {
         // Shared for every access: a program that still writes, renames or deletes the photo
         // is never kept from it.
         UniqueFile file(CreateFileW(Join(root, Widen(name)).c_str(), GENERIC_READ,

@@ -30,7 +30,7 @@ std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
                                               uint64_t entropy) {
     std::vector<FolderCandidate> candidates;
     const PictureOrder order = OrderOf(record);
-    if (order != PictureOrder::OneADay && order != PictureOrder::ThisDay) {
+    if (order != PictureOrder::OneADay && order != PictureOrder::ThisDay && order != PictureOrder::Interval) {
         for (size_t i : NewestPhotos(photos))
             candidates.push_back(Candidate(record, photos[i]));
         return candidates;
@@ -91,7 +91,8 @@ void LeaveFolder(SettingRecord& record) {
 
 bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today) {
     const PictureOrder order = OrderOf(record);
-    return (order == PictureOrder::OneADay || order == PictureOrder::ThisDay) && DailyStateOf(record).day != today;
+    return (order == PictureOrder::OneADay || order == PictureOrder::ThisDay || order == PictureOrder::Interval) &&
+           DailyStateOf(record).day != today;
 }
 
 bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b) {

@@ -54,7 +54,8 @@ void TakeFolder(SettingRecord& record, const std::string& folder);
 // Back to one file (a picture chosen or dropped): the folder is left.
 void LeaveFolder(SettingRecord& record);
 
-// "one a day" or "この日の写真" needs a new photo: the day of the photo shown is not today.
+// "one a day" or "この日の写真" needs a new photo: the day of the photo shown is not today (for
+// the interval order, today is the slot's day: PhotoChoiceDay).
 bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today);
 
 // The record's folder, its order or its sub-folder choice differ: what was known of the

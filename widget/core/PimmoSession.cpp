@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/core/SettingKeys.h"
 #include "common/core/SettingSections.h"
 #include "widget/core/SettingNames.h"
 
@@ -43,6 +44,9 @@ bool PimmoSession::Save() {
     if (!m_store.Save(m_record))
         return false;
     m_record.FolderKeysStored = WritesFolderKeys(m_record);
+    for (size_t index = 0; index < kOptionalKeys.size(); ++index)
+        if (WritesOptionalKey(m_record, index))
+            m_record.OptionalKeysStored |= 1u << index;
     return true;
 }
 

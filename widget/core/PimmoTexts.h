@@ -24,6 +24,9 @@ enum class PimmoText {
     AgeDays,
     DayToBirth,
     DaysToBirth,
+    CorrectedAge,  // {0}: the age counted from the due date
+    CorrectedDayToDue,
+    CorrectedDaysToDue,     // {0}: days
     NextMilestoneTomorrow,  // {0}: the milestone, {1}: days left
     NextMilestone,
     // A milestone missed while no widget ran: {0} when, {1} name, {2} what that day was.
@@ -71,7 +74,9 @@ enum class PimmoText {
     OrderNewest,
     OrderOneADay,
     OrderThisDay,
-    FolderLabel,  // {0}: folder
+    OrderInterval,
+    IntervalMinutes,  // {0}: minutes
+    FolderLabel,      // {0}: folder
     NameMissing,
     SizeTooSmall,
     PictureMissing,
@@ -80,6 +85,11 @@ enum class PimmoText {
     BirthdayMissing,
     FolderMissing,
     NonexistentDate,  // {0} year, {1} month, {2} day
+    DueDateIncomplete,
+    NonexistentDueDate,  // {0} year, {1} month, {2} day
+    DueDateBeforeBirth,
+    DueDateTooLate,
+    CaptureUnavailable,
     // Choosing or dropping a picture.
     PictureFilter,
     PictureDialogTitle,

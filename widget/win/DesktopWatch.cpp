@@ -51,7 +51,7 @@ LRESULT DesktopWatch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 DayMayHaveChanged();
             return TRUE;
         case WM_WTSSESSION_CHANGE:
-            if (wParam == WTS_SESSION_UNLOCK)
+            if (wParam == WTS_SESSION_UNLOCK || wParam == WTS_CONSOLE_CONNECT || wParam == WTS_REMOTE_CONNECT)
                 DayMayHaveChanged();
             return 0;
         case WM_DISPLAYCHANGE:

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "widget/core/DayRollover.h"
+#include "widget/core/PhotoInterval.h"
 
 namespace {
 
@@ -16,6 +17,14 @@ uint64_t RunEntropy() {
     GetSystemTimeAsFileTime(&now);
     return (static_cast<uint64_t>(now.dwHighDateTime) << 32 | now.dwLowDateTime) ^
            (static_cast<uint64_t>(GetCurrentProcessId()) << 20) ^ GetTickCount64();
+}
+
+// The input desktop cannot be opened while the session is locked or disconnected.
+bool SessionShowsDesktop() {
+    HDESK desktop = OpenInputDesktop(0, FALSE, DESKTOP_READOBJECTS);
+    if (desktop)
+        CloseDesktop(desktop);
+    return desktop != nullptr;
 }
 
 }  // namespace
@@ -79,9 +88,18 @@ void PhotoFolderSource::Resume() {
 }
 
 void PhotoFolderSource::OnNewDay() {
-    if (UsesPictureFolder(m_session.Record()) &&
-        (DailyPhotoIsDue(m_session.Record(), Today()) || m_view.status == FolderStatus::Unreachable))
+    const SettingRecord& record = m_session.Record();
+    if (UsesPictureFolder(record) &&
+        (DailyPhotoIsDue(record, PhotoChoiceDay(record, LocalNow())) || m_view.status == FolderStatus::Unreachable))
         Retry();
+    ArmNextPhoto();
+}
+
+// The interval order's one wake-up: the next slot's photo, asked for as a new day's is.
+void PhotoFolderSource::ArmNextPhoto() {
+    if (OrderOf(m_session.Record()) == PictureOrder::Interval && !m_chooseOnly)
+        SetTimer(Handle(), kIntervalTimer,
+                 static_cast<UINT>(MillisecondsUntilNextPhoto(m_session.Record(), LocalNow())), nullptr);
 }
 
 void PhotoFolderSource::OnDevicesChanged() {
@@ -118,7 +136,7 @@ void PhotoFolderSource::StartJob() {
     request.record = m_session.Record();
     request.settingNumber = m_session.SettingNumber();
     request.entropy = RunEntropy();
-    request.today = Today();
+    request.today = PhotoChoiceDay(request.record, LocalNow());
     request.known = m_index;
     m_fullScanRunning = m_fullScanWanted || !m_indexWhole || m_arrivals.empty();
     if (!m_fullScanRunning)
@@ -170,6 +188,7 @@ void PhotoFolderSource::OnJobDone(uint32_t generation) {
 }
 
 void PhotoFolderSource::Take(const FolderJobResult& result) {
+    ArmNextPhoto();  // also after a folder out of reach: the next slot tries again
     SettingRecord& record = m_session.Record();
     if (result.reach != FolderReach::Complete || (!result.empty && !result.chosen)) {
         m_view.status = FolderStatus::Unreachable;  // the last photo stays
@@ -232,6 +251,12 @@ LRESULT PhotoFolderSource::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         case WM_DEVICECHANGE:
             return OnDeviceChange(wParam, lParam);
+        case WM_TIMER:
+            // Locked or disconnected, nothing is shown: the unlock's look at the date catches up.
+            KillTimer(Handle(), wParam);
+            if (SessionShowsDesktop())
+                OnNewDay();
+            return 0;
         default:
             return DefaultHandling(message, wParam, lParam);
     }

@@ -65,6 +65,7 @@ public:
 private:
     static constexpr UINT kJobDoneMessage = WM_APP + 1;
     static constexpr UINT kWatchMessage = WM_APP + 2;
+    static constexpr UINT_PTR kIntervalTimer = 1;
     struct Slot {
         std::mutex lock;
         std::optional<FolderJobResult> result;
@@ -79,6 +80,7 @@ private:
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
     void Take(const FolderJobResult& result);
     void Retry();
+    void ArmNextPhoto();
 
     PimmoSession& m_session;
     PhotoFolderOwner& m_owner;

@@ -11,6 +11,7 @@
 #include "widget/core/PhotoFolderScan.h"
 #include "widget/core/PhotoScaling.h"
 #include "widget/core/PictureTypes.h"
+#include "widget/win/PictureDecoders.h"
 #include "widget/win/WicPicture.h"
 
 namespace {
@@ -73,8 +74,11 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
 }  // namespace
 
 std::optional<LocalSeconds> ReadPictureDateTaken(const std::string& path) {
-    if (path.empty() || !IsJpegName(path))
+    if (path.empty())
         return std::nullopt;
+    // Kinds whose Exif the project's own reader cannot reach go through the installed decoder.
+    if (!HasExifHead(path))
+        return MetadataDateTaken(path);
     UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));

@@ -97,7 +97,8 @@ public:
     // The outer position of the current window.
     WindowPlace CurrentWindowPlace() const;
     // The current photo window, owner of the widget's dialogs and menus.
-    HWND CurrentPhotoWindow() const { return m_windows[Index(m_current)].Handle(); }
+    HWND CurrentPhotoWindow() const { return Window(m_current); }
+    HWND Window(WindowFrame frame) const { return m_windows[Index(frame)].Handle(); }
     // While a menu command runs the windows take no input.
     void EnableInput(bool enabled);
 

@@ -8,6 +8,7 @@
 #include "common/core/CalendarDate.h"
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
+#include "widget/win/CaptureExclusion.h"
 #include "widget/win/ChoosePicture.h"
 #include "widget/win/OptionControls.h"
 #include "widget/win/PhotoFolderDialog.h"
@@ -25,6 +26,12 @@ int ControlId(OptionsControl control) {
             return IDC_PimmoBirthMonth;
         case OptionsControl::PimmoBirthDay:
             return IDC_PimmoBirthDay;
+        case OptionsControl::PimmoDueYear:
+            return IDC_PimmoDueYear;
+        case OptionsControl::PimmoDueMonth:
+            return IDC_PimmoDueMonth;
+        case OptionsControl::PimmoDueDay:
+            return IDC_PimmoDueDay;
         case OptionsControl::PimmoPictureSize:
             return IDC_PimmoPictureSize;
         case OptionsControl::CommandSelectPicture:
@@ -49,6 +56,7 @@ bool PimmoOptionDialog::Run(HINSTANCE instance, HWND owner) {
 BOOL PimmoOptionDialog::OnInitDialog() {
     m_loaded = LoadOptions(m_setting, Today(), m_mode);
     ShowForm(m_loaded);
+    OfferCaptureExclusion(Handle(), IDC_PimmoHideFromCapture);
     NameFields();
     // The tab order is the reading order; in both modes it starts at the name.
     SetFocus(Item(IDC_PimmoName));
@@ -73,6 +81,9 @@ void PimmoOptionDialog::NameFields() {
     NameControl(Item(IDC_PimmoBirthYear), labels({IDC_Label5, IDC_Label1}));
     NameControl(Item(IDC_PimmoBirthMonth), labels({IDC_Label5, IDC_Label2}));
     NameControl(Item(IDC_PimmoBirthDay), labels({IDC_Label5, IDC_Label3}));
+    NameControl(Item(IDC_PimmoDueYear), labels({IDC_LabelDueDate, IDC_LabelDueYear}));
+    NameControl(Item(IDC_PimmoDueMonth), labels({IDC_LabelDueDate, IDC_LabelDueMonth}));
+    NameControl(Item(IDC_PimmoDueDay), labels({IDC_LabelDueDate, IDC_LabelDueDay}));
     NameControl(Item(IDC_PimmoPictureSize), labels({IDC_Label7}));
 }
 
@@ -82,13 +93,18 @@ void PimmoOptionDialog::ShowForm(const OptionsForm& form) {
     ShowList(Item(IDC_PimmoBirthYear), form.PimmoBirthYear);
     ShowList(Item(IDC_PimmoBirthMonth), form.PimmoBirthMonth);
     ShowList(Item(IDC_PimmoBirthDay), form.PimmoBirthDay);
+    ShowList(Item(IDC_PimmoDueYear), form.PimmoDueYear);
+    ShowList(Item(IDC_PimmoDueMonth), form.PimmoDueMonth);
+    ShowList(Item(IDC_PimmoDueDay), form.PimmoDueDay);
     ShowCheck(Item(IDC_PimmoIsTopMost), form.PimmoIsTopMost);
     ShowCheck(Item(IDC_PimmoIsPhotoStretch), form.PimmoIsPhotoStretch);
     ShowList(Item(IDC_PimmoStretchMode), form.PimmoStretchMode);
     ShowCombo(Item(IDC_PimmoPictureSize), form.PimmoPictureSize);
+    ShowCheck(Item(IDC_PimmoHideFromCapture), form.PimmoHideFromCapture);
     SetItemText(IDC_LabelPictureFile, form.LabelPictureFile);
     ShowFolderLabel(form.LabelPictureFolder);
     ShowList(Item(IDC_PimmoPictureOrder), form.PimmoPictureOrder);
+    ShowList(Item(IDC_PimmoPictureInterval), form.PimmoPictureInterval);
     ShowCheck(Item(IDC_PimmoPictureSubfolders), form.PimmoPictureSubfolders);
     ShowItem(IDC_CommandOK, form.CommandOKVisible);
     ShowItem(IDC_CommandCancel, form.CommandCancelVisible);
@@ -102,17 +118,27 @@ OptionsForm PimmoOptionDialog::ReadForm() const {
     form.PimmoBirthYear.selected = SelectedEntry(Item(IDC_PimmoBirthYear));
     form.PimmoBirthMonth.selected = SelectedEntry(Item(IDC_PimmoBirthMonth));
     form.PimmoBirthDay.selected = SelectedEntry(Item(IDC_PimmoBirthDay));
+    form.PimmoDueYear.selected = SelectedEntry(Item(IDC_PimmoDueYear));
+    form.PimmoDueMonth.selected = SelectedEntry(Item(IDC_PimmoDueMonth));
+    form.PimmoDueDay.selected = SelectedEntry(Item(IDC_PimmoDueDay));
     form.PimmoIsTopMost = ReadCheck(Item(IDC_PimmoIsTopMost));
     form.PimmoIsPhotoStretch = ReadCheck(Item(IDC_PimmoIsPhotoStretch));
     form.PimmoStretchMode.selected = SelectedEntry(Item(IDC_PimmoStretchMode));
     form.PimmoPictureSize.text = ItemText(IDC_PimmoPictureSize);
+    form.PimmoHideFromCapture = ReadCheck(Item(IDC_PimmoHideFromCapture));
     form.PimmoPictureOrder.selected = SelectedEntry(Item(IDC_PimmoPictureOrder));
+    form.PimmoPictureInterval.selected = SelectedEntry(Item(IDC_PimmoPictureInterval));
     form.PimmoPictureSubfolders = ReadCheck(Item(IDC_PimmoPictureSubfolders));
     UpdateSizeControls(form);
+    UpdateIntervalControl(form);
     return form;
 }
 
 bool PimmoOptionDialog::OnCommand(int id, int code) {
+    if (id == IDC_PimmoPictureOrder && code == CBN_SELCHANGE) {
+        EnableWindow(Item(IDC_PimmoPictureInterval), ReadForm().PimmoPictureInterval.enabled);
+        return true;
+    }
     if (code != BN_CLICKED)
         return false;
     switch (id) {
@@ -121,6 +147,7 @@ bool PimmoOptionDialog::OnCommand(int id, int code) {
             return true;
         case IDC_PimmoIsTopMost:
         case IDC_PimmoPictureSubfolders:
+        case IDC_PimmoHideFromCapture:
             ShowCheck(Item(id), NextCheckState(ReadCheck(Item(id))));
             return true;
         case IDC_CommandOK:
@@ -199,6 +226,7 @@ void PimmoOptionDialog::OnSelectPicture() {
     m_loaded.PictureFolder.clear();
     ShowFolderLabel(PictureFolderLabel(m_loaded.PictureFolder));
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, 0, 0);
+    EnableWindow(Item(IDC_PimmoPictureInterval), FALSE);
 }
 
 // The folder is stored with "OK" or "設定完了", with the order the list then shows.
@@ -208,6 +236,7 @@ void PimmoOptionDialog::OnSelectFolder() {
     m_loaded.PictureFolder = form.PictureFolder;
     ShowFolderLabel(form.LabelPictureFolder);
     SendMessageW(Item(IDC_PimmoPictureOrder), CB_SETCURSEL, static_cast<WPARAM>(form.PimmoPictureOrder.selected), 0);
+    EnableWindow(Item(IDC_PimmoPictureInterval), ReadForm().PimmoPictureInterval.enabled);
 }
 
 bool PimmoOptionDialog::Accepted(const ApplyResult& result) {

@@ -42,3 +42,13 @@
 #define IDC_PimmoPictureSubfolders 1026
 #define IDC_LabelPictureOrder 1027
 #define IDC_LabelPictureFolder 1028
+#define IDC_LabelDueDate 1029
+#define IDC_PimmoDueYear 1030
+#define IDC_LabelDueYear 1031
+#define IDC_PimmoDueMonth 1032
+#define IDC_LabelDueMonth 1033
+#define IDC_PimmoDueDay 1034
+#define IDC_LabelDueDay 1035
+#define IDC_LabelDueHint 1036
+#define IDC_PimmoHideFromCapture 1037
+#define IDC_PimmoPictureInterval 1038

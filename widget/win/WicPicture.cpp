@@ -123,8 +123,11 @@ std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPix
         FAILED(stream->InitializeFromFilename(Widen(path).c_str(), GENERIC_READ)))
         return std::nullopt;
     std::optional<PictureHeader> header = ReadHeader(stream.Get());
-    if (!header || !header->declared ||
-        !IsAcceptedPictureSize(header->declared->width, header->declared->height, maxPixels) ||
+    // A kind the header reader does not know (HEIC, WebP, TIFF...) is left to its installed
+    // decoder, whose frame size is checked before any pixel is read.
+    const bool known = header && header->format != PictureFormat::Unknown;
+    if (!header || (known && !header->declared) ||
+        (header->declared && !IsAcceptedPictureSize(header->declared->width, header->declared->height, maxPixels)) ||
         !IsWholeFile(stream.Get(), *header))
         return std::nullopt;
     WicPicture picture;

@@ -9,6 +9,7 @@
 #include "widget/core/PhotoAge.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PimmoMessages.h"
+#include "widget/win/CaptureExclusion.h"
 
 WidgetParts::WidgetParts(HINSTANCE instance, PimmoSession& session)
     : m_session(session), m_controller(session.Record(), m_answers, Today), m_menu(instance, m_menuNews) {}
@@ -69,6 +70,8 @@ void WidgetParts::Answers::ShowWindows(bool normalStacking) {
     PhotoWindowPair& pair = m_parts.m_pair;
     pair.ShowPhotoWindow(pair.CurrentFrame(),
                          normalStacking ? Stacking::Normal : StackingOf(m_parts.m_session.Record().WindowPosition));
+    for (HWND window : {pair.Window(WindowFrame::Borderless), pair.Window(WindowFrame::Bordered)})
+        KeepOutOfCaptures(window, m_parts.m_session.Record().HideFromCapture != 0);
     m_parts.m_windowsShown = true;
 }
 
@@ -115,7 +118,7 @@ std::string WidgetParts::WindowNews::PhotoTooltipText() {
         taken = m_parts.m_pictureTaken->taken;
     }
     const std::string memory = PhotoMemoryLines(setting, m_parts.m_folder.View(), taken, Today());
-    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today()) + (folder.empty() ? "" : "\r\n" + folder) +
+    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today(), UserLanguage(), setting.PimmoDueDay) + (folder.empty() ? "" : "\r\n" + folder) +
            (memory.empty() ? "" : "\r\n" + memory);
 }
 
