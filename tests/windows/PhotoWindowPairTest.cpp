@@ -10,25 +10,6 @@ namespace {
 
 using namespace photo_test;
 
-HWND FindOwn(const wchar_t* className) {
-    struct Search {
-        const wchar_t* name;
-        HWND found;
-    } search{className, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t name[64];
-            GetClassNameW(window, name, 64);
-            if (wcscmp(name, s->name) == 0)
-                s->found = window;
-            return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 RECT Outer(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -69,7 +50,11 @@ protected:
         WriteFileBytes(path, QuadrantBmp(w, h));
         return path;
     }
-    void LoadPhoto(const std::string& path) { m_pair.LoadPhoto({path}); }
+    void LoadPhoto(const std::string& path) {
+        PhotoLoadRequest request;
+        request.picturePath = path;
+        m_pair.LoadPhoto(request);
+    }
     void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
         m_pair.PlacePhotoWindow(border, top, left, "caption");
     }
