@@ -87,7 +87,8 @@ TEST_F(PhotoFolder, TheNewestPhotoFollowsTheFolderAndAFolderGoneKeepsTheLast) {
 // How many threads the process runs now.
 int ThreadCount(DWORD pid) {
     const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    THREADENTRY32 entry{sizeof entry};
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
     int count = 0;
     for (BOOL more = Thread32First(snapshot.Get(), &entry); more; more = Thread32Next(snapshot.Get(), &entry))
         count += entry.th32OwnerProcessID == pid ? 1 : 0;

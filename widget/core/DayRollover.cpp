@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int64_t kMsPerDay = 24 * 60 * 60 * 1000;
+constexpr int64_t kMsPerDay = int64_t{24} * 60 * 60 * 1000;
 
 int64_t MillisecondOfDay(const LocalDateTime& now) {
     int64_t hour = std::clamp(now.hour, 0, 23);

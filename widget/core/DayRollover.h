@@ -28,7 +28,7 @@ LocalDateTime LocalNow();
 inline constexpr int64_t kMidnightMarginMs = 1000;
 // A day is longer or shorter than 24 hours on the wall clock when daylight saving begins or
 // ends; looking again at least once an hour catches the new date within the hour then.
-inline constexpr int64_t kLongestDateCheckMs = 60 * 60 * 1000;
+inline constexpr int64_t kLongestDateCheckMs = int64_t{60} * 60 * 1000;
 
 // Milliseconds from now until the next local midnight, 1..86400000, counted on the wall clock.
 int64_t MillisecondsUntilNextMidnight(const LocalDateTime& now);

@@ -36,7 +36,7 @@ std::optional<LocalSeconds> ParseExifDate(const uint8_t* text) {
     const int hour = Digits(text + 11, 2), minute = Digits(text + 14, 2), second = Digits(text + 17, 2);
     if (!IsValidDate(date) || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
         return std::nullopt;
-    return DayNumber(date) * 86400 + hour * 3600 + minute * 60 + second;
+    return DayNumber(date) * 86400 + int64_t{hour} * 3600 + int64_t{minute} * 60 + second;
 }
 
 std::optional<LocalSeconds> DateTakenFromTiff(TiffBytes tiff) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int64_t kSecondsPerDay = 24 * 60 * 60;
+constexpr int64_t kSecondsPerDay = int64_t{24} * 60 * 60;
 
 }  // namespace
 

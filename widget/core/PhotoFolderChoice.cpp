@@ -48,6 +48,7 @@ std::vector<size_t> NextInRound(const std::vector<PhotoEntry>& photos,
     }
     std::sort_heap(best.begin(), best.end());
     std::vector<size_t> order;
+    order.reserve(best.size());
     for (const auto& entry : best)
         order.push_back(entry.second);
     return order;

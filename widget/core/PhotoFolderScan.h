@@ -13,7 +13,7 @@
 
 #include "widget/core/PhotoFolderIndex.h"
 
-inline constexpr size_t kPhotoHeadBytes = 64 * 1024;
+inline constexpr size_t kPhotoHeadBytes = size_t{64} * 1024;
 
 enum class FolderReach {
     Complete,     // every file of the folder was listed

@@ -21,7 +21,8 @@ LocalSeconds LocalLastWrite(const struct stat& info) {
     if (!localtime_r(&info.st_mtime, &local))
         return 0;
     const CalendarDate date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    return DayNumber(date) * 86400 + local.tm_hour * 3600 + local.tm_min * 60 + std::min(local.tm_sec, 59);
+    return DayNumber(date) * 86400 + int64_t{local.tm_hour} * 3600 + int64_t{local.tm_min} * 60 +
+           std::min(local.tm_sec, 59);
 }
 
 // Reads up to size bytes; what a file that cannot be read gives is nullopt.

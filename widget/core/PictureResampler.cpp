@@ -48,8 +48,7 @@ std::vector<std::vector<PictureResampler::Tap>> PictureResampler::AxisTaps(int s
 }
 
 PictureResampler::PictureResampler(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight)
-    : m_sourceWidth(sourceWidth),
-      m_sourceHeight(sourceHeight),
+    : m_sourceHeight(sourceHeight),
       m_columnTaps(AxisTaps(sourceWidth, targetWidth)),
       m_rowTaps(AxisTaps(sourceHeight, targetHeight)),
       m_resampledRow(static_cast<size_t>(targetWidth) * kChannels),

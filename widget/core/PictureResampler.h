@@ -36,7 +36,7 @@ private:
     void AccumulateRow(int sourceRow);
     void CompleteRowsBefore(int sourceRow);
 
-    int m_sourceWidth, m_sourceHeight;
+    int m_sourceHeight;
     std::vector<std::vector<Tap>> m_columnTaps;  // per target column
     std::vector<std::vector<Tap>> m_rowTaps;     // per target row
     std::vector<int> m_lastSourceRow;            // per target row: the last source row it needs
