@@ -33,7 +33,7 @@ struct ApplyResult {
 
 inline constexpr double kSmallestPictureSize = 80;
 // A child is born at most this many days before its due date (20 weeks).
-inline constexpr int64_t kLongestEarlyBirth = 20 * 7;
+inline constexpr int64_t kLongestEarlyBirth = int64_t{20} * 7;
 
 // "2025年2月29日という日はありません。正しい誕生日を指定してください"; the refusals' texts are in
 // widget/core/PimmoTexts.
