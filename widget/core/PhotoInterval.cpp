@@ -8,7 +8,8 @@ namespace {
 constexpr int64_t kSlotDays = 2'000'000;
 
 int64_t LocalMilliseconds(const LocalDateTime& now) {
-    return ((DayNumber(now.date) * 24 + now.hour) * 60 + now.minute) * 60000 + int64_t{now.second} * 1000 + now.millisecond;
+    return ((DayNumber(now.date) * 24 + now.hour) * 60 + now.minute) * 60000 + int64_t{now.second} * 1000 +
+           now.millisecond;
 }
 
 int64_t SlotMilliseconds(const SettingRecord& record) {

@@ -114,8 +114,7 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
       "Requires Windows 10 version 2004 or later."}},
     {T::PictureFilter, {"Pimmoの写真", "Photos"}},
     {T::PictureDialogTitle, {"Pimmoの写真を選択してください", "Choose a Photo"}},
-    {T::DropRefusal,
-     {"BMPないしはJPGファイルをドロップしてください", "Please drop a photo file or a folder."}},
+    {T::DropRefusal, {"BMPないしはJPGファイルをドロップしてください", "Please drop a photo file or a folder."}},
     {T::OpenFileTitle, {"ファイルを開く", "Open"}},
 };
 static_assert(IsCompleteCatalogue(kTexts));

@@ -118,8 +118,8 @@ std::string WidgetParts::WindowNews::PhotoTooltipText() {
         taken = m_parts.m_pictureTaken->taken;
     }
     const std::string memory = PhotoMemoryLines(setting, m_parts.m_folder.View(), taken, Today());
-    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today(), UserLanguage(), setting.PimmoDueDay) + (folder.empty() ? "" : "\r\n" + folder) +
-           (memory.empty() ? "" : "\r\n" + memory);
+    return AgeTooltipText(setting.PimmoName, setting.PimmoBirthDay, Today(), UserLanguage(), setting.PimmoDueDay) +
+           (folder.empty() ? "" : "\r\n" + folder) + (memory.empty() ? "" : "\r\n" + memory);
 }
 
 void WidgetParts::FolderNews::OnFolderPhoto(const PhotoLoadResult& picture, bool reload, bool changed) {
