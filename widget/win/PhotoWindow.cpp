@@ -72,6 +72,9 @@ LRESULT PhotoControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
+        case WM_MOUSEMOVE:
+            m_owner.AddTooltip();  // the common controls load at the first hover, not at every start
+            return DefaultHandling(message, wParam, lParam);
         default:
             return DefaultHandling(message, wParam, lParam);
     }
@@ -141,7 +144,7 @@ bool PhotoWindow::Create(HINSTANCE instance) {
 }
 
 // Hovering the photo shows the child's age at a glance; the text is asked for each time, so it
-// is always today's.
+// is always today's. Made at the first move over the photo: the tooltip sees the moves after it.
 void PhotoWindow::AddTooltip() {
     if (m_tooltip)
         return;

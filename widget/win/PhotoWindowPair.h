@@ -68,11 +68,6 @@ public:
     // Which window is current: 0 the borderless one, 1 the bordered one. The pair alone decides
     // it (placing and toggling); the setting's stored frame follows at the next save.
     int16_t CurrentBorder() const { return m_currentBorder; }
-    // Both photos' tooltips (after the first show).
-    void AddTooltips() {
-        m_borderless.AddTooltip();
-        m_bordered.AddTooltip();
-    }
     // The caption of both windows.
     void SetCaption(const std::string& caption);
     // After a change of the monitors: a current window on none comes onto the nearest one, by
