@@ -71,11 +71,11 @@ int PimmoModule::RunShowMode() {
     if (!LoadSetting())
         NewSetting();
     WidgetParts& parts = *m_parts;
+    const std::string missed = parts.announcer.KeepRunDay();
     parts.show.LoadPhoto();
     parts.show.PlacePhotoWindow();
     parts.show.ShowPhotoWindow();
     // What only a running widget needs comes after its photo is on the screen.
-    const std::string missed = parts.announcer.KeepRunDay();
     parts.rollover.Start();
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     parts.folder.Follow();         // the cached photo is on the screen; the folder's may follow
