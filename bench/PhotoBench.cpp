@@ -16,12 +16,14 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/core/Unicode.h"
 #include "bench/BenchPictures.h"
 #include "bench/ExifBytes.h"
+#include "widget/core/PhotoDpi.h"
 #include "widget/core/PictureOrientation.h"
 #include "widget/win/PhotoLoader.h"
 #include "widget/win/WicPicture.h"
@@ -103,7 +105,18 @@ void WarmUp() {
     DeleteFileW(small.c_str());
 }
 
-int Measure(const std::wstring& mode, const std::function<bool()>& run) {
+// Which way the loader decodes the picture: "decode WxH" where the decoder scales while it
+// decodes, "decode whole" where the whole picture is decoded and resampled.
+std::string DecodePath(const std::wstring& picturePath) {
+    std::optional<WicPicture> picture = OpenWicPicture(Narrow(picturePath), kMaxScaledSourcePixels);
+    std::optional<PixelSize> target =
+        picture ? PhotoTargetSize(picture->Shown(), 1, kTargetSize, kLongerSide, 96) : std::nullopt;
+    std::optional<PixelSize> scaled = target ? ScaledDecodeSize(*picture, *target) : std::nullopt;
+    return scaled ? " decode " + std::to_string(scaled->width) + "x" + std::to_string(scaled->height)
+                  : std::string(" decode whole");
+}
+
+int Measure(const std::wstring& mode, const std::function<bool()>& run, const std::string& path = {}) {
     WarmUp();
     double baseline = PeakMiB();
     double milliseconds = MedianMilliseconds(run);
@@ -111,7 +124,8 @@ int Measure(const std::wstring& mode, const std::function<bool()>& run) {
         std::printf("%ls failed\n", mode.c_str());
         return 1;
     }
-    std::printf("%ls %.1f ms peak %.1f MiB (before %.1f MiB)\n", mode.c_str(), milliseconds, PeakMiB(), baseline);
+    std::printf("%ls %.1f ms peak %.1f MiB (before %.1f MiB)%s\n", mode.c_str(), milliseconds, PeakMiB(), baseline,
+                path.c_str());
     return 0;
 }
 
@@ -123,10 +137,13 @@ int wmain(int argc, wchar_t** argv) {
         return Make(args[1]);
     if (args.size() == 3 && args[0] == L"scale") {
         PhotoLoadRequest request{Narrow(args[1]), 1, 0, kTargetSize, kLongerSide, Narrow(args[2])};
-        return Measure(L"scale", [&] {
-            PhotoLoadResult result = LoadPhotoPicture(request);
-            return result.picture && result.isStretchBmpCashed == 1;
-        });
+        return Measure(
+            L"scale",
+            [&] {
+                PhotoLoadResult result = LoadPhotoPicture(request);
+                return result.picture && result.isStretchBmpCashed == 1;
+            },
+            DecodePath(args[1]));
     }
     if (args.size() == 2 && args[0] == L"bare")
         return Measure(L"bare", [&] { return BarePipeline(args[1]); });

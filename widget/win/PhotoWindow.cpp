@@ -79,6 +79,9 @@ LRESULT PhotoControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
+        case WM_MOUSEMOVE:
+            m_owner.AddTooltip();  // the common controls load at the first hover, not at every start
+            return DefaultHandling(message, wParam, lParam);
         default:
             return DefaultHandling(message, wParam, lParam);
     }

@@ -66,8 +66,8 @@ private:
 // so it is always today's.
 class PhotoTooltip {
 public:
-    // Added once the photo is on the screen, so that the common controls are not loaded before
-    // the first window shows. Owned by the window: destroyed with it.
+    // Added at the first move of the mouse over the photo, so that a widget nobody hovers never
+    // loads the common controls. Owned by the window: destroyed with it.
     void Add(HWND window, HWND photo);
     // The text asked for, kept until the next ask.
     void Fill(NMTTDISPINFOW& info, const std::string& text);

@@ -182,8 +182,6 @@ void PhotoWindowPair::ShowPhotoWindow(WindowFrame frame, Stacking stacking) {
     m_stacking = stacking;
     APICall::SetWindowZOrder(m_windows[Index(frame)].Handle(), stacking);
     m_windows[1 - Index(frame)].Hide();
-    for (PhotoWindow& window : m_windows)
-        window.AddTooltip();
 }
 
 void PhotoWindowPair::ToggleBorder() {

@@ -79,8 +79,7 @@ public:
     void PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption);
     // Gives the other window the caption, place, size and picture of the current one.
     void AlignOtherWindow();
-    // Shows the window of that frame in the stacking order, hides the other; the photo's
-    // tooltips come with the first show.
+    // Shows the window of that frame in the stacking order, hides the other.
     void ShowPhotoWindow(WindowFrame frame, Stacking stacking);
     // Switches the current window in place: the frame appears or disappears around the photo;
     // the new window takes the stacking order the pair last showed.

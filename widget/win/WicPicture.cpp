@@ -5,6 +5,7 @@
 
 #include "base/core/Unicode.h"
 #include "base/win/ComApartment.h"
+#include "widget/core/DecodeScale.h"
 #include "widget/core/JpegEndScanner.h"
 #include "widget/core/PictureHeader.h"
 #include "widget/core/PictureResampler.h"
@@ -152,11 +153,70 @@ std::optional<PixelImage> ReadNaturalSize(const WicPicture& picture) {
     return Orient(std::move(image), picture.orientation);
 }
 
+namespace {
+
+// The decoder's own scaled decode of a picture (the system's JPEG decoder on Windows offers it).
+struct ScaledDecode {
+    ComPtr<IWICBitmapSourceTransform> transform;
+    PixelSize size;
+    WICPixelFormatGUID format{};
+    int bytesPerPixel = 0;
+};
+
+int BytesPerPixelOf(const WICPixelFormatGUID& format) {
+    if (format == GUID_WICPixelFormat24bppBGR)
+        return 3;
+    return format == GUID_WICPixelFormat32bppBGR || format == GUID_WICPixelFormat32bppBGRA ? 4 : 0;
+}
+
+// nullopt when the decoder cannot decode this picture smaller, upright, in pixels the resampler takes.
+std::optional<ScaledDecode> PlanScaledDecode(const WicPicture& picture, PixelSize storedTarget) {
+    ScaledDecode plan;
+    std::optional<PixelSize> wanted = ChooseDecodeSize(picture.stored, storedTarget);
+    BOOL upright = FALSE;
+    if (!wanted || !picture.frame || FAILED(picture.frame.As(&plan.transform)) ||
+        FAILED(plan.transform->DoesSupportTransform(WICBitmapTransformRotate0, &upright)) || !upright)
+        return std::nullopt;
+    UINT width = static_cast<UINT>(wanted->width), height = static_cast<UINT>(wanted->height);
+    plan.format = GUID_WICPixelFormat24bppBGR;
+    if (FAILED(plan.transform->GetClosestSize(&width, &height)) ||
+        FAILED(plan.transform->GetClosestPixelFormat(&plan.format)))
+        return std::nullopt;
+    plan.size = {static_cast<int>(width), static_cast<int>(height)};
+    plan.bytesPerPixel = BytesPerPixelOf(plan.format);
+    if (plan.bytesPerPixel == 0 || !IsUsableDecodeSize(plan.size, picture.stored, storedTarget))
+        return std::nullopt;
+    return plan;
+}
+
+std::optional<PixelImage> ReadThroughScaledDecode(ScaledDecode& plan, PixelSize storedTarget) {
+    size_t stride = static_cast<size_t>(plan.size.width) * plan.bytesPerPixel;
+    std::vector<uint8_t> pixels(stride * plan.size.height);
+    if (FAILED(plan.transform->CopyPixels(nullptr, static_cast<UINT>(plan.size.width),
+                                          static_cast<UINT>(plan.size.height), &plan.format, WICBitmapTransformRotate0,
+                                          static_cast<UINT>(stride), static_cast<UINT>(pixels.size()), pixels.data())))
+        return std::nullopt;
+    PictureResampler resampler(plan.size.width, plan.size.height, storedTarget.width, storedTarget.height);
+    resampler.AddRows(pixels.data(), plan.size.height, stride, plan.bytesPerPixel);
+    return resampler.Finish();
+}
+
+}  // namespace
+
+std::optional<PixelSize> ScaledDecodeSize(const WicPicture& picture, PixelSize target) {
+    std::optional<ScaledDecode> plan = PlanScaledDecode(picture, OrientedSize(target, picture.orientation));
+    return plan ? std::optional<PixelSize>(plan->size) : std::nullopt;
+}
+
 // Scales first and turns the small result, so the large source is read once, in bands.
 std::optional<PixelImage> ReadScaled(const WicPicture& picture, PixelSize target) {
     if (!IsAcceptedPictureSize(target.width, target.height, kMaxShownPixels))
         return std::nullopt;
     PixelSize storedTarget = OrientedSize(target, picture.orientation);  // the swap undoes itself
+    if (std::optional<ScaledDecode> plan = PlanScaledDecode(picture, storedTarget)) {
+        if (std::optional<PixelImage> scaled = ReadThroughScaledDecode(*plan, storedTarget))
+            return Orient(std::move(*scaled), picture.orientation);
+    }
     ComPtr<IWICBitmapSource> source = picture.frame;
     int bytesPerPixel = DirectBytesPerPixel(source.Get());
     if (bytesPerPixel == 0) {

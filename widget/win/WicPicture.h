@@ -12,6 +12,7 @@
 #include "widget/core/PhotoScaling.h"
 #include "widget/core/PictureOrientation.h"
 #include "widget/core/PixelImage.h"
+#include "widget/win/WicSourceTransform.h"
 
 // An opened picture file: its first frame, its stored size and its orientation tag.
 struct WicPicture {
@@ -29,8 +30,12 @@ std::optional<WicPicture> OpenWicPicture(const std::string& path, int64_t maxPix
 // The whole picture, upright.
 std::optional<PixelImage> ReadNaturalSize(const WicPicture& picture);
 
-// The picture scaled to target (a size of the upright picture), upright.
+// The picture scaled to target (a size of the upright picture), upright. Where the decoder
+// decodes smaller itself, it decodes at ScaledDecodeSize and the resampler finishes from there;
+// otherwise the whole picture is decoded and resampled.
 std::optional<PixelImage> ReadScaled(const WicPicture& picture, PixelSize target);
+// The size (as stored) the decoder is asked to decode at for target; nullopt when it decodes the whole picture.
+std::optional<PixelSize> ScaledDecodeSize(const WicPicture& picture, PixelSize target);
 
 // The imaging factory of this thread (COM is initialised on first use).
 IWICImagingFactory* WicFactory();

@@ -1,0 +1,24 @@
+#pragma once
+// The imaging component's interface for a decoder that scales while it decodes. The platform's
+// own SDK declares it; MinGW's headers lack it, so it is declared here in the same layout.
+#include <windows.h>
+
+#include <wincodec.h>
+
+#ifndef __IWICBitmapSourceTransform_INTERFACE_DEFINED__
+#define __IWICBitmapSourceTransform_INTERFACE_DEFINED__
+struct IWICBitmapSourceTransform : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE CopyPixels(const WICRect* rect,
+                                                 UINT width,
+                                                 UINT height,
+                                                 WICPixelFormatGUID* format,
+                                                 WICBitmapTransformOptions transform,
+                                                 UINT stride,
+                                                 UINT bufferSize,
+                                                 BYTE* buffer) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetClosestSize(UINT* width, UINT* height) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetClosestPixelFormat(WICPixelFormatGUID* format) = 0;
+    virtual HRESULT STDMETHODCALLTYPE DoesSupportTransform(WICBitmapTransformOptions transform, BOOL* supported) = 0;
+};
+__CRT_UUID_DECL(IWICBitmapSourceTransform, 0x3b16811b, 0x6a43, 0x4ec9, 0xb7, 0x13, 0x3d, 0x5a, 0x0c, 0x13, 0xb9, 0x40)
+#endif
