@@ -120,7 +120,8 @@ void EndProcess(HANDLE process, HWND window, bool close) {
 // system's process list has it for another process under Wine.
 double CpuMilliseconds(DWORD processId) {
     using Query = NTSTATUS(NTAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
-    auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
     std::vector<uint8_t> list(1 << 20);
     ULONG needed = 0;
     while (query && query(SystemProcessInformation, list.data(), static_cast<ULONG>(list.size()), &needed) != 0) {
