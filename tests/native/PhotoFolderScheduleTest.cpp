@@ -18,8 +18,26 @@ TEST(PhotoFolderSchedule, ChangesDuringAScanCostOneMoreScan) {
     EXPECT_FALSE(schedule.Scanning());
     EXPECT_EQ(schedule.Request(generation), kStart);
     EXPECT_EQ(schedule.Queue(generation), kNone) << "arrivals wait for the running scan";
-    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, false, kStart}));
+    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, true, kStart}))
+        << "arrivals only add to what the scan saw: its photo is shown";
     EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Unreachable), (ScanOutcome{false, true, kNone}));
+}
+
+TEST(PhotoFolderSchedule, AStreamOfArrivalsShowsAPhotoAfterEveryScan) {
+    PhotoFolderSchedule schedule;
+    schedule.Restart();
+    const uint32_t generation = schedule.Generation();
+    int taken = 0;
+    for (int scan = 0; scan < 1000; ++scan) {
+        EXPECT_EQ(schedule.Queue(generation), kNone);
+        const ScanOutcome outcome = schedule.ScanEnded(generation, FolderReach::Complete);
+        taken += outcome.takePhoto;
+        ASSERT_EQ(outcome.next, kStart);
+    }
+    EXPECT_EQ(taken, 1000);
+    EXPECT_EQ(schedule.Request(generation), kStop);
+    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, false, kStart}))
+        << "a removal meanwhile: the next scan decides";
 }
 
 TEST(PhotoFolderSchedule, AnOlderFolderIsDroppedAndADialogHoldsThePhoto) {

@@ -56,6 +56,7 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
       "The photo folder cannot be found, so the last photo stays: {0}"}},
     {T::FolderPlain, {"写真のフォルダー: {0}", "Photo folder: {0}"}},
     {T::FolderPickerTitle, {"写真のフォルダーを選択してください", "Choose the folder of photos"}},
+    {T::FolderSkipped, {"読めないサブフォルダー: {0}", "Sub-folders that cannot be read: {0}"}},
     {T::PhotoAge, {"この写真: {0}", "This photo: {0}"}},
     {T::PhotoBeforeBirth, {"生まれる前", "before birth"}},
     {T::ThisDayYearAgo, {"{0}年前の今日", "{0} year ago today"}},

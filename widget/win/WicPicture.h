@@ -34,3 +34,5 @@ std::optional<PixelImage> ReadScaled(const WicPicture& picture, PixelSize target
 
 // The imaging factory of this thread (COM is initialised on first use).
 IWICImagingFactory* WicFactory();
+// Releases this thread's factory: a worker thread calls it before it leaves COM and ends.
+void ReleaseWicFactory();

@@ -1,0 +1,19 @@
+#pragma once
+// The photo folder's benchmark lines that run the widget's own folder owner or the widget itself.
+#include <string>
+
+namespace bench {
+
+// Photos arrive in the folder every 0.5 s for 60 s while the folder's owner follows it, as the
+// widget does: prints the longest time from an arrival until it (or a newer one) was shown, and
+// the process's CPU time for the stream against that of one rescan of the unchanged folder.
+int MeasureStream(const std::wstring& folder, const std::wstring& work);
+
+// Runs a program to its end and prints its CPU time, start included. With a window class: once
+// its window shows and its CPU time has stopped growing (its work done), the window is closed.
+int MeasureProcessCpu(const std::wstring& windowClass, const std::wstring& commandLine);
+
+// A bare listing of the folder (the reference of a start on an unchanged folder).
+int BareListing(const std::wstring& folder);
+
+}  // namespace bench
