@@ -35,9 +35,6 @@ TEST(PhotoFolderReach, ListingAndWatchErrorsTellWhatFailed) {
     };
     for (const auto& c : watches)
         EXPECT_EQ(ClassifyWatchError(c.error, c.started), c.expected) << c.error;
-    EXPECT_TRUE(WatchMayOpen("a.jpg", 0x20));
-    EXPECT_FALSE(WatchMayOpen("a.jpg", 0x400000)) << "a cloud placeholder is never opened";
-    EXPECT_FALSE(WatchMayOpen("a.jpg", 0x1000));
 }
 
 TEST(PhotoFolderReach, ASkippedSubFolderKeepsItsPhotosAndLongPathsTakeTheLongForm) {
@@ -56,10 +53,8 @@ TEST(PhotoFolderReach, ASkippedSubFolderKeepsItsPhotosAndLongPathsTakeTheLongFor
 
 TEST(PhotoFolderReach, RetriesBackOffFromHalfAMinuteToAQuarterHour) {
     RetryBackoff backoff;
-    std::vector<uint32_t> delays;
-    for (int i = 0; i < 7; ++i)
-        delays.push_back(backoff.NextDelayMs() / 1000);
-    EXPECT_EQ(delays, (std::vector<uint32_t>{30, 60, 120, 240, 480, 900, 900}));
+    for (const uint32_t seconds : {30u, 60u, 120u, 240u, 480u, 900u, 900u})
+        EXPECT_EQ(backoff.NextDelayMs(), seconds * 1000);
     backoff.Reset();
     EXPECT_EQ(backoff.NextDelayMs(), 30000u);
 }
