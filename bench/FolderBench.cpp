@@ -162,12 +162,12 @@ int wmain(int argc, wchar_t** argv) {
         return Measure(argv[2]);
     if (mode == L"stream" && argc == 4)
         return bench::MeasureStream(argv[2], argv[3]);
-    if (mode == L"cpu" && argc == 4)
-        return bench::MeasureProcessCpu(argv[2] == std::wstring(L"-") ? L"" : argv[2], argv[3]);
+    if (mode == L"close" && argc == 4)
+        return bench::CloseWhenSettled(argv[2], argv[3]);
     if (mode == L"list" && argc == 3)
         return bench::BareListing(argv[2]);
     std::fprintf(stderr,
                  "usage: folder_bench make <folder> <count> | measure <folder> | stream <folder> <work folder> |\n"
-                 "       cpu <window class or -> <command line> | list <folder>\n");
+                 "       close <window class> <done file> | list <folder>\n");
     return 2;
 }

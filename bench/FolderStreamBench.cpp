@@ -129,35 +129,16 @@ int MeasureStream(const std::wstring& folder, const std::wstring& work) {
     return 0;
 }
 
-int MeasureProcessCpu(const std::wstring& windowClass, const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    std::wstring line = commandLine;
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+int CloseWhenSettled(const std::wstring& windowClass, const std::wstring& doneFile) {
+    HWND window = nullptr;
+    for (int i = 0; i < 1200 && !(window = FindWindowW(windowClass.c_str(), nullptr)); ++i)
+        Sleep(50);
+    // The caller tells when the program's CPU time stood still (its work done) by this file.
+    for (int i = 0; i < 2400 && GetFileAttributesW(doneFile.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(100);
+    if (!window)
         return 1;
-    const UniqueHandle process(info.hProcess), thread(info.hThread);
-    if (!windowClass.empty()) {
-        HWND window = nullptr;
-        for (int i = 0; i < 600 && !(window = FindWindowW(windowClass.c_str(), nullptr)); ++i)
-            Sleep(50);
-        // Its work is done once its CPU time stands still for a second.
-        double last = -1;
-        for (int i = 0; i < 240; ++i) {
-            const double now = ProcessCpuMs(process.Get());
-            if (now == last)
-                break;
-            last = now;
-            Sleep(1000);
-        }
-        if (window)
-            PostMessageW(window, WM_CLOSE, 0, 0);
-    }
-    if (WaitForSingleObject(process.Get(), 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.Get(), 1);
-        return 1;
-    }
-    std::printf("cpu-ms %.1f\n", ProcessCpuMs(process.Get()));
+    PostMessageW(window, WM_CLOSE, 0, 0);
     return 0;
 }
 

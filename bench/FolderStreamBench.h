@@ -9,9 +9,9 @@ namespace bench {
 // the process's CPU time for the stream against that of one rescan of the unchanged folder.
 int MeasureStream(const std::wstring& folder, const std::wstring& work);
 
-// Runs a program to its end and prints its CPU time, start included. With a window class: once
-// its window shows and its CPU time has stopped growing (its work done), the window is closed.
-int MeasureProcessCpu(const std::wstring& windowClass, const std::wstring& commandLine);
+// Waits for a window of the class and for the file that tells that its program's work is done
+// (its CPU time, as the system counts it, stood still), then closes the window.
+int CloseWhenSettled(const std::wstring& windowClass, const std::wstring& doneFile);
 
 // A bare listing of the folder (the reference of a start on an unchanged folder).
 int BareListing(const std::wstring& folder);

@@ -30,12 +30,11 @@ std::shared_ptr<const PhotoIndex> KnownIndex(const FolderJobRequest& request,
 // written whole and the next change starts a new log.
 StoredIndex StoreIndex(const FolderJobRequest& request,
                        const StoredIndex& stored,
-                       const PhotoIndex& before,
+                       const std::string& changes,
                        const PhotoIndex& after,
                        FolderJobPlatform& platform) {
     const std::string logPath = FolderIndexLogPath(request.indexPath);
     if (stored.sum != 0) {
-        const std::string changes = EncodePhotoIndexChanges(before, after);
         const bool fresh = stored.logBytes == 0;
         const std::string bytes = fresh ? EncodePhotoIndexLogStart(stored.sum) + changes : changes;
         if (stored.logBytes + bytes.size() <= std::max(kSmallestLogLimit, stored.bytes / 8) &&
@@ -119,7 +118,9 @@ FolderJobResult RunFolderJob(const FolderJobRequest& request, const ScanStopped&
     auto index = std::make_shared<const PhotoIndex>(scan.reach == FolderReach::Complete
                                                         ? std::move(scan.photos)
                                                         : MergePartialScan(*known, std::move(scan.photos)));
-    result.stored = *index != *known ? StoreIndex(request, stored, *known, *index, platform) : stored;
+    // The records of what changed, found in one pass: none, and nothing is stored.
+    const std::string changes = EncodePhotoIndexChanges(*known, *index);
+    result.stored = changes.empty() ? stored : StoreIndex(request, stored, changes, *index, platform);
     result.index = index;
     if (scan.reach == FolderReach::Complete && !(stopped && stopped()))
         ChooseAndLoad(request, *known, *index, platform, result);
