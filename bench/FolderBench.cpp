@@ -164,10 +164,8 @@ int wmain(int argc, wchar_t** argv) {
         return bench::MeasureStream(argv[2], argv[3]);
     if (mode == L"close" && argc == 4)
         return bench::CloseWhenSettled(argv[2], argv[3]);
-    if (mode == L"list" && argc == 3)
-        return bench::BareListing(argv[2]);
     std::fprintf(stderr,
                  "usage: folder_bench make <folder> <count> | measure <folder> | stream <folder> <work folder> |\n"
-                 "       close <window class> <done file> | list <folder>\n");
+                 "       close <window class> <done file>\n");
     return 2;
 }

@@ -142,18 +142,4 @@ int CloseWhenSettled(const std::wstring& windowClass, const std::wstring& doneFi
     return 0;
 }
 
-int BareListing(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    size_t files = 0;
-    const UniqueFind find(FindFirstFileExW((folder + L"\\*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                           nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find)
-        return 1;
-    do
-        files += found.nFileSizeLow != 0 ? 1 : 0;
-    while (FindNextFileW(find.Get(), &found));
-    std::printf("listed %zu\n", files);
-    return 0;
-}
-
 }  // namespace bench

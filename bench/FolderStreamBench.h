@@ -13,7 +13,4 @@ int MeasureStream(const std::wstring& folder, const std::wstring& work);
 // (its CPU time, as the system counts it, stood still), then closes the window.
 int CloseWhenSettled(const std::wstring& windowClass, const std::wstring& doneFile);
 
-// A bare listing of the folder (the reference of a start on an unchanged folder).
-int BareListing(const std::wstring& folder);
-
 }  // namespace bench
