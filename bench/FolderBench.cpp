@@ -22,6 +22,7 @@
 #include "base/core/UniqueHandles_win.h"
 #include "bench/BenchPictures.h"
 #include "bench/ExifBytes.h"
+#include "bench/FolderStreamBench.h"
 #include "widget/core/PhotoFolderChoice.h"
 #include "widget/core/PhotoFolderScan.h"
 
@@ -159,6 +160,12 @@ int wmain(int argc, wchar_t** argv) {
         return Make(argv[2], _wtoi(argv[3]));
     if (mode == L"measure" && argc == 3)
         return Measure(argv[2]);
-    std::fprintf(stderr, "usage: folder_bench make <folder> <count> | measure <folder>\n");
+    if (mode == L"stream" && argc == 4)
+        return bench::MeasureStream(argv[2], argv[3]);
+    if (mode == L"close" && argc == 4)
+        return bench::CloseWhenSettled(argv[2], argv[3]);
+    std::fprintf(stderr,
+                 "usage: folder_bench make <folder> <count> | measure <folder> | stream <folder> <work folder> |\n"
+                 "       close <window class> <done file>\n");
     return 2;
 }

@@ -4,3 +4,6 @@
 // none. ole32 comes from the system folder (SystemLibrary), so that pruvo imports no COM DLL.
 // Returns whether COM can be used on this thread.
 bool EnsureComApartment();
+// Leaves COM on a worker thread that entered it through EnsureComApartment, once the thread has
+// released every COM object it made: each CoInitializeEx needs its CoUninitialize.
+void LeaveComApartment();

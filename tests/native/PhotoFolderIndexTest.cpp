@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "common/core/SettingRecord.h"
@@ -32,6 +33,22 @@ TEST(PhotoFolderIndex, StoredIndexIsTakenOnlyWholeAndForItsFolder) {
     };
     for (const auto& c : refused)
         EXPECT_FALSE(DecodePhotoIndex(c.bytes, c.folder, c.subfolders)) << c.bytes;
+}
+
+TEST(PhotoFolderIndex, TheLogOfChangesFollowsItsOwnIndexUpToADamagedRecord) {
+    const std::string stored = EncodePhotoIndex("D:\\photos", true, kIndex);
+    const uint64_t sum = StoredPhotoIndexSum(stored);
+    PhotoIndex after = {{"2024\\IMG_1.JPG", 100, true, 2001, 6}, {"a.jpg", 1, false, 1, 1}, kIndex[2]};
+    const std::string log = EncodePhotoIndexLogStart(sum) + EncodePhotoIndexChanges(kIndex, after);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << "one record a change: changed, added, removed";
+    PhotoIndex photos = kIndex;
+    EXPECT_TRUE(ApplyPhotoIndexLog(log, sum, photos));
+    EXPECT_EQ(photos, after);
+    photos = kIndex;
+    EXPECT_FALSE(ApplyPhotoIndexLog(log, sum + 1, photos)) << "the log of another index";
+    EXPECT_EQ(photos, kIndex);
+    EXPECT_TRUE(ApplyPhotoIndexLog(log.substr(0, log.size() - 3), sum, photos)) << "the last record cut off";
+    EXPECT_EQ(photos, (PhotoIndex{after[0], after[1], kIndex[1], kIndex[2]})) << "the removal of b.png is lost";
 }
 
 TEST(PhotoFolderIndex, LookupAndPartialMerge) {
@@ -88,6 +105,11 @@ TEST(PhotoFolderRules, OnlyChangesOfPicturesAndFoldersCostAScan) {
         {FolderAction::RenamedNew, "2023", true, true, true},
         {FolderAction::Modified, "2023", true, true, false},
         {FolderAction::Modified, "a.png", false, false, true},
+        {FolderAction::Removed, "2024.05 Trip", false, true, true},
+        {FolderAction::Removed, "2024\\2024.05", false, true, true},
+        {FolderAction::RenamedOld, "Trip.Paris", false, true, true},
+        {FolderAction::Removed, "Thumbs.db", false, true, false},
+        {FolderAction::Removed, "2024.05 Trip", false, false, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ChangeNeedsScan(c.action, c.name, c.isFolder, c.subfolders), c.scan) << c.name;

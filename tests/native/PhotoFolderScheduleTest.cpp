@@ -18,8 +18,22 @@ TEST(PhotoFolderSchedule, ChangesDuringAScanCostOneMoreScan) {
     EXPECT_FALSE(schedule.Scanning());
     EXPECT_EQ(schedule.Request(generation), kStart);
     EXPECT_EQ(schedule.Queue(generation), kNone) << "arrivals wait for the running scan";
-    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, false, kStart}));
+    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, true, kStart}))
+        << "arrivals only add to what the scan saw: its photo is shown";
     EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Unreachable), (ScanOutcome{false, true, kNone}));
+}
+
+TEST(PhotoFolderSchedule, AStreamOfArrivalsShowsAPhotoAfterEveryScan) {
+    PhotoFolderSchedule schedule;
+    schedule.Restart();
+    const uint32_t generation = schedule.Generation();
+    for (int scan = 0; scan < 1000; ++scan) {
+        ASSERT_EQ(schedule.Queue(generation), kNone);
+        ASSERT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, true, kStart})) << scan;
+    }
+    EXPECT_EQ(schedule.Request(generation), kStop);
+    EXPECT_EQ(schedule.ScanEnded(generation, FolderReach::Complete), (ScanOutcome{true, false, kStart}))
+        << "a removal meanwhile: the next scan decides";
 }
 
 TEST(PhotoFolderSchedule, AnOlderFolderIsDroppedAndADialogHoldsThePhoto) {

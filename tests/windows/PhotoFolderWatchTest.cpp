@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "base/core/Unicode.h"
 #include "tests/e2e/support/PhotoPictures.h"
 #include "tests/e2e/support/PhotoTempFolder.h"
 #include "widget/core/PhotoFolderScan.h"
+#include "widget/win/PhotoFolderJobFiles.h"
 #include "widget/win/PhotoFolderWatch.h"
 
 namespace {
@@ -36,8 +38,8 @@ protected:
         m_watch.Stop();
         DestroyWindow(m_window);
     }
-    void Watch(const std::wstring& folder) {
-        ASSERT_TRUE(m_watch.Start(Narrow(folder), false, kGeneration, m_window, kChanged));
+    void Watch(const std::wstring& folder, bool subfolders = false) {
+        ASSERT_TRUE(m_watch.Start(Narrow(folder), subfolders, kGeneration, m_window, kChanged));
         Sleep(200);  // the watch is listening
     }
 
@@ -104,6 +106,64 @@ TEST_F(PhotoFolderWatchTest, AListingThatFailsPartWayIsNoListing) {
     ASSERT_TRUE(removed);
     EXPECT_EQ(scan.reach, FolderReach::Unreachable);
     EXPECT_EQ(ScanPhotoFolder(Narrow(m_folder.Path()), true, {}).reach, FolderReach::Complete);
+}
+
+// A photo library nested deeper than MAX_PATH is listed, read and its photo found.
+TEST(PhotoFolderReach, APathOf300CharactersIsListed) {
+    photo_test::PhotoTempFolder base;
+    std::wstring folder = base.Path();
+    std::vector<std::wstring> made;
+    while (folder.size() < 300) {
+        folder += L"\\" + std::wstring(40, L'd');
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr)) << GetLastError();
+        made.push_back(folder);
+    }
+    photo_test::WriteFileBytes(L"\\\\?\\" + folder + L"\\IMG_1.png", "png");
+    const PhotoFolderScan deep = ScanPhotoFolder(Narrow(folder), false, {});
+    const PhotoFolderScan above = ScanPhotoFolder(Narrow(base.Path()), true, {});
+    DeleteFileW((L"\\\\?\\" + folder + L"\\IMG_1.png").c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it)
+        RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    EXPECT_EQ(deep.reach, FolderReach::Complete);
+    ASSERT_EQ(deep.photos.size(), 1u);
+    EXPECT_EQ(above.reach, FolderReach::Complete);
+    EXPECT_EQ(above.photos.size(), 1u);
+}
+
+// A sub-folder sent away (to the Recycle Bin, or elsewhere) takes its photos: the watch tells.
+TEST_F(PhotoFolderWatchTest, ASubFolderMovedOutIsARescan) {
+    photo_test::PhotoTempFolder elsewhere;
+    const std::wstring trip = m_folder.File(L"2024.05 Trip");
+    ASSERT_TRUE(CreateDirectoryW(trip.c_str(), nullptr));
+    photo_test::WriteFileBytes(trip + L"\\IMG_1.png", "png");
+    Watch(m_folder.Path(), true);
+    ASSERT_TRUE(MoveFileW(trip.c_str(), elsewhere.File(L"2024.05 Trip").c_str()));
+    EXPECT_EQ(NextChange(m_window, 2000), FolderChange::Changed);
+    EXPECT_TRUE(m_watch.TakeNews().rescan);
+}
+
+// A program that holds the index for a moment (a virus scanner) delays its write; one that
+// holds it longer leaves the old index whole and no temporary file behind.
+TEST(PhotoFolderReach, TheIndexIsWrittenPastAShortHold) {
+    photo_test::PhotoTempFolder folder;
+    const std::wstring index = folder.File(L"pmCache1.idx");
+    photo_test::WriteFileBytes(index, "old");
+    for (const DWORD holdMs : {150u, 3000u}) {
+        HANDLE held = CreateFileW(index.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        std::thread release([held, holdMs] {
+            Sleep(holdMs);
+            CloseHandle(held);
+        });
+        const bool written = WriteFileInPlace(Narrow(index), "new");
+        release.join();
+        EXPECT_EQ(written, holdMs < 300) << holdMs;
+        WIN32_FIND_DATAW found{};
+        const HANDLE search = FindFirstFileW(folder.File(L"*.new").c_str(), &found);
+        EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "no temporary file stays";
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+    }
 }
 
 }  // namespace

@@ -68,7 +68,11 @@ std::vector<size_t> NewestPhotos(const std::vector<PhotoEntry>& photos, size_t c
         return std::tie(photos[a].taken, photos[a].name) > std::tie(photos[b].taken, photos[b].name);
     };
     std::vector<size_t> order;
+    if (count == 0)
+        return order;
     for (size_t i = 0; i < photos.size(); ++i) {
+        if (order.size() == count && !newer(i, order.front()))
+            continue;  // not newer than the oldest kept (the heap's front): one look, no heap work
         order.push_back(i);
         std::push_heap(order.begin(), order.end(), [&](size_t a, size_t b) { return newer(a, b); });
         if (order.size() > count) {  // the oldest of the kept ones leaves

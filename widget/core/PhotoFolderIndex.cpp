@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <iterator>
+#include <map>
 #include <utility>
 
 #include "widget/core/ExifReader.h"
@@ -11,6 +13,7 @@ namespace {
 
 constexpr std::string_view kFormat = "Pimmo photo index 1\n";
 constexpr std::string_view kEnd = "end ";
+constexpr std::string_view kLogFormat = "Pimmo photo index log 1\t";
 
 uint64_t Checksum(std::string_view bytes) {  // FNV-1a: a damaged byte changes it
     uint64_t hash = 0xCBF29CE484222325ull;
@@ -64,6 +67,36 @@ std::optional<PhotoEntry> DecodeEntry(std::string_view line) {
     return entry;
 }
 
+std::string EntryFields(const PhotoEntry& photo) {
+    char numbers[96];
+    const int length =
+        std::snprintf(numbers, sizeof numbers, "\t%lld\t%d\t%llu\t%lld", static_cast<long long>(photo.taken),
+                      photo.takenFromExif ? 1 : 0, static_cast<unsigned long long>(photo.size),
+                      static_cast<long long>(photo.written));
+    return photo.name + std::string(numbers, static_cast<size_t>(length));
+}
+
+// One line of the log, its checksum last: "<text>\t<16 hex digits>\n".
+std::string Sealed(const std::string& text) {
+    char sum[24];
+    std::snprintf(sum, sizeof sum, "\t%016llx\n", static_cast<unsigned long long>(Checksum(text)));
+    return text + sum;
+}
+
+// The text of a sealed line, nullopt when its checksum does not match.
+std::optional<std::string_view> Unsealed(std::string_view line) {
+    const size_t tab = line.rfind('\t');
+    if (tab == std::string_view::npos)
+        return std::nullopt;
+    uint64_t stored = 0;
+    const std::string_view sum = line.substr(tab + 1);
+    const auto [end, error] = std::from_chars(sum.data(), sum.data() + sum.size(), stored, 16);
+    if (sum.size() != 16 || error != std::errc() || end != sum.data() + sum.size() ||
+        stored != Checksum(line.substr(0, tab)))
+        return std::nullopt;
+    return line.substr(0, tab);
+}
+
 std::string Header(const std::string& folder, bool subfolders) {
     return std::string(kFormat) + folder + "\n" + (subfolders ? "1" : "0") + "\n";
 }
@@ -111,15 +144,8 @@ PhotoIndex MergePartialScan(const PhotoIndex& index, PhotoIndex learned) {
 std::string EncodePhotoIndex(const std::string& folder, bool subfolders, const PhotoIndex& photos) {
     std::string bytes = Header(folder, subfolders);
     bytes.reserve(bytes.size() + photos.size() * 64);
-    char numbers[96];
-    for (const PhotoEntry& photo : photos) {
-        const int length =
-            std::snprintf(numbers, sizeof numbers, "\t%lld\t%d\t%llu\t%lld\n", static_cast<long long>(photo.taken),
-                          photo.takenFromExif ? 1 : 0, static_cast<unsigned long long>(photo.size),
-                          static_cast<long long>(photo.written));
-        bytes += photo.name;
-        bytes.append(numbers, static_cast<size_t>(length));
-    }
+    for (const PhotoEntry& photo : photos)
+        bytes += EntryFields(photo) + "\n";
     char end[32];
     std::snprintf(end, sizeof end, "%016llx\n", static_cast<unsigned long long>(Checksum(bytes)));
     return bytes + std::string(kEnd) + end;
@@ -147,6 +173,76 @@ std::optional<PhotoIndex> DecodePhotoIndex(std::string_view bytes, const std::st
         at = newline + 1;
     }
     return photos;
+}
+
+std::string EncodePhotoIndexLogStart(uint64_t indexSum) {
+    char sum[24];
+    std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(indexSum));
+    return Sealed(std::string(kLogFormat) + sum);
+}
+
+std::string EncodePhotoIndexChanges(const PhotoIndex& before, const PhotoIndex& after) {
+    std::string records;
+    auto old = before.begin();
+    auto now = after.begin();
+    while (old != before.end() || now != after.end()) {
+        if (now == after.end() || (old != before.end() && old->name < now->name)) {
+            records += Sealed("-\t" + old++->name);
+        } else {
+            const bool same = old != before.end() && old->name == now->name;
+            if (!same || *old != *now)
+                records += Sealed("+\t" + EntryFields(*now));
+            old += same ? 1 : 0;
+            ++now;
+        }
+    }
+    return records;
+}
+
+uint64_t StoredPhotoIndexSum(std::string_view stored) {
+    const size_t endAt = stored.rfind(kEnd);
+    uint64_t sum = 0;
+    if (endAt == std::string_view::npos)
+        return 0;
+    const std::string_view text = stored.substr(endAt + kEnd.size());
+    std::from_chars(text.data(), text.data() + text.size(), sum, 16);
+    return sum;
+}
+
+bool ApplyPhotoIndexLog(std::string_view log, uint64_t indexSum, PhotoIndex& photos) {
+    size_t newline = log.find('\n');
+    if (newline == std::string_view::npos || log.substr(0, newline + 1) != EncodePhotoIndexLogStart(indexSum))
+        return false;
+    // The last record of a name wins; all are merged in one pass, as a scan's are.
+    std::map<std::string, std::optional<PhotoEntry>, std::less<>> changes;
+    for (size_t at = newline + 1; (newline = log.find('\n', at)) != std::string_view::npos; at = newline + 1) {
+        const std::optional<std::string_view> text = Unsealed(log.substr(at, newline - at));
+        if (!text || text->size() < 3 || (*text)[1] != '\t' || ((*text)[0] != '+' && (*text)[0] != '-'))
+            break;  // cut off or damaged: what follows is not taken
+        if ((*text)[0] == '-') {
+            if (text->find('\t', 2) != std::string_view::npos)
+                break;
+            changes[std::string(text->substr(2))] = std::nullopt;
+        } else if (std::optional<PhotoEntry> entry = DecodeEntry(text->substr(2))) {
+            changes[entry->name] = std::move(*entry);
+        } else {
+            break;
+        }
+    }
+    PhotoIndex merged;
+    merged.reserve(photos.size() + changes.size());
+    auto old = photos.begin();
+    for (auto& [name, entry] : changes) {
+        for (; old != photos.end() && old->name < name; ++old)
+            merged.push_back(std::move(*old));
+        if (old != photos.end() && old->name == name)
+            ++old;
+        if (entry)
+            merged.push_back(std::move(*entry));
+    }
+    merged.insert(merged.end(), std::make_move_iterator(old), std::make_move_iterator(photos.end()));
+    photos = std::move(merged);
+    return true;
 }
 
 size_t PhotoIndexMemory(const PhotoIndex& photos) {

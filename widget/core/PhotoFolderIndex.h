@@ -48,5 +48,19 @@ PhotoIndex MergePartialScan(const PhotoIndex& index, PhotoIndex learned);
 std::string EncodePhotoIndex(const std::string& folder, bool subfolders, const PhotoIndex& photos);
 std::optional<PhotoIndex> DecodePhotoIndex(std::string_view bytes, const std::string& folder, bool subfolders);
 
+// The change of the index after a scan is appended to a log beside the stored index instead of
+// rewriting it whole (8 MB at 100,000 photos): the log starts with the checksum of the stored
+// index it follows, so that a log left from an older index is not taken, and each record
+// carries its own checksum, so that one cut off by a crash ends the log without harm. Now and
+// then the index is written whole again and the log starts anew.
+std::string EncodePhotoIndexLogStart(uint64_t indexSum);
+// The records that turn `before` into `after` (both sorted by name).
+std::string EncodePhotoIndexChanges(const PhotoIndex& before, const PhotoIndex& after);
+// The checksum the stored index ends with (0 for bytes that are no index).
+uint64_t StoredPhotoIndexSum(std::string_view stored);
+// The log's records applied to the index read with that checksum, up to the first damaged one;
+// the index stays sorted with each name once. False when the log follows another index.
+bool ApplyPhotoIndexLog(std::string_view log, uint64_t indexSum, PhotoIndex& photos);
+
 // The bytes the index holds in memory, its names' characters included.
 size_t PhotoIndexMemory(const PhotoIndex& photos);

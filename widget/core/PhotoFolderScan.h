@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "widget/core/PhotoFolderIndex.h"
 
@@ -25,6 +26,9 @@ struct PhotoFolderScan {
     FolderReach reach = FolderReach::Unreachable;
     PhotoIndex photos;  // sorted by name
     size_t opened = 0;  // how many photos were read for their date
+    // Sub-folders that could not be listed (names below the folder): their photos as the index
+    // knew them stay, and the tooltip names them.
+    std::vector<std::string> skipped{};
 };
 
 // Asked between files: true ends the scan early (a newer scan is wanted, or the widget ends).
@@ -41,6 +45,22 @@ PhotoFolderScan ScanPhotoFolder(const std::string& folder,
 // was announced by the watch): nullopt when it is gone, no picture, or still being written.
 // Platform service.
 std::optional<PhotoEntry> ReadPhotoEntry(const std::string& folder, const std::string& name);
+
+// What a listing that failed (at its start or part-way) means, from the platform's error code.
+enum class ListingFailure {
+    Empty,        // nothing to list: an empty drive's root
+    SkipFolder,   // this sub-folder alone cannot be read (denied, too deep, damaged): it is skipped
+    Unreachable,  // the folder itself, or the drive or share it lies on, cannot be reached
+};
+ListingFailure ClassifyListingError(uint32_t error, bool subfolder);
+
+// The photos the index knew below the skipped sub-folders join the scan's (sorted) photos.
+void KeepPhotosOfSkippedFolders(PhotoFolderScan& scan, const PhotoIndex& known);
+
+// A path in the form that the system reads beyond MAX_PATH ("\\?\D:\...", "\\?\UNC\server\...")
+// when it is that long; shorter paths, and those already in that form, are unchanged.
+std::string LongPathForSystem(const std::string& path);
+inline constexpr size_t kLongPathFrom = 248;  // a folder's path must leave room for an 8.3 name
 
 // The full path of a photo of the folder (platform service: the platform's separator).
 std::string PhotoPath(const std::string& folder, const std::string& name);
@@ -65,3 +85,16 @@ enum class FolderAction { Added, Removed, Modified, RenamedOld, RenamedNew };
 // modification (its files are reported on their own). isFolder is known only for names that
 // still exist.
 bool ChangeNeedsScan(FolderAction action, std::string_view name, bool isFolder, bool subfolders);
+
+// What an error of the folder's watch means, from the platform's error code. started: the watch
+// had run before (false: its first request for notifications failed).
+enum class WatchFailure {
+    Rescan,       // too much happened to tell: the folder is listed again and the watch goes on
+    CannotWatch,  // the folder is there but tells no changes (a share without notifications)
+    Gone,         // the folder, its drive or its share went away
+};
+WatchFailure ClassifyWatchError(uint32_t error, bool started);
+
+// The watch may open a settled picture to see whether its writer still holds it: never a cloud
+// placeholder or an offline file, which the open would download.
+bool WatchMayOpen(std::string_view name, uint32_t attributes);

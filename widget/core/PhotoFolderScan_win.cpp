@@ -27,6 +27,11 @@ std::wstring Join(const std::wstring& folder, const std::wstring& name) {
     return !folder.empty() && folder.back() == L'\\' ? folder + name : folder + L"\\" + name;
 }
 
+// The path as the system reads it beyond MAX_PATH, when it is that long (rarely: no cost else).
+std::wstring ForSystem(std::wstring path) {
+    return path.size() < kLongPathFrom ? path : Widen(LongPathForSystem(Narrow(path)));
+}
+
 struct FileFacts {
     DWORD attributes = 0;
     DWORD reparseTag = 0;
@@ -45,7 +50,7 @@ std::optional<PhotoEntry> ReadEntry(const std::wstring& root,
     if (!placeholder && HasExifHead(name)) {
         // Shared for every access: a program that still writes, renames or deletes the photo
         // is never kept from it.
-        UniqueFile file(CreateFileW(Join(root, Widen(name)).c_str(), GENERIC_READ,
+        UniqueFile file(CreateFileW(ForSystem(Join(root, Widen(name))).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (!file && GetLastError() == ERROR_SHARING_VIOLATION)
@@ -67,23 +72,17 @@ public:
         const std::wstring folder = relative.empty() ? m_root : Join(m_root, relative);
         WIN32_FIND_DATAW found{};
         // The basic information leaves out the short 8.3 names; a large fetch asks for many at once.
-        UniqueFind find(FindFirstFileExW(Join(folder, L"*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                         nullptr, FIND_FIRST_EX_LARGE_FETCH));
-        if (!find) {
-            const DWORD error = GetLastError();
-            if (error == ERROR_FILE_NOT_FOUND)  // an empty drive's root has no "." either
-                return FolderReach::Complete;
-            // A sub-folder the user may not read is no part of the photos; any other failure
-            // (a share that dropped) leaves the listing incomplete.
-            return !relative.empty() && error == ERROR_ACCESS_DENIED ? FolderReach::Complete : FolderReach::Unreachable;
-        }
+        UniqueFind find(FindFirstFileExW(ForSystem(Join(folder, L"*")).c_str(), FindExInfoBasic, &found,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+        if (!find)
+            return Failed(relative, GetLastError(), scan);
         do {
             if (m_stopped && m_stopped())
                 return FolderReach::Stopped;
             const std::wstring path = relative.empty() ? found.cFileName : relative + L"\\" + found.cFileName;
-            const std::string name = Narrow(path);
-            switch (
-                ClassifyScanEntry(Narrow(found.cFileName), found.dwFileAttributes, found.dwReserved0, m_subfolders)) {
+            const std::string leaf = Narrow(found.cFileName);
+            const std::string name = relative.empty() ? leaf : Narrow(path);
+            switch (ClassifyScanEntry(leaf, found.dwFileAttributes, found.dwReserved0, m_subfolders)) {
                 case ScanEntry::EnterFolder:
                     if (const FolderReach reach = List(path, scan); reach != FolderReach::Complete)
                         return reach;
@@ -96,10 +95,26 @@ public:
                     break;
             }
         } while (FindNextFileW(find.Get(), &found));
-        return GetLastError() == ERROR_NO_MORE_FILES ? FolderReach::Complete : FolderReach::Unreachable;
+        const DWORD error = GetLastError();
+        return error == ERROR_NO_MORE_FILES ? FolderReach::Complete : Failed(relative, error, scan);
     }
 
 private:
+    // A sub-folder that cannot be read is skipped (what it held stays known); a drive or share
+    // that went away leaves the whole listing incomplete.
+    static FolderReach Failed(const std::wstring& relative, DWORD error, PhotoFolderScan& scan) {
+        switch (ClassifyListingError(error, !relative.empty())) {
+            case ListingFailure::Empty:
+                return FolderReach::Complete;
+            case ListingFailure::SkipFolder:
+                scan.skipped.push_back(Narrow(relative));
+                return FolderReach::Complete;
+            case ListingFailure::Unreachable:
+                break;
+        }
+        return FolderReach::Unreachable;
+    }
+
     void Add(const std::string& name, const WIN32_FIND_DATAW& found, PhotoFolderScan& scan) {
         const FileFacts facts{found.dwFileAttributes, found.dwReserved0,
                               static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow,
@@ -127,18 +142,20 @@ PhotoFolderScan ScanPhotoFolder(const std::string& folder,
                                 const ScanStopped& stopped) {
     PhotoFolderScan scan;
     const std::wstring root = Widen(FolderPathForSystem(folder));
-    const DWORD attributes = GetFileAttributesW(root.c_str());
+    const DWORD attributes = GetFileAttributesW(ForSystem(root).c_str());
     if (root.empty() || attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return scan;
     scan.reach = Scanner(root, subfolders, known, stopped).List(L"", scan);
     SortPhotoIndex(scan.photos);
+    KeepPhotosOfSkippedFolders(scan, known);
     return scan;
 }
 
 std::optional<PhotoEntry> ReadPhotoEntry(const std::string& folder, const std::string& name) {
     const std::wstring root = Widen(FolderPathForSystem(folder));
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!IsPictureName(name) || !GetFileAttributesExW(Join(root, Widen(name)).c_str(), GetFileExInfoStandard, &data) ||
+    if (!IsPictureName(name) ||
+        !GetFileAttributesExW(ForSystem(Join(root, Widen(name))).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return std::nullopt;
     const FileFacts facts{data.dwFileAttributes, 0, static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,

@@ -29,6 +29,7 @@ ScheduleStep PhotoFolderSchedule::Request(uint32_t generation) {
     if (!m_active || generation != m_generation)
         return {};
     m_wanted = true;
+    m_superseded = m_scanning.has_value();
     return Next();
 }
 
@@ -47,8 +48,11 @@ ScanOutcome PhotoFolderSchedule::ScanEnded(uint32_t generation, FolderReach reac
     m_stopAsked = false;
     outcome.keepIndex = reach != FolderReach::Unreachable;
     // A stopped scan saw part of the folder; one superseded, or ended inside a dialog, saw a
-    // folder or a setting that has changed since: the next scan decides.
-    outcome.takePhoto = reach != FolderReach::Stopped && !m_wanted && m_paused == 0;
+    // folder or a setting that has changed since: the next scan decides. Arrivals queued
+    // meanwhile only add to what the scan saw, so its photo is shown: a folder that gains a
+    // photo during every scan still shows a new one after each.
+    outcome.takePhoto = reach != FolderReach::Stopped && !m_superseded && m_paused == 0;
+    m_superseded = false;
     if (!outcome.takePhoto)
         m_wanted = true;
     outcome.next = Next();
@@ -79,6 +83,13 @@ ScheduleStep PhotoFolderSchedule::Next() {
         return step;
     m_scanning = m_generation;
     m_wanted = false;
+    m_superseded = false;
     step.startScan = true;
     return step;
+}
+
+uint32_t RetryBackoff::NextDelayMs() {
+    const uint32_t delay = m_next;
+    m_next = delay >= kLongestMs / 2 ? kLongestMs : delay * 2;
+    return delay;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // When a folder setting's folder is scanned. One scan at a time: a change seen while a scan
 // runs stops it early (what it learned is kept) and one more scan follows; any number of
-// changes meanwhile cost that one scan. While a dialog or the menu of the widget is open, no
+// changes meanwhile cost that one scan. Arrivals wait for the running scan, whose photo is
+// still shown. While a dialog or the menu of the widget is open, no
 // photo is taken from a scan (the dialog edits a copy of the setting); the folder is scanned
 // again when the last one closes. Every scan carries the generation of the folder it was made
 // for: a new folder, order or sub-folder choice starts a new generation, and whatever an older
@@ -53,6 +54,19 @@ private:
     bool m_active = false;  // the setting uses a folder
     bool m_wanted = false;  // a scan is wanted after the running one (or after the pause)
     bool m_stopAsked = false;
+    bool m_superseded = false;           // a change beyond arrivals came while the scan ran
     std::optional<uint32_t> m_scanning;  // the generation of the scan that runs
     int m_paused = 0;
+};
+
+// How long a folder that cannot be reached, or cannot be watched, waits for its next look:
+// 30 s, doubling to 15 min, and 30 s again once it answers.
+class RetryBackoff {
+public:
+    static constexpr uint32_t kFirstMs = 30 * 1000, kLongestMs = 15 * 60 * 1000;
+    uint32_t NextDelayMs();
+    void Reset() { m_next = kFirstMs; }
+
+private:
+    uint32_t m_next = kFirstMs;
 };

@@ -103,9 +103,20 @@ std::string FormatLocalDate(LocalSeconds time) {
     return FormatDate(LocalDateOf(time));
 }
 
-std::string FolderTooltipText(const SettingRecord& record, const FolderView& view) {
-    if (!UsesPictureFolder(record))
-        return {};
+namespace {
+
+// The first few skipped sub-folders: a tooltip stays a few lines long.
+std::string SkippedText(const std::vector<std::string>& skipped) {
+    constexpr size_t kNamed = 3;
+    std::string names;
+    for (size_t i = 0; i < skipped.size() && i < kNamed; ++i)
+        names += (i == 0 ? "" : ", ") + skipped[i];
+    if (skipped.size() > kNamed)
+        names += ", ...";
+    return "\r\n" + FormatText(Text(PimmoText::FolderSkipped), {names});
+}
+
+std::string FolderStatusText(const SettingRecord& record, const FolderView& view) {
     switch (view.status) {
         case FolderStatus::Shown:
             return FormatText(
@@ -119,4 +130,13 @@ std::string FolderTooltipText(const SettingRecord& record, const FolderView& vie
             break;
     }
     return FormatText(Text(PimmoText::FolderPlain), {record.PictureFolder});
+}
+
+}  // namespace
+
+std::string FolderTooltipText(const SettingRecord& record, const FolderView& view) {
+    if (!UsesPictureFolder(record))
+        return {};
+    const std::string text = FolderStatusText(record, view);
+    return view.skipped.empty() ? text : text + SkippedText(view.skipped);
 }

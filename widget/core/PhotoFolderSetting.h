@@ -23,6 +23,7 @@ enum class FolderStatus {
 struct FolderView {
     FolderStatus status = FolderStatus::NotScanned;
     std::optional<PhotoEntry> shown;
+    std::vector<std::string> skipped{};  // sub-folders the last scan could not list
 };
 
 // A photo the folder offers, and the "one a day" state stored once it was shown.
@@ -66,6 +67,7 @@ bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b);
 //   "写真: IMG_0012.JPG (撮影日 2024/05/01)" (a file without Exif date: "更新日")
 //   "写真のフォルダーに写真がありません: D:\photos"
 //   "写真のフォルダーが見つからないため、前の写真を表示しています: D:\photos"
+// and, below, the sub-folders that could not be read: "読めないサブフォルダー: 2024\private"
 std::string FolderTooltipText(const SettingRecord& record, const FolderView& view);
 
 // "2024/05/01" for a wall-clock time.

@@ -61,6 +61,7 @@ constexpr CatalogueRow<PimmoText> kTexts[] = {
       "The photo folder cannot be found, so the last photo is shown: {0}"}},
     {T::FolderPlain, {"写真のフォルダー: {0}", "Photo folder: {0}"}},
     {T::FolderPickerTitle, {"写真のフォルダーを選択してください", "Choose a Photo Folder"}},
+    {T::FolderSkipped, {"読めないサブフォルダー: {0}", "Subfolders that cannot be read: {0}"}},
     {T::PhotoAge, {"この写真: {0}", "This photo: {0}"}},
     {T::PhotoBeforeBirth, {"生まれる前", "before birth"}},
     {T::ThisDayYearAgo, {"{0}年前の今日", "{0} year ago today"}},

@@ -49,6 +49,7 @@ enum class PimmoText {
     FolderUnreachable,
     FolderPlain,
     FolderPickerTitle,
+    FolderSkipped,  // {0}: sub-folders
     // The photo's memories in its tooltip.
     PhotoAge,  // {0}: the age, or PhotoBeforeBirth
     PhotoBeforeBirth,

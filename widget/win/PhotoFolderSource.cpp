@@ -6,6 +6,7 @@
 
 #include "widget/core/DayRollover.h"
 #include "widget/core/PhotoInterval.h"
+#include "widget/win/PhotoFolderJobFiles.h"
 
 namespace {
 
@@ -29,10 +30,39 @@ bool SessionShowsDesktop() {
 
 }  // namespace
 
+void PhotoFolderSource::Slot::Put(Result done) {
+    std::lock_guard<std::mutex> hold(lock);
+    if (abandoned)
+        DropJobPicture(picturePath);
+    else
+        result = std::move(done);
+}
+
+std::optional<PhotoFolderSource::Slot::Result> PhotoFolderSource::Slot::Take() {
+    std::lock_guard<std::mutex> hold(lock);
+    return std::exchange(result, std::nullopt);
+}
+
+void PhotoFolderSource::Slot::Abandon() {
+    std::lock_guard<std::mutex> hold(lock);
+    abandoned = true;
+    if (result)
+        DropJobPicture(picturePath);
+    result.reset();
+}
+
 PhotoFolderSource::~PhotoFolderSource() {
     // The workers are left to end alone: a network folder may not answer soon.
-    m_job.Stop(0);
+    StopJob();
+    if (m_slot)
+        m_slot->Abandon();
     m_watch.Stop();
+}
+
+void PhotoFolderSource::StopJob() {
+    if (m_jobStop)
+        m_jobStop->store(true, std::memory_order_relaxed);
+    m_job.Stop(0);  // it stops at its next file; its report comes all the same
 }
 
 bool PhotoFolderSource::Create(HINSTANCE instance) {
@@ -46,6 +76,7 @@ void PhotoFolderSource::Follow() {
         Apply(m_schedule.Forget());
         m_watch.Stop();
         m_view = {};
+        PlanRetry();
         return;
     }
     if (FolderSettingDiffers(record, m_followed)) {  // nothing known of the old folder holds
@@ -53,6 +84,7 @@ void PhotoFolderSource::Follow() {
         m_view = {};
     }
     m_indexWhole = false;  // what changed while nobody watched is seen by a whole scan
+    m_cannotWatch = false;
     m_fullScanWanted = true;
     m_arrivals.clear();
     m_followed = record;
@@ -108,9 +140,25 @@ void PhotoFolderSource::OnDevicesChanged() {
 }
 
 void PhotoFolderSource::Retry() {
-    if (!m_watch.Running())
+    if (!m_watch.Running() && !m_cannotWatch)
         StartWatch();
     Apply(m_schedule.Request(m_schedule.Generation()));
+}
+
+// Unreachable, or a folder the watch should follow and cannot: a look on the backing-off
+// timer; a folder that answers and is watched again needs none.
+void PhotoFolderSource::PlanRetry() {
+    const SettingRecord& record = m_session.Record();
+    const bool watchWanted = OrderOf(record) == PictureOrder::Newest && !m_chooseOnly;
+    const bool needed = UsesPictureFolder(record) && !m_chooseOnly &&
+                        (m_view.status == FolderStatus::Unreachable || (watchWanted && !m_watch.Running()));
+    if (!needed) {
+        KillTimer(Handle(), kRetryTimer);
+        m_retryPlanned = false;
+        m_backoff.Reset();
+    } else if (!m_retryPlanned) {
+        m_retryPlanned = SetTimer(Handle(), kRetryTimer, m_backoff.NextDelayMs(), nullptr) != 0;
+    }
 }
 
 void PhotoFolderSource::StartWatch() {
@@ -125,7 +173,7 @@ void PhotoFolderSource::StartWatch() {
 
 void PhotoFolderSource::Apply(const ScheduleStep& step) {
     if (step.stopScan)
-        m_job.Stop(0);  // it stops at its next file; its report comes all the same
+        StopJob();
     if (step.startScan)
         StartJob();
 }
@@ -138,6 +186,7 @@ void PhotoFolderSource::StartJob() {
     request.entropy = RunEntropy();
     request.today = PhotoChoiceDay(request.record, LocalNow());
     request.known = m_index;
+    request.stored = m_stored;
     m_fullScanRunning = m_fullScanWanted || !m_indexWhole || m_arrivals.empty();
     if (!m_fullScanRunning)
         request.arrivals = std::move(m_arrivals);
@@ -145,67 +194,89 @@ void PhotoFolderSource::StartJob() {
     m_fullScanWanted = false;
     request.indexPath = FolderIndexPath(m_session.CachePath());
     request.loadPhoto = !m_chooseOnly;
+    PhotoLoadRequest load;
     if (!m_chooseOnly) {
-        request.load = m_owner.FolderLoadRequest();
+        load = m_owner.FolderLoadRequest();
         request.showsPicture = m_owner.ShowsPicture();
+        request.shown = m_view.shown;
     }
+    StopJob();
+    if (m_slot)
+        m_slot->Abandon();
     m_slot = std::make_shared<Slot>();
-    const bool started = m_job.Start([slot = m_slot, request = std::move(request), window = Handle()](HANDLE stop) {
-        FolderJobResult result =
-            RunFolderJob(request, [stop] { return WaitForSingleObject(stop, 0) == WAIT_OBJECT_0; });
-        {
-            std::lock_guard<std::mutex> hold(slot->lock);
-            slot->result = std::move(result);
-        }
-        PostMessageW(window, kJobDoneMessage, request.generation, 0);
-    });
-    if (!started) {  // no thread: the scan counts as ended, unreachable, and is tried again later
+    m_slot->picturePath = FolderJobPicturePath(m_session.CachePath(), GetCurrentProcessId(), ++m_jobNumber);
+    load.cachePath = m_slot->picturePath;
+    m_jobStop = std::make_shared<std::atomic<bool>>(false);
+    const auto work = [slot = m_slot, stop = m_jobStop, request = std::move(request), load = std::move(load),
+                       job = m_jobNumber, window = Handle()](HANDLE) {
+        PhotoFolderJobFiles files(load);
+        FolderJobResult result = RunFolderJob(
+            request, [&stop] { return stop->load(std::memory_order_relaxed); }, files);
+        slot->Put({std::move(result), std::move(files.Picture())});
+        LeaveJobThread();
+        PostMessageW(window, kJobDoneMessage, request.generation, job);
+    };
+    if (!m_job.Start(work)) {  // no thread: the scan counts as ended, unreachable, and is tried again later
         m_schedule.ScanEnded(m_schedule.Generation(), FolderReach::Unreachable);
         m_view.status = FolderStatus::Unreachable;
     }
 }
 
-void PhotoFolderSource::OnJobDone(uint32_t generation) {
-    if (generation != m_schedule.Generation() || !m_slot)
+void PhotoFolderSource::OnJobDone(uint32_t generation, uint32_t job) {
+    if (job != m_jobNumber || !m_slot)
+        return;  // a newer job gave its slot up already
+    if (generation != m_schedule.Generation()) {
+        m_slot->Abandon();  // of a folder left behind
         return;
-    std::optional<FolderJobResult> result;
-    {
-        std::lock_guard<std::mutex> hold(m_slot->lock);
-        result = std::exchange(m_slot->result, std::nullopt);
     }
-    if (!result)
+    std::optional<Slot::Result> done = m_slot->Take();
+    if (!done)
         return;
+    const FolderJobResult* result = &done->job;
     const ScanOutcome outcome = m_schedule.ScanEnded(generation, result->reach);
-    if (outcome.keepIndex)
+    if (outcome.keepIndex) {
         m_index = result->index;
+        m_stored = result->stored;
+    }
     if (m_fullScanRunning && outcome.keepIndex)
         m_indexWhole = result->reach == FolderReach::Complete;
     if (result->reach != FolderReach::Complete)
         m_fullScanWanted = true;
     if (outcome.takePhoto)
-        Take(*result);
+        Take(*result, done->picture);
+    else
+        DropJobPicture(m_slot->picturePath);
     Apply(outcome.next);
+    if (!m_schedule.Scanning())
+        PlanRetry();
 }
 
-void PhotoFolderSource::Take(const FolderJobResult& result) {
+void PhotoFolderSource::Take(const FolderJobResult& result, const PhotoLoadResult& loaded) {
     ArmNextPhoto();  // also after a folder out of reach: the next slot tries again
     SettingRecord& record = m_session.Record();
+    PhotoLoadResult picture = loaded;
+    if (picture.picture && picture.isStretchBmpCashed)
+        picture.isStretchBmpCashed = TakeJobPicture(m_slot->picturePath, m_session.CachePath()) ? 1 : 0;
+    else
+        DropJobPicture(m_slot->picturePath);
     if (result.reach != FolderReach::Complete || (!result.empty && !result.chosen)) {
         m_view.status = FolderStatus::Unreachable;  // the last photo stays
         return;
     }
     bool changed = false;
+    // Arrivals alone list no sub-folder: what the last whole scan could not read still holds.
+    std::vector<std::string> skipped = m_fullScanRunning ? result.skipped : std::move(m_view.skipped);
     if (result.empty) {
-        m_view = {FolderStatus::Empty, std::nullopt};
+        m_view = {FolderStatus::Empty, std::nullopt, std::move(skipped)};
         changed = TakeEmptyFolder(record);
     } else {
-        m_view = {FolderStatus::Shown, result.chosen->photo};
+        m_view = {FolderStatus::Shown, result.chosen->photo, std::move(skipped)};
         changed = TakeFolderCandidate(record, *result.chosen);
-        if (result.picture.picture)
-            record.IsStretchBmpCashed = result.picture.isStretchBmpCashed;
+        if (picture.picture)
+            record.IsStretchBmpCashed = picture.isStretchBmpCashed;
     }
     if (!m_chooseOnly)
-        m_owner.OnFolderPhoto(result.picture, result.empty, changed);
+        m_owner.OnFolderPhoto(picture, result.empty, changed);
 }
 
 void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {
@@ -220,8 +291,13 @@ void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {
         Apply(news.rescan ? m_schedule.Request(generation) : m_schedule.Queue(generation));
         return;
     }
-    m_view.status = FolderStatus::Unreachable;  // the watch ended; a new drive or day tries again
+    // The watch ended: a folder that went away is unreachable; one that is there but tells no
+    // changes is listed on the timer instead.
+    if (change == FolderChange::Unreachable)
+        m_view.status = FolderStatus::Unreachable;
+    m_cannotWatch = change == FolderChange::CannotWatch;
     m_watch.Stop();
+    PlanRetry();
 }
 
 // The drive of the watched folder is about to be removed: the watch lets go of it, so that the
@@ -244,7 +320,7 @@ LRESULT PhotoFolderSource::OnDeviceChange(WPARAM event, LPARAM data) {
 LRESULT PhotoFolderSource::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kJobDoneMessage:
-            OnJobDone(static_cast<uint32_t>(wParam));
+            OnJobDone(static_cast<uint32_t>(wParam), static_cast<uint32_t>(lParam));
             return 0;
         case kWatchMessage:
             OnWatch(static_cast<uint32_t>(wParam), static_cast<FolderChange>(lParam));
@@ -252,6 +328,12 @@ LRESULT PhotoFolderSource::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case WM_DEVICECHANGE:
             return OnDeviceChange(wParam, lParam);
         case WM_TIMER:
+            if (wParam == kRetryTimer) {
+                KillTimer(Handle(), kRetryTimer);
+                m_retryPlanned = false;
+                Retry();
+                return 0;
+            }
             // Locked or disconnected, nothing is shown: the unlock's look at the date catches up.
             KillTimer(Handle(), wParam);
             if (SessionShowsDesktop())

@@ -7,6 +7,7 @@
 // PhotoFolderSetting and PhotoFolderChoice; its news come to a message-only window of its own.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -14,11 +15,12 @@
 #include <vector>
 
 #include "base/win/Window.h"
+#include "widget/core/PhotoFolderJob.h"
 #include "widget/core/PhotoFolderSchedule.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PimmoSession.h"
-#include "widget/win/PhotoFolderJob.h"
 #include "widget/win/PhotoFolderWatch.h"
+#include "widget/win/PhotoLoader.h"
 #include "widget/win/WorkerThread.h"
 
 // What the widget does with the folder's photo.
@@ -66,29 +68,48 @@ private:
     static constexpr UINT kJobDoneMessage = WM_APP + 1;
     static constexpr UINT kWatchMessage = WM_APP + 2;
     static constexpr UINT_PTR kIntervalTimer = 1;
+    static constexpr UINT_PTR kRetryTimer = 2;
+    // Where a job leaves its result. A slot given up (a newer job, the widget's end) drops
+    // its job's scaled photo, whichever of the two comes last.
     struct Slot {
+        struct Result {
+            FolderJobResult job;
+            PhotoLoadResult picture;
+        };
         std::mutex lock;
-        std::optional<FolderJobResult> result;
+        std::optional<Result> result;
+        std::string picturePath;  // the job's own scaled photo
+        bool abandoned = false;
+
+        void Put(Result done);
+        std::optional<Result> Take();
+        void Abandon();
     };
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Apply(const ScheduleStep& step);
     void StartJob();
+    void StopJob();
     void StartWatch();
-    void OnJobDone(uint32_t generation);
+    void OnJobDone(uint32_t generation, uint32_t job);
     void OnWatch(uint32_t generation, FolderChange change);
     LRESULT OnDeviceChange(WPARAM event, LPARAM data);
-    void Take(const FolderJobResult& result);
+    void Take(const FolderJobResult& result, const PhotoLoadResult& picture);
     void Retry();
     void ArmNextPhoto();
+    void PlanRetry();
 
     PimmoSession& m_session;
     PhotoFolderOwner& m_owner;
     PhotoFolderSchedule m_schedule;
     SettingRecord m_followed;  // the folder fields the index and the view were made for
     std::shared_ptr<const PhotoIndex> m_index;
+    StoredIndex m_stored;  // what lies on the disk of m_index
     FolderView m_view;
     std::shared_ptr<Slot> m_slot;
+    // Set beside the worker's stop event: the scan reads it for every file without a system call.
+    std::shared_ptr<std::atomic<bool>> m_jobStop;
+    uint32_t m_jobNumber = 0;
     WorkerThread m_job;
     PhotoFolderWatch m_watch;
     // What the next scan reads: the whole folder, or only the pictures the watch saw arrive in a
@@ -99,4 +120,8 @@ private:
     std::vector<std::string> m_arrivals;
     bool m_chooseOnly = false;     // the edit mode: the record follows, no window shows
     bool m_watchReleased = false;  // the drive asked to go: the watch let go of it
+    // A folder out of reach, or one that cannot be watched, is looked at again on this timer.
+    RetryBackoff m_backoff;
+    bool m_retryPlanned = false;
+    bool m_cannotWatch = false;  // the folder tells no changes: the timer lists it instead
 };

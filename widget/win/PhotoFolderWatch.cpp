@@ -22,6 +22,7 @@ constexpr ULONGLONG kLongestSettleMs = 10 * 60 * 1000;
 struct FileState {
     LONGLONG size = -1;  // -1: gone
     LONGLONG written = 0;
+    DWORD attributes = 0;
 
     bool operator==(const FileState&) const = default;
 };
@@ -38,7 +39,12 @@ FileState StateOf(const std::wstring& path) {
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
         return {};
     return {static_cast<LONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
-            static_cast<LONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime};
+            static_cast<LONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32 | data.ftLastWriteTime.dwLowDateTime,
+            data.dwFileAttributes};
+}
+
+std::wstring ForSystem(const std::wstring& path) {
+    return path.size() < kLongPathFrom ? path : Widen(LongPathForSystem(Narrow(path)));
 }
 
 // Once the file has stopped changing: one open for a moment, shared for every access, tells
@@ -101,7 +107,7 @@ public:
           m_message(message) {}
 
     void Run(HANDLE stopEvent) {
-        UniqueFile folder(CreateFileW(m_folder.c_str(), FILE_LIST_DIRECTORY,
+        UniqueFile folder(CreateFileW(ForSystem(m_folder).c_str(), FILE_LIST_DIRECTORY,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
         UniqueHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -111,10 +117,22 @@ public:
         }
         const DeviceRegistration device(m_window, folder.Get());
         if (!Watch(folder.Get(), done.Get(), stopEvent))
-            Post(FolderChange::Unreachable);
+            Post(ClassifyWatchError(GetLastError(), m_started) == WatchFailure::CannotWatch
+                     ? FolderChange::CannotWatch
+                     : FolderChange::Unreachable);
     }
 
 private:
+    // A request for notifications failed: false when the folder can no longer be watched (the
+    // error is the last one); true when the watch goes on with a rescan.
+    bool Rescans(DWORD error) {
+        SetLastError(error);
+        if (ClassifyWatchError(error, m_started) != WatchFailure::Rescan)
+            return false;
+        m_changed = true;
+        return true;
+    }
+
     // False when the folder can no longer be watched; true when stopped.
     bool Watch(HANDLE folder, HANDLE done, HANDLE stopEvent) {
         const DWORD filter = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_SIZE |
@@ -125,8 +143,15 @@ private:
             overlapped.hEvent = done;
             ResetEvent(done);
             if (!ReadDirectoryChangesW(folder, buffer.data(), static_cast<DWORD>(buffer.size() * sizeof(DWORD)),
-                                       m_subfolders, filter, nullptr, &overlapped, nullptr))
-                return false;
+                                       m_subfolders, filter, nullptr, &overlapped, nullptr)) {
+                if (!Rescans(GetLastError()))
+                    return false;
+                if (WaitForSingleObject(stopEvent, kSettleIntervalMs) == WAIT_OBJECT_0)
+                    return true;
+                Settle();
+                continue;
+            }
+            m_started = true;
             const HANDLE events[] = {stopEvent, done};
             DWORD wait;
             while ((wait = WaitForMultipleObjects(2, events, FALSE,
@@ -138,8 +163,11 @@ private:
                 GetOverlappedResult(folder, &overlapped, &bytes, TRUE);  // the buffer is ours again
                 return wait == WAIT_OBJECT_0;
             }
-            if (!GetOverlappedResult(folder, &overlapped, &bytes, FALSE))
-                return false;  // the folder went away
+            if (!GetOverlappedResult(folder, &overlapped, &bytes, FALSE)) {
+                if (!Rescans(GetLastError()))
+                    return false;  // the folder went away
+                bytes = 0;         // "too much changed": a rescan
+            }
             Read(reinterpret_cast<const BYTE*>(buffer.data()), bytes);
             Settle();
         }
@@ -166,7 +194,7 @@ private:
             m_pending.try_emplace(path, PendingPicture{utf8, std::nullopt, GetTickCount64()});
             return;
         }
-        const DWORD attributes = arrives ? GetFileAttributesW(path.c_str()) : INVALID_FILE_ATTRIBUTES;
+        const DWORD attributes = arrives ? GetFileAttributesW(ForSystem(path).c_str()) : INVALID_FILE_ATTRIBUTES;
         const bool isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
         m_changed = m_changed || ChangeNeedsScan(action, utf8, isFolder, m_subfolders);
     }
@@ -174,8 +202,13 @@ private:
     void Settle() {
         const ULONGLONG now = GetTickCount64();
         for (auto it = m_pending.begin(); it != m_pending.end();) {
-            const FileState state = StateOf(it->first);
-            const bool complete = state.size < 0 || (state == it->second.last && WriterLetsRead(it->first));
+            const FileState state = StateOf(ForSystem(it->first));
+            // The directory entry decides first: a placeholder that stopped changing is complete
+            // without an open, which would download it.
+            const bool settled = state == it->second.last;
+            const bool complete =
+                state.size < 0 ||
+                (settled && (!WatchMayOpen(it->second.name, state.attributes) || WriterLetsRead(ForSystem(it->first))));
             if (complete || now - it->second.since > kLongestSettleMs) {
                 if (complete && state.size >= 0)
                     m_arrived.push_back(it->second.name);
@@ -209,6 +242,7 @@ private:
     std::map<std::wstring, PendingPicture> m_pending;
     std::vector<std::string> m_arrived;
     bool m_changed = false;
+    bool m_started = false;  // a request for notifications succeeded once
 };
 
 }  // namespace

@@ -18,6 +18,7 @@
 enum class FolderChange : LPARAM {
     Changed = 0,      // pictures were added (completely written), changed or removed: scan again
     Unreachable = 1,  // the folder cannot be watched (missing, unplugged, offline); the watch ended
+    CannotWatch = 2,  // the folder is there but tells no changes (a share without them); the watch ended
 };
 
 // What the watch saw since it was last asked.

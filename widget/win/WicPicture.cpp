@@ -102,16 +102,28 @@ bool StreamRows(IWICBitmapSource* source, int bytesPerPixel, PixelSize size, Pic
 
 }  // namespace
 
-IWICImagingFactory* WicFactory() {
-    // Kept for the life of the thread: every load of this widget runs on its one UI thread.
-    thread_local IWICImagingFactory* factory = [] {
-        IWICImagingFactory* created = nullptr;
-        if (!EnsureComApartment())
-            return created;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&created));
-        return created;
-    }();
+namespace {
+
+IWICImagingFactory*& ThreadFactory() {
+    thread_local IWICImagingFactory* factory = nullptr;
     return factory;
+}
+
+}  // namespace
+
+IWICImagingFactory* WicFactory() {
+    // Kept for the life of the thread, or until released: a worker releases it before it ends.
+    IWICImagingFactory*& factory = ThreadFactory();
+    if (!factory && EnsureComApartment())
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    return factory;
+}
+
+void ReleaseWicFactory() {
+    if (IWICImagingFactory*& factory = ThreadFactory()) {
+        factory->Release();
+        factory = nullptr;
+    }
 }
 
 // The declared size is checked before any decoder runs: decoders allocate for it at once, and

@@ -39,3 +39,5 @@ std::optional<PixelSize> ScaledDecodeSize(const WicPicture& picture, PixelSize t
 
 // The imaging factory of this thread (COM is initialised on first use).
 IWICImagingFactory* WicFactory();
+// Releases this thread's factory: a worker thread calls it before it leaves COM and ends.
+void ReleaseWicFactory();
