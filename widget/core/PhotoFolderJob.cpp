@@ -5,7 +5,7 @@
 namespace {
 
 // A log no longer than this, or an eighth of the index, is appended to; a longer one is folded in.
-constexpr size_t kSmallestLogLimit = 64 * 1024;
+constexpr size_t kSmallestLogLimit = size_t{64} * 1024;
 
 std::shared_ptr<const PhotoIndex> KnownIndex(const FolderJobRequest& request,
                                              FolderJobPlatform& platform,
