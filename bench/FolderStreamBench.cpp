@@ -45,7 +45,9 @@ public:
     void OnFolderPhoto(const PhotoLoadResult&, bool, bool) override {
         shown.emplace_back(GetTickCount64(), m_session.Record().PictureFile);
     }
-    PhotoLoadRequest FolderLoadRequest() override { return {"", 1, 0, 160, 2, m_session.CachePath(), 96}; }
+    PhotoLoadRequest FolderLoadRequest() override {
+        return {"", 1, 0, 160, ScaleSide::Longer, m_session.CachePath(), 96};
+    }
     bool ShowsPicture() const override { return true; }
     std::vector<std::pair<ULONGLONG, std::string>> shown;
 

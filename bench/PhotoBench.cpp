@@ -33,7 +33,7 @@ using Microsoft::WRL::ComPtr;
 namespace {
 
 constexpr int kRuns = 5;
-constexpr int16_t kLongerSide = 2;
+constexpr ScaleSide kLongerSide = ScaleSide::Longer;
 constexpr int16_t kTargetSize = 160;
 
 // Smooth light with fine grain, so that the JPEG holds about as much detail as a photo.

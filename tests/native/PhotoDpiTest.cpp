@@ -43,7 +43,7 @@ TEST(PhotoDpi, ScaledPhotoKeepsItsSizeOnTheScreenAtEveryDpi) {
         {{0, 480}, 160, 2, 144, std::nullopt},
     };
     for (const auto& c : kCases)
-        EXPECT_EQ(PhotoTargetSize(c.source, 1, c.size, c.mode, c.dpi), c.target)
+        EXPECT_EQ(PhotoTargetSize(c.source, 1, c.size, ScaleSideOf(c.mode), c.dpi), c.target)
             << c.source.width << "x" << c.source.height << " size " << c.size << " mode " << c.mode << " dpi " << c.dpi;
 }
 
@@ -56,17 +56,17 @@ TEST(PhotoDpi, At96DpiEveryTargetIsTheOneOfTheScaler) {
         for (int16_t size : kSizes)
             for (int16_t mode : kModes)
                 for (int16_t stretched : {1, -1, 7})
-                    EXPECT_EQ(PhotoTargetSize(source, stretched, size, mode, 96),
-                              ScaledPictureSize(source.width, source.height, size, mode))
+                    EXPECT_EQ(PhotoTargetSize(source, stretched, size, ScaleSideOf(mode), 96),
+                              ScaledPictureSize(source.width, source.height, size, ScaleSideOf(mode)))
                         << source.width << "x" << source.height << " size " << size << " mode " << mode;
 }
 
 TEST(PhotoDpi, NaturalSizeKeepsItsPixelsAtEveryDpi) {
     for (int dpi : {96, 120, 144, 192, 0}) {
-        EXPECT_EQ(PhotoTargetSize({640, 480}, 0, 160, 2, dpi), (PixelSize{640, 480})) << dpi;
-        EXPECT_EQ(PhotoTargetSize({32767, 1}, 0, 160, 0, dpi), (PixelSize{32767, 1})) << dpi;
-        EXPECT_EQ(PhotoTargetSize({0, 480}, 0, 160, 2, dpi), std::nullopt) << dpi;
-        EXPECT_EQ(PhotoTargetSize({32768, 480}, 0, 160, 2, dpi), std::nullopt) << dpi;
+        EXPECT_EQ(PhotoTargetSize({640, 480}, 0, 160, ScaleSide::Longer, dpi), (PixelSize{640, 480})) << dpi;
+        EXPECT_EQ(PhotoTargetSize({32767, 1}, 0, 160, ScaleSide::Width, dpi), (PixelSize{32767, 1})) << dpi;
+        EXPECT_EQ(PhotoTargetSize({0, 480}, 0, 160, ScaleSide::Longer, dpi), std::nullopt) << dpi;
+        EXPECT_EQ(PhotoTargetSize({32768, 480}, 0, 160, ScaleSide::Longer, dpi), std::nullopt) << dpi;
     }
 }
 

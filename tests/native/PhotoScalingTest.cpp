@@ -37,7 +37,7 @@ TEST(PhotoScaling, BringsTheChosenSideToTheSizeAndKeepsTheAspect) {
         {300, 400, 160, -1, {120, 160}},
     };
     for (const auto& c : kCases) {
-        auto target = ScaledPictureSize(c.w, c.h, c.size, c.mode);
+        auto target = ScaledPictureSize(c.w, c.h, c.size, ScaleSideOf(c.mode));
         ASSERT_TRUE(target) << c.w << "x" << c.h << " mode " << c.mode;
         EXPECT_EQ(*target, c.target) << c.w << "x" << c.h << " mode " << c.mode;
     }
@@ -56,7 +56,8 @@ TEST(PhotoScaling, RefusesTargetsOutsideSixteenBitsOrBelowOnePixel) {
         {640, 480, 0, 2},     {640, 480, -160, 2},
     };
     for (const auto& c : kCases)
-        EXPECT_FALSE(ScaledPictureSize(c.w, c.h, c.size, c.mode)) << c.w << "x" << c.h << " size " << c.size;
+        EXPECT_FALSE(ScaledPictureSize(c.w, c.h, c.size, ScaleSideOf(c.mode)))
+            << c.w << "x" << c.h << " size " << c.size;
 }
 
 TEST(PhotoScaling, AcceptsPictureSizesWithinSixteenBitsAndThePixelBudget) {

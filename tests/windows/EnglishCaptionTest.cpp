@@ -33,7 +33,7 @@ TEST(EnglishCaption, FitsTheDefaultPhotoWindowNameFirst) {
                 const std::string caption = AgeCaption(name, birthday, today, Language::English);
                 const size_t whole = name == "Hana" ? caption.size() : caption.find(name) + name.size();
                 EXPECT_LE(CaptionTextWidth(caption.substr(0, whole), dpi),
-                          PhotoTargetSize(source, 1, 160, 2, dpi)->width)
+                          PhotoTargetSize(source, 1, 160, ScaleSide::Longer, dpi)->width)
                     << caption << " at " << dpi << " DPI";
             }
 }

@@ -42,7 +42,7 @@ protected:
                              int16_t cached,
                              int16_t size = 160,
                              int16_t mode = 2) {
-        return {picture, stretched, cached, size, mode, Narrow(m_folder.File(L"pmCache3.bmp"))};
+        return {picture, stretched, cached, size, ScaleSideOf(mode), Narrow(m_folder.File(L"pmCache3.bmp"))};
     }
     bool CacheExists() const {
         return GetFileAttributesW(m_folder.File(L"pmCache3.bmp").c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -112,7 +112,7 @@ TEST_F(PhotoLoader, OrientationTagTurnsThePictureUpright) {
         ExpectCorners(*natural, c.topLeft, c.topRight, c.bottomLeft, c.bottomRight, what + " natural");
 
         // Mode 0 scales the width of the upright picture.
-        std::optional<PixelImage> scaled = ReadPictureScaled(path, 48, 0);
+        std::optional<PixelImage> scaled = ReadPictureScaled(path, 48, ScaleSide::Width);
         ASSERT_TRUE(scaled) << what;
         EXPECT_EQ(scaled->width, 48) << what;
         EXPECT_EQ(scaled->height, sideways ? 72 : 32) << what;
@@ -123,7 +123,7 @@ TEST_F(PhotoLoader, OrientationTagTurnsThePictureUpright) {
 // A nearest-pixel stretch would leave a fine pattern black or white; the photo must be grey.
 TEST_F(PhotoLoader, ShrinkingAveragesInsteadOfPickingPixels) {
     std::string path = Write(L"check.bmp", Bmp(400, 400, [](int x, int y) { return (x + y) % 2 ? kWhite : Colour{}; }));
-    std::optional<PixelImage> scaled = ReadPictureScaled(path, 100, 2);
+    std::optional<PixelImage> scaled = ReadPictureScaled(path, 100, ScaleSide::Longer);
     ASSERT_TRUE(scaled);
     for (int y = 0; y < 100; y += 7)
         for (int x = 0; x < 100; x += 7)

@@ -9,7 +9,7 @@ int EffectiveDpi(int dpi) {
 std::optional<PixelSize> PhotoTargetSize(PixelSize source,
                                          int16_t isStretched,
                                          int16_t pictureSize,
-                                         int16_t stretchMode,
+                                         ScaleSide side,
                                          int dpi) {
     if (isStretched == 0) {
         if (!IsAcceptedPictureSize(source.width, source.height, INT64_MAX))
@@ -17,10 +17,10 @@ std::optional<PixelSize> PhotoTargetSize(PixelSize source,
         return source;
     }
     // The product is exact in double, so 96 DPI gives pictureSize itself.
-    std::optional<int16_t> side = RoundToInt16(static_cast<double>(pictureSize) * EffectiveDpi(dpi) / kBaseDpi);
-    if (!side)
+    std::optional<int16_t> length = RoundToInt16(static_cast<double>(pictureSize) * EffectiveDpi(dpi) / kBaseDpi);
+    if (!length)
         return std::nullopt;
-    return ScaledPictureSize(source.width, source.height, *side, stretchMode);
+    return ScaledPictureSize(source.width, source.height, *length, side);
 }
 
 PhotoSource ChoosePhotoSourceAt(int16_t isStretched, int16_t isStretchBmpCashed, std::optional<int> cacheDpi, int dpi) {

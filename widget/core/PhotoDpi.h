@@ -14,13 +14,13 @@ inline constexpr int kBaseDpi = 96;
 int EffectiveDpi(int dpi);
 
 // The photo's size in device pixels: the source as it is when isStretched is 0; otherwise the
-// side chosen by stretchMode scaled to round(pictureSize x dpi / 96) and the other side in
+// chosen side scaled to round(pictureSize x dpi / 96) and the other side in
 // proportion, by the rules of ScaledPictureSize (at 96 DPI the two agree exactly). nullopt
 // when a side is empty or does not fit 16 bits, the load failure of a too large target.
 std::optional<PixelSize> PhotoTargetSize(PixelSize source,
                                          int16_t isStretched,
                                          int16_t pictureSize,
-                                         int16_t stretchMode,
+                                         ScaleSide side,
                                          int dpi);
 
 // ChoosePhotoSource, with the cache taken only for the DPI it was made for: a cache made at

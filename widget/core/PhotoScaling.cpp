@@ -8,12 +8,23 @@ PhotoSource ChoosePhotoSource(int16_t isStretched, int16_t isStretchBmpCashed) {
     return isStretchBmpCashed == 1 ? PhotoSource::Cache : PhotoSource::Scale;
 }
 
-std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, int16_t stretchMode) {
+ScaleSide ScaleSideOf(int16_t stretchMode) {
+    switch (stretchMode) {
+        case 0:
+            return ScaleSide::Width;
+        case 1:
+            return ScaleSide::Height;
+        default:
+            return ScaleSide::Longer;
+    }
+}
+
+std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, ScaleSide side) {
     auto w = RoundToInt16(width);
     auto h = RoundToInt16(height);
     if (!w || !h)
         return std::nullopt;
-    bool byHeight = stretchMode == 1 || (stretchMode != 0 && *w < *h);
+    const bool byHeight = side == ScaleSide::Height || (side == ScaleSide::Longer && *w < *h);
     std::optional<int16_t> targetWidth, targetHeight;
     if (byHeight) {
         targetHeight = size;

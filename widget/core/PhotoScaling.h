@@ -19,12 +19,17 @@ enum class PhotoSource {
 // the cache holds the scaled picture, and any other value that it must be made again.
 PhotoSource ChoosePhotoSource(int16_t isStretched, int16_t isStretchBmpCashed);
 
-// The target size for a source of width x height pixels, scaling the side chosen by
-// stretchMode (0 width, 1 height, 2 the longer side; a square counts as wide) to size pixels.
-// The other side is round(size / side * other) in floating point, halves to even. nullopt when
-// a side does not fit 16 bits or is below one pixel (an empty source included). A mode outside
-// 0..2 (only from a hand-edited profile) is taken as the longer side.
-std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, int16_t stretchMode);
+// The side of the photo that the setting's size gives; a square counts as wide.
+enum class ScaleSide { Width, Height, Longer };
+
+// The setting's stored StretchMode: 0 width, 1 height, 2 the longer side. A value outside 0..2
+// (only from a hand-edited profile) is taken as the longer side.
+ScaleSide ScaleSideOf(int16_t stretchMode);
+
+// The target size for a source of width x height pixels, scaling the chosen side to size
+// pixels. The other side is round(size / side * other) in floating point, halves to even.
+// nullopt when a side does not fit 16 bits or is below one pixel (an empty source included).
+std::optional<PixelSize> ScaledPictureSize(int width, int height, int16_t size, ScaleSide side);
 
 // Largest picture kept in memory at its full size (natural size or scaled target): 8192 x 8192.
 inline constexpr int64_t kMaxShownPixels = int64_t{1} << 26;

@@ -62,7 +62,7 @@ PhotoLoadResult LoadOrFail(const PhotoLoadRequest& request) {
             break;
         case PhotoSource::Scale:
             result.picture =
-                Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.stretchMode, request.dpi));
+                Shared(ReadPictureScaled(request.picturePath, request.pictureSize, request.scaleSide, request.dpi));
             // A cache that cannot be written leaves the flag stale, and the next load scales again.
             if (result.picture)
                 result.isStretchBmpCashed = WriteCacheFile(request.cachePath, *result.picture, request.dpi) ? 1 : 0;
@@ -118,15 +118,12 @@ std::optional<PixelImage> ReadCacheFile(const std::string& path) {
     return ReadPictureAtNaturalSize(path);  // a cache replaced by another program's bitmap
 }
 
-std::optional<PixelImage> ReadPictureScaled(const std::string& path,
-                                            int16_t pictureSize,
-                                            int16_t stretchMode,
-                                            int dpi) {
+std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, ScaleSide side, int dpi) {
     std::optional<WicPicture> picture = OpenWicPicture(path, kMaxScaledSourcePixels);
     if (!picture)
         return std::nullopt;
     PixelSize shown = picture->Shown();
-    std::optional<PixelSize> target = PhotoTargetSize(shown, 1, pictureSize, stretchMode, dpi);
+    std::optional<PixelSize> target = PhotoTargetSize(shown, 1, pictureSize, side, dpi);
     if (!target)
         return std::nullopt;
     return ReadScaled(*picture, *target);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "widget/core/ExifReader.h"
+#include "widget/core/PhotoScaling.h"
 #include "widget/core/PixelImage.h"
 
 struct PhotoLoadRequest {
@@ -14,7 +15,7 @@ struct PhotoLoadRequest {
     int16_t isStretched = 0;
     int16_t isStretchBmpCashed = 0;
     int16_t pictureSize = 0;
-    int16_t stretchMode = 0;
+    ScaleSide scaleSide = ScaleSide::Width;
     std::string cachePath;
     // The DPI of the window's monitor: the scaled photo and its cache are made for it.
     int dpi = 96;
@@ -44,10 +45,7 @@ std::optional<LocalSeconds> ReadPictureDateTaken(const std::string& path);
 std::optional<PixelImage> ReadPictureAtNaturalSize(const std::string& path);
 // The picture file scaled by the setting's size and mode (the sides of the upright picture),
 // for a screen of the given DPI.
-std::optional<PixelImage> ReadPictureScaled(const std::string& path,
-                                            int16_t pictureSize,
-                                            int16_t stretchMode,
-                                            int dpi = 96);
+std::optional<PixelImage> ReadPictureScaled(const std::string& path, int16_t pictureSize, ScaleSide side, int dpi = 96);
 // The whole file, when it holds 1 to limit bytes and can be read; else empty.
 std::string ReadWholeFile(const std::string& path, size_t limit);
 // Writes the file as a whole: a new file in the same folder, then put in place of the old; a

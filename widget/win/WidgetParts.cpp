@@ -17,9 +17,14 @@ WidgetParts::WidgetParts(HINSTANCE instance, PimmoSession& session)
 PhotoLoadRequest WidgetParts::LoadRequest() const {
     const SettingRecord& setting = m_session.Record();
     // A folder's photo has its date from the folder's index.
-    return {setting.PictureFile, setting.IsStretched,        setting.IsStretchBmpCashed,
-            setting.PictureSize, setting.StretchMode,        m_session.CachePath(),
-            m_pair.Dpi(),        !UsesPictureFolder(setting)};
+    return {setting.PictureFile,
+            setting.IsStretched,
+            setting.IsStretchBmpCashed,
+            setting.PictureSize,
+            ScaleSideOf(setting.StretchMode),
+            m_session.CachePath(),
+            m_pair.Dpi(),
+            !UsesPictureFolder(setting)};
 }
 
 void WidgetParts::LoadPhoto() {
