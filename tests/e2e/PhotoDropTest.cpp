@@ -11,6 +11,8 @@ protected:
         Picture(L"kid.bmp", QuadrantBmp(160, 120));
         WriteSetting({{"IsStretchBmpCashed", "1"}});
         m_window = Start();
+        // The run day is written just after the window shows: the profile is settled then.
+        ASSERT_TRUE(e2e::WaitUntil([&] { return Value("LastRunDay") == DaysAgo(0); }, 10000));
     }
     void TearDown() override {
         if (m_process)

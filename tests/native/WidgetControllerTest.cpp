@@ -111,6 +111,15 @@ TEST(WidgetController, OneReloadSequence) {
     }
 }
 
+// The first window does not wait for the profile: the run day (d) is written once it stands.
+TEST(WidgetController, TheStartShowsThePhotoBeforeItKeepsTheRunDay) {
+    for (const bool lockHeld : {true, false}) {
+        Widget widget;
+        widget.controller.OnStarted(lockHeld), widget.controller.OnRunning();
+        EXPECT_EQ(widget.windows.log, lockHeld ? "lpwdf" : "lpwf");
+    }
+}
+
 TEST(WidgetController, AMilestoneSleptThroughIsToldWhenTheDayChanges) {
     const struct {
         CalendarDate woken;

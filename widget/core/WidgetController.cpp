@@ -1,7 +1,5 @@
 #include "widget/core/WidgetController.h"
 
-#include <utility>
-
 #include "widget/core/AgeMessages.h"
 #include "widget/core/MissedMilestone.h"
 #include "widget/core/PhotoFolderSetting.h"
@@ -33,7 +31,6 @@ void WidgetController::Reload(std::optional<UnsavedChange> save) {
 
 void WidgetController::OnStarted(bool lockHeld) {
     m_saves.SetLockHeld(lockHeld);
-    m_missed = KeepRunDay();
     m_actions.LoadPhoto();
     m_saves.SetWindowsPlaced(true);
     m_actions.PlaceWindows(Caption());
@@ -41,11 +38,13 @@ void WidgetController::OnStarted(bool lockHeld) {
     m_dayWatch = StartDayWatch(m_today());
 }
 
-// The cached photo is on the screen; the folder's may follow.
+// The cached photo is on the screen; the run day is kept only now (a profile write the first
+// window need not wait for), then the folder's photo may follow.
 void WidgetController::OnRunning() {
+    const std::string missed = KeepRunDay();
     m_actions.Folder(FolderStep::Follow);
     Announce(AnniversaryMessageText(m_record.PimmoName, m_record.PimmoBirthDay, m_today()));
-    Announce(std::exchange(m_missed, {}));
+    Announce(missed);
 }
 
 void WidgetController::OnPictureTaken(const std::string& path) {

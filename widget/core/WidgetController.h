@@ -21,7 +21,7 @@ public:
         : m_record(record), m_actions(actions), m_today(std::move(today)), m_saves(actions) {}
 
     // Show mode: the photo goes on the screen (lockHeld: the start could write the lock); once
-    // the windows stand, the folder follows and the milestones are told.
+    // the windows stand, the run day is kept, the folder follows and the milestones are told.
     void OnStarted(bool lockHeld);
     void OnRunning();
     // A picture dropped on the photo, or chosen with "画像を開く" (empty: the dialog was
@@ -67,5 +67,4 @@ private:
     SettingSaves m_saves;
     ModalDepth m_depth;
     DayWatch m_dayWatch;
-    std::string m_missed;  // the start's missed milestone, told once the windows stand
 };

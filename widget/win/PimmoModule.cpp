@@ -50,6 +50,7 @@ void PimmoModule::OnDevicesChanged() {
 }
 
 int PimmoModule::RunEditMode() {
+    m_parts->Folder().Create(m_instance);  // the wizard may choose a folder
     if (LoadSetting())
         m_session->Record() = m_parts->Menu().RunWizard();
     else
@@ -65,11 +66,18 @@ int PimmoModule::RunDeleteMode() {
 }
 
 int PimmoModule::RunShowMode() {
-    if (!LoadSetting())
-        NewSetting();
     WidgetParts& parts = *m_parts;
+    // Without the folder's source a folder setting shows its last photo; the wizard of a new
+    // setting may choose a folder, a setting that stands needs it only once its photo shows.
+    const bool isNew = !LoadSetting();
+    if (isNew) {
+        parts.Folder().Create(m_instance);
+        NewSetting();
+    }
     parts.Controller().OnStarted(m_session->HoldsStartLock());
     // What only a running widget needs comes after its photo is on the screen.
+    if (!isNew)
+        parts.Folder().Create(m_instance);
     m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
     parts.Controller().OnRunning();
     return RunMessageLoop();
@@ -106,7 +114,6 @@ int PimmoModule::Main(std::wstring_view commandLine) {
     // From here on every end releases the lock, an unexpected one too.
     SetUnexpectedFailureHandler([this] { Fail(UnexpectedFailureBox(), ExitCode::UnexpectedFailure); },
                                 static_cast<UINT>(ExitCode::UnexpectedFailure));
-    m_parts->Folder().Create(m_instance);  // without it a folder setting shows its last photo
     if (!m_parts->Pair().LoadPhotoWindows(m_instance))
         Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)
