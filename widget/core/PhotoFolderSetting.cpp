@@ -39,7 +39,8 @@ std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
     DailyPhotoState state = DailyStateOf(record);
     if (state.seed == 0)  // a setting new to "one a day": its own shuffle
         state = StartDailyPhotoState(settingNumber, entropy);
-    // The interval order takes the photos that arrived since its round began first.
+    // The interval order takes the photos that arrived since its round began first; "one a day"
+    // keeps a newcomer at its place in the shuffle, as it always did.
     const ArrivalDay arrivalDay = [&record](int64_t taken) { return PhotoSlotDay(record, taken); };
     for (const DailyCandidate& daily :
          order == PictureOrder::ThisDay
