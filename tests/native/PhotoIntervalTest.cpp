@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PhotoInterval.h"
@@ -55,6 +56,36 @@ TEST(PhotoInterval, EachPhotoOnceARound) {
         EXPECT_TRUE(slot == 5 || shown.insert(record.PictureFile).second) << record.PictureFile;
     }
     EXPECT_EQ(shown.size(), 5u);
+}
+
+// Photos taken since the round began come before the rest of it, oldest first, and the round
+// still shows every photo once: an arrival leaves the shuffle it would otherwise have waited in.
+TEST(PhotoInterval, ArrivalsComeBeforeTheRestOfTheRound) {
+    const struct {
+        std::vector<const char*> arrive;  // taken in this slot (n3 a second after n2), added before its choice
+        std::string shown;                // "": one of the shuffle
+    } kSlots[] = {
+        {{}, ""},       {{"n1.jpg"}, "n1.jpg"},
+        {{}, ""},       {{"n3.jpg", "n2.jpg"}, "n2.jpg"},
+        {{}, "n3.jpg"}, {{}, ""},
+        {{}, ""},       {{}, ""},
+    };
+    PhotoIndex photos;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
+        photos.push_back({name, 0, false, 0, 0});
+    SettingRecord record = IntervalRecord(5);
+    std::set<std::string> shown;
+    for (int slot = 0; slot < 8; ++slot) {
+        const int64_t taken = DayNumber({2025, 3, 9}) * 86400 + 10 * 3600 + 5 * 60 * slot;
+        for (const char* name : kSlots[slot].arrive)
+            photos.push_back({name, taken + (name[1] == '3' ? 1 : 0), false, 0, 0});
+        const CalendarDate day = PhotoChoiceDay(record, At(10, 5 * slot));
+        TakeFolderCandidate(record, FolderCandidates(record, photos, day, 1, 42).front());
+        const std::string name = record.PictureFile.substr(record.PictureFolder.size() + 1);
+        EXPECT_TRUE(shown.insert(name).second) << name;
+        EXPECT_EQ(kSlots[slot].shown.empty() ? name[0] != 'n' : name == kSlots[slot].shown, true) << slot << name;
+    }
+    EXPECT_EQ(shown.size(), 8u) << "five photos and three arrivals, each once";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,11 +37,21 @@ std::optional<size_t> NewestPhoto(const std::vector<PhotoEntry>& photos);
 // order: it is shown in this round when it ranks after the photo shown last, else in the next;
 // a photo removed simply leaves the order. When no photo ranks after the one shown last, the
 // next round begins, and one whose first photo is the one just shown is passed over.
+//
+// The interval order also puts the photos that arrived since its round began (taken in the
+// round's first slot or later) before the rest of the round, oldest first, so that each one
+// comes as soon as it is there. They leave the shuffle of that round, and the round remembers
+// how far it came among them as it does in the shuffle; the next round shuffles them in.
 struct DailyPhotoState {
     CalendarDate day;   // the day the photo was last chosen; {} before the first choice
     uint64_t seed = 0;  // this setting's shuffle
     uint32_t round = 0;
     std::string shown;  // the name of the photo chosen on that day
+    // Kept for the arrivals only (stored in the round's text, so "one a day" keeps its bytes):
+    int64_t began = -1;        // the day number of the slot the round began in; -1: none
+    int64_t arrivedTaken = 0;  // the last arrival shown: its time taken and its name (empty: none yet)
+    std::string arrivedName;
+    std::string placed;  // when the photo shown last is an arrival: the shuffle's last (empty: none yet)
 
     bool operator==(const DailyPhotoState&) const = default;
 };
@@ -62,6 +73,9 @@ struct DailyCandidate {
     DailyPhotoState state;  // to be stored once this photo was shown
 };
 
+// The day (for the interval order the slot) a photo's time taken falls in; empty: no arrivals.
+using ArrivalDay = std::function<CalendarDate(int64_t taken)>;
+
 // Today's photo and the ones that follow it, best first (at most `count`). On the day already
 // chosen the same photo comes first (a restart, a rescan), unless it has left the folder; on
 // another day the next photo of the round. Each candidate's state counts the candidates before
@@ -69,4 +83,5 @@ struct DailyCandidate {
 std::vector<DailyCandidate> DailyPhotoCandidates(const std::vector<PhotoEntry>& photos,
                                                  const DailyPhotoState& state,
                                                  CalendarDate today,
-                                                 size_t count = kPhotoCandidates);
+                                                 size_t count = kPhotoCandidates,
+                                                 const ArrivalDay& arrivalDay = {});

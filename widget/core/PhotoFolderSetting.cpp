@@ -3,6 +3,7 @@
 #include "widget/core/PhotoAge.h"
 #include "widget/core/PhotoFolderChoice.h"
 #include "widget/core/PhotoFolderScan.h"
+#include "widget/core/PhotoInterval.h"
 #include "widget/core/PimmoTexts.h"
 #include "widget/core/ThisDayPhoto.h"
 
@@ -38,8 +39,14 @@ std::vector<FolderCandidate> FolderCandidates(const SettingRecord& record,
     DailyPhotoState state = DailyStateOf(record);
     if (state.seed == 0)  // a setting new to "one a day": its own shuffle
         state = StartDailyPhotoState(settingNumber, entropy);
-    for (const DailyCandidate& daily : order == PictureOrder::ThisDay ? ThisDayPhotoCandidates(photos, state, today)
-                                                                      : DailyPhotoCandidates(photos, state, today)) {
+    // The interval order takes the photos that arrived since its round began first; "one a day"
+    // keeps a newcomer at its place in the shuffle, as it always did.
+    const ArrivalDay arrivalDay = [&record](int64_t taken) { return PhotoSlotDay(record, taken); };
+    for (const DailyCandidate& daily :
+         order == PictureOrder::ThisDay
+             ? ThisDayPhotoCandidates(photos, state, today)
+             : DailyPhotoCandidates(photos, state, today, kPhotoCandidates,
+                                    order == PictureOrder::Interval ? arrivalDay : ArrivalDay{})) {
         candidates.push_back(Candidate(record, photos[daily.photo]));
         candidates.back().dailyTexts = DailyStateTexts(daily.state);
     }

@@ -16,6 +16,12 @@ int64_t SlotMilliseconds(const SettingRecord& record) {
     return int64_t{IntervalMinutes(record.PictureInterval)} * 60000;
 }
 
+CalendarDate SlotDay(int64_t milliseconds, int64_t slotMilliseconds) {
+    const int64_t slot =
+        milliseconds >= 0 ? milliseconds / slotMilliseconds : (milliseconds - slotMilliseconds + 1) / slotMilliseconds;
+    return DateFromDayNumber(((slot % kSlotDays) + kSlotDays) % kSlotDays);
+}
+
 }  // namespace
 
 int IntervalMinutes(int16_t stored) {
@@ -27,8 +33,11 @@ int IntervalMinutes(int16_t stored) {
 CalendarDate PhotoChoiceDay(const SettingRecord& record, const LocalDateTime& now) {
     if (OrderOf(record) != PictureOrder::Interval)
         return now.date;
-    const int64_t slot = LocalMilliseconds(now) / SlotMilliseconds(record);
-    return DateFromDayNumber(((slot % kSlotDays) + kSlotDays) % kSlotDays);
+    return SlotDay(LocalMilliseconds(now), SlotMilliseconds(record));
+}
+
+CalendarDate PhotoSlotDay(const SettingRecord& record, int64_t taken) {
+    return SlotDay(taken * 1000, SlotMilliseconds(record));
 }
 
 int64_t MillisecondsUntilNextPhoto(const SettingRecord& record, const LocalDateTime& now) {

@@ -18,5 +18,8 @@ inline constexpr int16_t kIntervalChoices[] = {1, 5, 15, 30, 60};
 // day that changes with each slot (slots wrap after thousands of years' worth of days, so
 // two slots in a row never share one).
 CalendarDate PhotoChoiceDay(const SettingRecord& record, const LocalDateTime& now);
+// The slot "day" a photo's time taken (local wall-clock seconds) falls in, for the interval order:
+// a photo taken since the round began is one of its arrivals.
+CalendarDate PhotoSlotDay(const SettingRecord& record, int64_t taken);
 // Milliseconds from now until the next slot begins, plus the margin of a coarse timer.
 int64_t MillisecondsUntilNextPhoto(const SettingRecord& record, const LocalDateTime& now);
