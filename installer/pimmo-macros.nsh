@@ -42,10 +42,13 @@
 !macroend
 
 ; The user's own files: the profile, its lock file, the scaled-picture caches and the photo
-; folders' indexes beside them.
+; folders' indexes and their logs beside them, and what a photo window that ended mid-scan left
+; half written.
 !macro DeleteUserData folder
     Delete "${folder}\*.ini"
     Delete "${folder}\*.ini.lock"
     Delete "${folder}\pmCache*.bmp"
     Delete "${folder}\pmCache*.idx"
+    Delete "${folder}\pmCache*.idx-log"
+    Delete "${folder}\pmCache*.tmp"
 !macroend
