@@ -116,7 +116,7 @@ void WidgetParts::WindowNews::OnPhotoDpiChanged() {
 // Read from what is kept: a hover reads no file.
 std::string WidgetParts::WindowNews::PhotoTooltipText() {
     const SettingRecord& setting = m_parts.m_session.Record();
-    const std::string folder = m_parts.m_folder.TooltipText();
+    const std::string folder = FolderTooltipText(setting, m_parts.m_folder.View());
     std::optional<LocalSeconds> taken;
     {
         const std::lock_guard<std::mutex> hold(m_parts.m_pictureTaken->lock);
