@@ -142,10 +142,10 @@ void WidgetParts::FolderNews::OnFolderPhoto(const PhotoLoadResult& picture, bool
 ModalScope WidgetParts::MenuNews::EnterModal(HWND over) {
     WidgetParts& parts = m_parts;
     const HWND before = std::exchange(parts.m_boxOwner, over ? over : parts.m_boxOwner);
-    parts.m_controller.OnModalOpened();
+    parts.m_controller.Modals().Opened();
     return ModalScope([&parts, before] {
         parts.m_boxOwner = before;
-        parts.m_controller.OnModalClosed();
+        parts.m_controller.Modals().Closed();
     });
 }
 
