@@ -2,6 +2,7 @@
 
 #include "widget/core/PhotoFolderScan.h"
 #include "widget/core/PhotoFolderSchedule.h"
+#include "widget/core/PhotoFolderSetting.h"
 
 namespace {
 
@@ -57,6 +58,30 @@ TEST(PhotoFolderReach, RetriesBackOffFromHalfAMinuteToAQuarterHour) {
         EXPECT_EQ(backoff.NextDelayMs(), seconds * 1000);
     backoff.Reset();
     EXPECT_EQ(backoff.NextDelayMs(), 30000u);
+}
+
+TEST(PhotoFolderReach, TheTimerLooksAtAFolderOutOfReachOrWithoutItsWatch) {
+    SettingRecord newest;
+    TakeFolder(newest, "D:\\photos");
+    SettingRecord daily = newest;
+    daily.PictureOrder = static_cast<int16_t>(PictureOrder::OneADay);
+    using S = FolderStatus;
+    const struct {
+        const SettingRecord& record;
+        S status;
+        bool chooseOnly, watchRunning, needed;
+    } kCases[] = {
+        {newest, S::Shown, false, true, false},
+        {newest, S::Shown, false, false, true},
+        {newest, S::Unreachable, false, true, true},
+        {daily, S::Shown, false, false, false},
+        {daily, S::Unreachable, false, false, true},
+        {newest, S::Unreachable, true, false, false},
+        {SettingRecord{}, S::Unreachable, false, false, false},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(FolderRetryNeeded(c.record, c.status, c.chooseOnly, c.watchRunning), c.needed)
+            << static_cast<int>(c.status) << c.chooseOnly << c.watchRunning;
 }
 
 }  // namespace

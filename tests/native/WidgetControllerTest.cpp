@@ -66,11 +66,11 @@ TEST(WidgetController, APictureTakenWhileTheFolderIsScannedStays) {
         {"dropped", [](WidgetController& c) { c.OnPictureTaken("C:\\kid.jpg"); }},
         {"opened",
          [](WidgetController& c) {
-             c.OnModalOpened(), c.OnDialogOpens(), c.OnPictureTaken("C:\\kid.jpg"), c.OnModalClosed();
+             c.Modals().Opened(), c.OnDialogOpens(), c.OnPictureTaken("C:\\kid.jpg"), c.Modals().Closed();
          }},
         {"chosen in the options, cancelled",
          [](WidgetController& c) {
-             c.OnModalOpened(), c.OnPictureChosenInOptions("C:\\kid.jpg"), c.OnOptionsClosed({}), c.OnModalClosed();
+             c.Modals().Opened(), c.OnPictureChosenInOptions("C:\\kid.jpg"), c.OnOptionsClosed({}), c.Modals().Closed();
          }},
     };
     for (const auto& c : kCases) {
@@ -99,7 +99,7 @@ TEST(WidgetController, OneReloadSequence) {
         {[](WidgetController& c, const SettingRecord&) { c.OnQuit(); }, "csre"},
         {[](WidgetController& c, const SettingRecord&) { c.OnWindowsUnloaded(true); }, "csrex"},
         {[](WidgetController& c, const SettingRecord&) {
-             c.OnModalOpened(), c.OnWindowsUnloaded(false), c.OnModalClosed();
+             c.Modals().Opened(), c.OnWindowsUnloaded(false), c.Modals().Closed();
          },
          "(csree"},
     };

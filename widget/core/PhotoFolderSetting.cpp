@@ -102,6 +102,12 @@ bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today) {
            DailyStateOf(record).day != today;
 }
 
+bool FolderRetryNeeded(const SettingRecord& record, FolderStatus status, bool chooseOnly, bool watchRunning) {
+    const bool watchWanted = OrderOf(record) == PictureOrder::Newest && !chooseOnly;
+    return UsesPictureFolder(record) && !chooseOnly &&
+           (status == FolderStatus::Unreachable || (watchWanted && !watchRunning));
+}
+
 bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b) {
     return a.PictureFolder != b.PictureFolder || OrderOf(a) != OrderOf(b) || a.PictureSubfolders != b.PictureSubfolders;
 }

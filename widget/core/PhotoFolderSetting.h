@@ -59,6 +59,11 @@ void LeaveFolder(SettingRecord& record);
 // the interval order, today is the slot's day: PhotoChoiceDay).
 bool DailyPhotoIsDue(const SettingRecord& record, const CalendarDate& today);
 
+// Whether the folder is looked at again on the backing-off timer: it is out of reach, or its
+// newest photo is to be followed and its watch does not run (gone, or the folder tells no
+// changes). The edit mode's choice (chooseOnly) and one file need no look.
+bool FolderRetryNeeded(const SettingRecord& record, FolderStatus status, bool chooseOnly, bool watchRunning);
+
 // The record's folder, its order or its sub-folder choice differ: what was known of the
 // folder no longer holds.
 bool FolderSettingDiffers(const SettingRecord& a, const SettingRecord& b);

@@ -2,7 +2,8 @@
 // The widget's one place of decision. What happened comes in (the start, a picture dropped or
 // chosen, the options closed, the folder's photo, a new day, a dialog opened or closed, the
 // windows closed, 終了); what to do goes out through WidgetActions (save, load, place, show,
-// follow or leave the folder, tell). "What happens on 終了" is OnQuit below.
+// follow or leave the folder, tell). "What happens on 終了" is OnQuit below; what opens over
+// the widget, and the boxes it tells, are its ModalTeller's.
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 #include "common/core/CalendarDate.h"
 #include "common/core/SettingRecord.h"
 #include "widget/core/DayRollover.h"
-#include "widget/core/ModalDepth.h"
+#include "widget/core/ModalTeller.h"
 #include "widget/core/SettingSaves.h"
 #include "widget/core/WidgetActions.h"
 
@@ -18,7 +19,7 @@ class WidgetController {
 public:
     using Clock = std::function<CalendarDate()>;
     WidgetController(SettingRecord& record, WidgetActions& actions, Clock today)
-        : m_record(record), m_actions(actions), m_today(std::move(today)), m_saves(actions) {}
+        : m_record(record), m_actions(actions), m_today(std::move(today)), m_saves(actions), m_modals(actions) {}
 
     // Show mode: the photo goes on the screen (lockHeld: the start could write the lock); once
     // the windows stand, the run day is kept, the folder follows and the milestones are told.
@@ -39,9 +40,6 @@ public:
     void OnFolderPhoto(bool changed);
     // The date may have changed (midnight, resume, a new system time, an unlock).
     void OnDayMayHaveChanged();
-    // A dialog, a menu or a message box opens or closes: the folder waits for it.
-    void OnModalOpened();
-    void OnModalClosed();
     // Either window was closed, or the session ends (no message box may show then).
     void OnWindowsUnloaded(bool sessionEnds);
     // "終了": saved with the window's frame and place, unlocked, ended without closing the windows.
@@ -50,21 +48,19 @@ public:
     void OnEditDone();
     void OnDeleteDone(bool cleared);
 
-    bool Ended() const { return m_depth.Unloaded(); }
+    // A dialog, a menu or a message box opens or closes (Opened, Closed): the folder waits for
+    // it. Ended: the windows were unloaded.
+    ModalTeller& Modals() { return m_modals; }
 
 private:
     // The one reload: the record saved (when asked), its picture loaded, placed, shown, and
     // the folder followed as the record says now.
     void Reload(std::optional<UnsavedChange> save);
-    std::string Caption() const;
-    std::string KeepRunDay();
-    void Tell(std::optional<UnsavedChange> what);
-    void Announce(const std::string& text);
 
     SettingRecord& m_record;
     WidgetActions& m_actions;
     Clock m_today;
     SettingSaves m_saves;
-    ModalDepth m_depth;
+    ModalTeller m_modals;
     DayWatch m_dayWatch;
 };

@@ -1,7 +1,5 @@
 #include "widget/win/PhotoFolderSource.h"
 
-#include <dbt.h>
-
 #include <utility>
 
 #include "widget/core/DayRollover.h"
@@ -30,41 +28,6 @@ bool SessionShowsDesktop() {
 
 }  // namespace
 
-void PhotoFolderSource::Slot::Put(Result done) {
-    std::lock_guard<std::mutex> hold(lock);
-    if (abandoned)
-        DropJobPicture(picturePath);
-    else
-        result = std::move(done);
-}
-
-std::optional<PhotoFolderSource::Slot::Result> PhotoFolderSource::Slot::Take() {
-    std::lock_guard<std::mutex> hold(lock);
-    return std::exchange(result, std::nullopt);
-}
-
-void PhotoFolderSource::Slot::Abandon() {
-    std::lock_guard<std::mutex> hold(lock);
-    abandoned = true;
-    if (result)
-        DropJobPicture(picturePath);
-    result.reset();
-}
-
-PhotoFolderSource::~PhotoFolderSource() {
-    // The workers are left to end alone: a network folder may not answer soon.
-    StopJob();
-    if (m_slot)
-        m_slot->Abandon();
-    m_watch.Stop();
-}
-
-void PhotoFolderSource::StopJob() {
-    if (m_jobStop)
-        m_jobStop->store(true, std::memory_order_relaxed);
-    m_job.Stop(0);  // it stops at its next file; its report comes all the same
-}
-
 bool PhotoFolderSource::Create(HINSTANCE instance) {
     return RegisterClassOnce(instance, {kSourceClass, 0, nullptr, nullptr, nullptr}) &&
            CreateOf(instance, kSourceClass, 0, L"", 0, {0, 0, 0, 0}, HWND_MESSAGE);
@@ -76,7 +39,7 @@ void PhotoFolderSource::Follow() {
         Apply(m_schedule.Forget());
         m_watch.Stop();
         m_view = {};
-        PlanRetry();
+        m_timers.PlanRetry(Handle(), FolderRetryNeeded(record, m_view.status, m_chooseOnly, m_watch.Running()));
         return;
     }
     if (FolderSettingDiffers(record, m_followed)) {  // nothing known of the old folder holds
@@ -84,12 +47,15 @@ void PhotoFolderSource::Follow() {
         m_view = {};
     }
     m_indexWhole = false;  // what changed while nobody watched is seen by a whole scan
-    m_cannotWatch = false;
     m_fullScanWanted = true;
     m_arrivals.clear();
     m_followed = record;
     const ScheduleStep step = m_schedule.Restart();
-    StartWatch();  // before the scan: a photo written while the scan runs is announced, never missed
+    std::optional<WatchTarget> watch;
+    if (OrderOf(record) == PictureOrder::Newest && !m_chooseOnly)
+        watch = WatchTarget{record.PictureFolder, record.PictureSubfolders != 0, m_schedule.Generation(), Handle(),
+                            kWatchMessage};
+    m_watch.Follow(std::move(watch));  // before the scan: a photo written while it runs is announced, never missed
     Apply(step);
 }
 
@@ -124,56 +90,24 @@ void PhotoFolderSource::OnNewDay() {
     if (UsesPictureFolder(record) &&
         (DailyPhotoIsDue(record, PhotoChoiceDay(record, LocalNow())) || m_view.status == FolderStatus::Unreachable))
         Retry();
-    ArmNextPhoto();
-}
-
-// The interval order's one wake-up: the next slot's photo, asked for as a new day's is.
-void PhotoFolderSource::ArmNextPhoto() {
-    if (OrderOf(m_session.Record()) == PictureOrder::Interval && !m_chooseOnly)
-        SetTimer(Handle(), kIntervalTimer,
-                 static_cast<UINT>(MillisecondsUntilNextPhoto(m_session.Record(), LocalNow())), nullptr);
+    if (!m_chooseOnly)
+        m_timers.ArmNextPhoto(Handle(), record);
 }
 
 void PhotoFolderSource::OnDevicesChanged() {
-    if (UsesPictureFolder(m_session.Record()) && (m_view.status == FolderStatus::Unreachable || m_watchReleased))
+    if (UsesPictureFolder(m_session.Record()) && (m_view.status == FolderStatus::Unreachable || m_watch.Released()))
         Retry();
 }
 
+// Another look: the watch that ended comes back, and the folder is scanned.
 void PhotoFolderSource::Retry() {
-    if (!m_watch.Running() && !m_cannotWatch)
-        StartWatch();
+    m_watch.Retry();
     Apply(m_schedule.Request(m_schedule.Generation()));
-}
-
-// Unreachable, or a folder the watch should follow and cannot: a look on the backing-off
-// timer; a folder that answers and is watched again needs none.
-void PhotoFolderSource::PlanRetry() {
-    const SettingRecord& record = m_session.Record();
-    const bool watchWanted = OrderOf(record) == PictureOrder::Newest && !m_chooseOnly;
-    const bool needed = UsesPictureFolder(record) && !m_chooseOnly &&
-                        (m_view.status == FolderStatus::Unreachable || (watchWanted && !m_watch.Running()));
-    if (!needed) {
-        KillTimer(Handle(), kRetryTimer);
-        m_retryPlanned = false;
-        m_backoff.Reset();
-    } else if (!m_retryPlanned) {
-        m_retryPlanned = SetTimer(Handle(), kRetryTimer, m_backoff.NextDelayMs(), nullptr) != 0;
-    }
-}
-
-void PhotoFolderSource::StartWatch() {
-    const SettingRecord& record = m_session.Record();
-    m_watchReleased = false;
-    if (OrderOf(record) == PictureOrder::Newest && !m_chooseOnly)
-        m_watch.Start(record.PictureFolder, record.PictureSubfolders != 0, m_schedule.Generation(), Handle(),
-                      kWatchMessage);
-    else
-        m_watch.Stop();
 }
 
 void PhotoFolderSource::Apply(const ScheduleStep& step) {
     if (step.stopScan)
-        StopJob();
+        m_jobs.Stop();
     if (step.startScan)
         StartJob();
 }
@@ -200,38 +134,21 @@ void PhotoFolderSource::StartJob() {
         request.showsPicture = m_owner.ShowsPicture();
         request.shown = m_view.shown;
     }
-    StopJob();
-    if (m_slot)
-        m_slot->Abandon();
-    m_slot = std::make_shared<Slot>();
-    m_slot->picturePath = FolderJobPicturePath(m_session.CachePath(), GetCurrentProcessId(), ++m_jobNumber);
-    load.cachePath = m_slot->picturePath;
-    m_jobStop = std::make_shared<std::atomic<bool>>(false);
-    const auto work = [slot = m_slot, stop = m_jobStop, request = std::move(request), load = std::move(load),
-                       job = m_jobNumber, window = Handle()](HANDLE) {
-        PhotoFolderJobFiles files(load);
-        FolderJobResult result = RunFolderJob(
-            request, [&stop] { return stop->load(std::memory_order_relaxed); }, files);
-        slot->Put({std::move(result), std::move(files.Picture())});
-        LeaveJobThread();
-        PostMessageW(window, kJobDoneMessage, request.generation, job);
-    };
-    if (!m_job.Start(work)) {  // no thread: the scan counts as ended, unreachable, and is tried again later
+    // No thread: the scan counts as ended, unreachable, and is tried again later.
+    if (!m_jobs.Start(std::move(request), std::move(load), m_session.CachePath(), Handle(), kJobDoneMessage)) {
         m_schedule.ScanEnded(m_schedule.Generation(), FolderReach::Unreachable);
         m_view.status = FolderStatus::Unreachable;
     }
 }
 
 void PhotoFolderSource::OnJobDone(uint32_t generation, uint32_t job) {
-    if (job != m_jobNumber || !m_slot)
-        return;  // a newer job gave its slot up already
     if (generation != m_schedule.Generation()) {
-        m_slot->Abandon();  // of a folder left behind
+        m_jobs.Abandon(job);  // of a folder left behind
         return;
     }
-    std::optional<Slot::Result> done = m_slot->Take();
+    std::optional<FolderJobRunner::Result> done = m_jobs.Take(job);
     if (!done)
-        return;
+        return;  // a newer job gave its slot up already
     const FolderJobResult* result = &done->job;
     const ScanOutcome outcome = m_schedule.ScanEnded(generation, result->reach);
     if (outcome.keepIndex) {
@@ -245,20 +162,22 @@ void PhotoFolderSource::OnJobDone(uint32_t generation, uint32_t job) {
     if (outcome.takePhoto)
         Take(*result, done->picture);
     else
-        DropJobPicture(m_slot->picturePath);
+        DropJobPicture(m_jobs.PicturePath());
     Apply(outcome.next);
     if (!m_schedule.Scanning())
-        PlanRetry();
+        m_timers.PlanRetry(Handle(),
+                           FolderRetryNeeded(m_session.Record(), m_view.status, m_chooseOnly, m_watch.Running()));
 }
 
 void PhotoFolderSource::Take(const FolderJobResult& result, const PhotoLoadResult& loaded) {
-    ArmNextPhoto();  // also after a folder out of reach: the next slot tries again
     SettingRecord& record = m_session.Record();
+    if (!m_chooseOnly)  // also after a folder out of reach: the next slot tries again
+        m_timers.ArmNextPhoto(Handle(), record);
     PhotoLoadResult picture = loaded;
     if (picture.picture && picture.isStretchBmpCashed)
-        picture.isStretchBmpCashed = TakeJobPicture(m_slot->picturePath, m_session.CachePath()) ? 1 : 0;
+        picture.isStretchBmpCashed = TakeJobPicture(m_jobs.PicturePath(), m_session.CachePath()) ? 1 : 0;
     else
-        DropJobPicture(m_slot->picturePath);
+        DropJobPicture(m_jobs.PicturePath());
     if (result.reach != FolderReach::Complete || (!result.empty && !result.chosen)) {
         m_view.status = FolderStatus::Unreachable;  // the last photo stays
         return;
@@ -295,26 +214,8 @@ void PhotoFolderSource::OnWatch(uint32_t generation, FolderChange change) {
     // changes is listed on the timer instead.
     if (change == FolderChange::Unreachable)
         m_view.status = FolderStatus::Unreachable;
-    m_cannotWatch = change == FolderChange::CannotWatch;
-    m_watch.Stop();
-    PlanRetry();
-}
-
-// The drive of the watched folder is about to be removed: the watch lets go of it, so that the
-// removal goes ahead; the watch comes back with the drive.
-LRESULT PhotoFolderSource::OnDeviceChange(WPARAM event, LPARAM data) {
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-    if (!header || header->dbch_devicetype != DBT_DEVTYP_HANDLE)
-        return TRUE;
-    if (event == DBT_DEVICEQUERYREMOVE) {
-        m_watch.Release();
-        m_watchReleased = true;
-    } else if (event == DBT_DEVICEQUERYREMOVEFAILED && m_watchReleased) {
-        StartWatch();
-    } else if (event == DBT_DEVICEREMOVECOMPLETE) {
-        m_view.status = FolderStatus::Unreachable;
-    }
-    return TRUE;
+    m_watch.Ended(change);
+    m_timers.PlanRetry(Handle(), FolderRetryNeeded(m_session.Record(), m_view.status, m_chooseOnly, m_watch.Running()));
 }
 
 LRESULT PhotoFolderSource::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -326,18 +227,14 @@ LRESULT PhotoFolderSource::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             OnWatch(static_cast<uint32_t>(wParam), static_cast<FolderChange>(lParam));
             return 0;
         case WM_DEVICECHANGE:
-            return OnDeviceChange(wParam, lParam);
+            if (m_watch.OnDeviceChange(wParam, lParam))
+                m_view.status = FolderStatus::Unreachable;
+            return TRUE;
         case WM_TIMER:
-            if (wParam == kRetryTimer) {
-                KillTimer(Handle(), kRetryTimer);
-                m_retryPlanned = false;
+            if (m_timers.OnTimer(Handle(), wParam) == FolderTimers::Fired::Retry)
                 Retry();
-                return 0;
-            }
-            // Locked or disconnected, nothing is shown: the unlock's look at the date catches up.
-            KillTimer(Handle(), wParam);
-            if (SessionShowsDesktop())
-                OnNewDay();
+            else if (SessionShowsDesktop())  // locked or disconnected, nothing is shown: the unlock's
+                OnNewDay();                  // look at the date catches up
             return 0;
         default:
             return DefaultHandling(message, wParam, lParam);

@@ -63,6 +63,11 @@ PixelRect KeepOnAMonitor(const PixelRect& rect) {
     return KeepOnMonitors(rect, monitors.screens, monitors.workAreas);
 }
 
+// Where the window of a frame is in the pair's array.
+int Index(WindowFrame frame) {
+    return frame == WindowFrame::Borderless ? 0 : 1;
+}
+
 FrameMetrics MeasureBorderedFrame(const PhotoWindow& bordered) {
     PixelRect outer = bordered.OuterRect();
     PixelSize inner = bordered.InnerSize();
@@ -121,6 +126,10 @@ bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
 void PhotoWindowPair::DestroyWindows() {
     for (PhotoWindow& window : m_windows)
         window.Destroy();
+}
+
+HWND PhotoWindowPair::Window(WindowFrame frame) const {
+    return m_windows[Index(frame)].Handle();
 }
 
 // Scaled for the monitor the photo is on: the same physical size on every screen.

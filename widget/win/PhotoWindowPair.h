@@ -97,13 +97,11 @@ public:
     WindowPlace CurrentWindowPlace() const;
     // The current photo window, owner of the widget's dialogs and menus.
     HWND CurrentPhotoWindow() const { return Window(m_current); }
-    HWND Window(WindowFrame frame) const { return m_windows[Index(frame)].Handle(); }
+    HWND Window(WindowFrame frame) const;
     // While a menu command runs the windows take no input.
     void EnableInput(bool enabled);
 
 private:
-    static int Index(WindowFrame frame) { return frame == WindowFrame::Borderless ? 0 : 1; }
-
     PhotoPairInput m_input;
     WindowFrame m_current = WindowFrame::Borderless;
     Stacking m_stacking = Stacking::Normal;

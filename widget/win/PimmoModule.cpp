@@ -45,7 +45,7 @@ void PimmoModule::Fail(const UserMessage& message, ExitCode code) {
 }
 
 void PimmoModule::OnDevicesChanged() {
-    if (!m_parts->Controller().Ended())
+    if (!m_parts->Controller().Modals().Ended())
         m_parts->Folder().OnDevicesChanged();
 }
 

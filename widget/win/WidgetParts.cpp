@@ -116,7 +116,7 @@ void WidgetParts::WindowNews::OnPhotoDpiChanged() {
 // Read from what is kept: a hover reads no file.
 std::string WidgetParts::WindowNews::PhotoTooltipText() {
     const SettingRecord& setting = m_parts.m_session.Record();
-    const std::string folder = m_parts.m_folder.TooltipText();
+    const std::string folder = FolderTooltipText(setting, m_parts.m_folder.View());
     std::optional<LocalSeconds> taken;
     {
         const std::lock_guard<std::mutex> hold(m_parts.m_pictureTaken->lock);
@@ -142,10 +142,10 @@ void WidgetParts::FolderNews::OnFolderPhoto(const PhotoLoadResult& picture, bool
 ModalScope WidgetParts::MenuNews::EnterModal(HWND over) {
     WidgetParts& parts = m_parts;
     const HWND before = std::exchange(parts.m_boxOwner, over ? over : parts.m_boxOwner);
-    parts.m_controller.OnModalOpened();
+    parts.m_controller.Modals().Opened();
     return ModalScope([&parts, before] {
         parts.m_boxOwner = before;
-        parts.m_controller.OnModalClosed();
+        parts.m_controller.Modals().Closed();
     });
 }
 
