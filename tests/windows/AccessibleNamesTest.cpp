@@ -62,6 +62,7 @@ struct NoOwner : OptionsDialogHost, PimmoHouseModule::HouseFormOwner, PhotoWindo
     void OnFilesDropped(PhotoWindow&, const std::vector<std::string>&) override {}
     void OnUnload(PhotoWindow&, bool) override {}
     void OnDpiChanged(PhotoWindow&) override {}
+    void OnHover() override {}
     std::string TooltipText() override { return "生まれてから101日"; }
 } owner;
 

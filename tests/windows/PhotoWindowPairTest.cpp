@@ -95,6 +95,7 @@ private:
     void OnFolderDropped(const std::string&) override {}
     void OnPhotoUnload(bool) override {}
     void OnPhotoDpiChanged() override {}
+    void OnPhotoHover() override {}
     std::string PhotoTooltipText() override { return {}; }
 };
 

@@ -81,6 +81,7 @@ LRESULT PhotoControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_MOUSEMOVE:
             m_owner.AddTooltip();  // the common controls load at the first hover, not at every start
+            events.OnHover();
             return DefaultHandling(message, wParam, lParam);
         default:
             return DefaultHandling(message, wParam, lParam);

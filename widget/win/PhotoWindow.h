@@ -32,6 +32,8 @@ public:
     virtual void OnUnload(PhotoWindow& window, bool sessionEnds) = 0;
     // The window now lies on a monitor of another DPI.
     virtual void OnDpiChanged(PhotoWindow& window) = 0;
+    // The mouse moves over the photo: its tooltip may soon be asked for.
+    virtual void OnHover() = 0;
     // The text of the photo's tooltip, asked for each time it shows.
     virtual std::string TooltipText() = 0;
 

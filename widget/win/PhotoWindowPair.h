@@ -25,7 +25,8 @@ public:
     virtual void OnPhotoUnload(bool sessionEnds) = 0;
     // The current window moved to a monitor of another DPI.
     virtual void OnPhotoDpiChanged() = 0;
-    // The photo's tooltip: the child's age at a glance.
+    // The photo's tooltip: the child's age at a glance; hovered: it may soon be asked for.
+    virtual void OnPhotoHover() = 0;
     virtual std::string PhotoTooltipText() = 0;
 
 protected:
@@ -52,6 +53,7 @@ private:
     void OnFilesDropped(PhotoWindow& window, const std::vector<std::string>& files) override;
     void OnUnload(PhotoWindow& window, bool sessionEnds) override;
     void OnDpiChanged(PhotoWindow& window) override;
+    void OnHover() override { m_owner.OnPhotoHover(); }
     std::string TooltipText() override { return m_owner.PhotoTooltipText(); }
 
     PhotoWindowPair& m_pair;

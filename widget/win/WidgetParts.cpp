@@ -39,10 +39,19 @@ void WidgetParts::KeepDateTaken(const PhotoLoadRequest& request, const PhotoLoad
     auto kept = std::make_shared<DateTaken>();
     kept->taken = result.dateTaken;
     m_pictureTaken = kept;
+    m_dateToRead.clear();
     if (!request.readDateTaken || result.dateRead)
         return;
+    m_dateToRead = request.picturePath;
+    if (m_windowsShown)
+        ReadDateTaken();
+}
+
+void WidgetParts::ReadDateTaken() {
+    if (m_dateToRead.empty())
+        return;
     try {
-        std::thread([kept, path = request.picturePath] {
+        std::thread([kept = m_pictureTaken, path = std::exchange(m_dateToRead, {})] {
             const std::optional<LocalSeconds> taken = ReadPictureDateTaken(path);
             const std::lock_guard<std::mutex> hold(kept->lock);
             kept->taken = taken;

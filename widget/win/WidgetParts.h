@@ -61,6 +61,7 @@ private:
         void OnFolderDropped(const std::string& folder) override { m_parts.m_controller.OnFolderDropped(folder); }
         void OnPhotoUnload(bool sessionEnds) override { m_parts.m_controller.OnWindowsUnloaded(sessionEnds); }
         void OnPhotoDpiChanged() override;
+        void OnPhotoHover() override { m_parts.ReadDateTaken(); }
         std::string PhotoTooltipText() override;
 
         WidgetParts& m_parts;
@@ -110,6 +111,9 @@ private:
     PhotoLoadRequest LoadRequest() const;
     void LoadPhoto();
     void KeepDateTaken(const PhotoLoadRequest& request, const PhotoLoadResult& result);
+    // The start's photo, when its load took the cache, has its date read aside at the first
+    // hover (the tooltip's delay covers the read): no thread competes with the start.
+    void ReadDateTaken();
     HWND BoxOwner() const;
 
     PimmoSession& m_session;
@@ -127,4 +131,5 @@ private:
     bool m_windowsShown = false;
     HWND m_boxOwner = nullptr;
     std::shared_ptr<DateTaken> m_pictureTaken = std::make_shared<DateTaken>();
+    std::string m_dateToRead;  // the picture whose date is still to read
 };
