@@ -97,8 +97,13 @@ bool RunMenu(DWORD pid, HWND photo, std::initializer_list<UINT> keys) {
     if (!menu)
         return false;
     // The menu opens under the pointer, and the pointer's move into it clears the item chosen so
-    // far: posted keys go before it in the queue, so the move is let in first.
+    // far: posted keys go before it in the queue, so the move is let in first, and on a busy
+    // machine the menu's loop is also waited for until it has nothing left to read.
     Sleep(300);
+    if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid)) {
+        WaitForInputIdle(process, 3000);
+        CloseHandle(process);
+    }
     MenuKeys(menu, keys);
     return true;
 }
