@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "base/core/Unicode.h"
 #include "tests/e2e/support/PhotoPictures.h"
 #include "tests/e2e/support/PhotoTempFolder.h"
@@ -10,11 +12,11 @@ namespace {
 
 using namespace photo_test;
 
-HWND FindOwn(const wchar_t* className) {
+std::vector<HWND> OwnWindows(const wchar_t* className) {
     struct Search {
         const wchar_t* name;
-        HWND found;
-    } search{className, nullptr};
+        std::vector<HWND> found;
+    } search{className, {}};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM data) {
@@ -22,11 +24,16 @@ HWND FindOwn(const wchar_t* className) {
             wchar_t name[64];
             GetClassNameW(window, name, 64);
             if (wcscmp(name, s->name) == 0)
-                s->found = window;
-            return s->found ? FALSE : TRUE;
+                s->found.push_back(window);
+            return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindOwn(const wchar_t* className) {
+    const std::vector<HWND> found = OwnWindows(className);
+    return found.empty() ? nullptr : found.front();
 }
 
 RECT Outer(HWND window) {
@@ -59,7 +66,8 @@ int Twips(int pixels) {
 class PhotoWindowPairTest : public testing::Test, private PhotoPairOwner {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(m_pair.LoadPhotoWindows(GetModuleHandleW(nullptr)));
+        ASSERT_TRUE(m_pair.LoadPhotoWindows(GetModuleHandleW(nullptr), WindowFrame::Bordered));
+        m_pair.PlacePhotoWindow(WindowFrame::Borderless, 0, 0, "caption");  // makes its twin
         s_borderless = FindOwn(kBorderlessClass);
         s_bordered = FindOwn(kBorderedClass);
         LoadPhoto(Narrow(Picture(120, 90)));
@@ -69,12 +77,14 @@ protected:
         WriteFileBytes(path, QuadrantBmp(w, h));
         return path;
     }
-    void LoadPhoto(const std::string& path) {
+    void LoadPhoto(const std::string& path, PhotoWindowPair* pair = nullptr) {
+        pair = pair ? pair : &m_pair;
         PhotoLoadRequest request;
         request.picturePath = path;
-        request.dpi = m_pair.Dpi();
-        m_pair.ShowLoadedPhoto(LoadPhotoPicture(request));
+        request.dpi = pair->Dpi();
+        pair->ShowLoadedPhoto(LoadPhotoPicture(request));
     }
+    PhotoPairOwner& Owner() { return *this; }
     void PlacePhotoWindow(int16_t border, int32_t top, int32_t left) {
         m_pair.PlacePhotoWindow(FrameOf(border), top, left, "caption");
     }
@@ -237,6 +247,34 @@ TEST_F(PhotoWindowPairTest, WindowsAreTheFrameTwins) {
         GetClientRect(photo, &control);
         EXPECT_TRUE(SameRect(inner, control)) << "the photo fills the window";
     }
+}
+
+// A start makes the window of its frame only; the twin comes at the first toggle, in place and
+// in step: the caption, the picture at its size inside the frame, input taken as the pair's.
+TEST_F(PhotoWindowPairTest, TheOtherFrameIsMadeAtTheFirstToggleInStepWithItsTwin) {
+    PhotoWindowPair pair{Owner()};
+    const size_t borderedBefore = OwnWindows(kBorderedClass).size();
+    ASSERT_TRUE(pair.LoadPhotoWindows(GetModuleHandleW(nullptr), WindowFrame::Borderless));
+    const HWND borderless = pair.CurrentPhotoWindow();
+    LoadPhoto(Narrow(Picture(150, 100)), &pair);
+    pair.PlacePhotoWindow(WindowFrame::Borderless, Twips(300), Twips(400), "caption");
+    pair.ShowPhotoWindow(WindowFrame::Borderless, Stacking::Normal);
+    pair.EnableInput(false);
+    EXPECT_EQ(OwnWindows(kBorderedClass).size(), borderedBefore) << "no bordered window before it is needed";
+
+    pair.ToggleBorder();
+    const HWND bordered = pair.CurrentPhotoWindow();
+    ASSERT_NE(bordered, borderless);
+    EXPECT_EQ(OwnWindows(kBorderedClass).size(), borderedBefore + 1);
+    EXPECT_TRUE(IsWindowVisible(bordered));
+    EXPECT_FALSE(IsWindowVisible(borderless));
+    EXPECT_FALSE(IsWindowEnabled(bordered)) << "made while a command runs";
+    RECT inner = InnerOnScreen(bordered);
+    EXPECT_TRUE(SameRect(inner, {400, 300, 550, 400})) << Text(inner);
+    wchar_t caption[32]{};
+    GetWindowTextW(bordered, caption, 32);
+    EXPECT_STREQ(caption, L"caption");
+    pair.DestroyWindows();
 }
 
 }  // namespace

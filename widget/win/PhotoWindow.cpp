@@ -138,6 +138,12 @@ void PhotoControl::PaintHighContrastEdge(HDC dc, RECT area) const {
     }
 }
 
+FrameMetrics BorderedFrameMetrics(int dpi) {
+    RECT outer{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&outer, kBorderedStyle, FALSE, kBorderedExStyle, static_cast<UINT>(dpi));
+    return MeasureFrame(outer.right - outer.left, outer.bottom - outer.top, 0, 0);
+}
+
 bool PhotoWindow::Create(HINSTANCE instance) {
     if (!RegisterPhotoClasses(instance))
         return false;

@@ -79,6 +79,10 @@ private:
     std::wstring m_text;
 };
 
+// The frame around the photo of a bordered window at that DPI; its twin is placed by it even
+// before the bordered window is made.
+FrameMetrics BorderedFrameMetrics(int dpi);
+
 class PhotoWindow final : public Window {
 public:
     enum class Frame { Borderless, Bordered };

@@ -7,6 +7,7 @@
 #include "widget/core/PictureChoice.h"
 #include "widget/core/PimmoMessages.h"
 #include "widget/win/APICall.h"
+#include "widget/win/CaptureExclusion.h"
 #include "widget/win/PhotoLoader.h"
 
 namespace {
@@ -63,17 +64,6 @@ PixelRect KeepOnAMonitor(const PixelRect& rect) {
     return KeepOnMonitors(rect, monitors.screens, monitors.workAreas);
 }
 
-// Where the window of a frame is in the pair's array.
-int Index(WindowFrame frame) {
-    return frame == WindowFrame::Borderless ? 0 : 1;
-}
-
-FrameMetrics MeasureBorderedFrame(const PhotoWindow& bordered) {
-    PixelRect outer = bordered.OuterRect();
-    PixelSize inner = bordered.InnerSize();
-    return MeasureFrame(outer.width, outer.height, inner.width, inner.height);
-}
-
 }  // namespace
 
 void PhotoPairInput::OnPhotoMouseDown(PhotoWindow& window, int16_t button) {
@@ -119,8 +109,27 @@ void PhotoPairInput::OnUnload(PhotoWindow&, bool sessionEnds) {
     m_owner.OnPhotoUnload(sessionEnds);
 }
 
-bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance) {
-    return m_windows[0].Create(instance) && m_windows[1].Create(instance);
+bool PhotoWindowPair::LoadPhotoWindows(HINSTANCE instance, WindowFrame first) {
+    m_instance = instance;
+    m_current = first;
+    return Make(first);
+}
+
+// A window made while a command runs, or after the captures option was applied, is in step
+// with its twin from the start, as is its picture, size and place.
+bool PhotoWindowPair::Make(WindowFrame frame) {
+    PhotoWindow& window = m_windows[Index(frame)];
+    if (window.Handle())
+        return true;
+    if (!window.Create(m_instance))
+        return false;
+    if (m_keptOutOfCaptures)
+        ::KeepOutOfCaptures(window.Handle(), true);
+    if (!m_inputEnabled)
+        EnableWindow(window.Handle(), FALSE);
+    if (frame != m_current)
+        AlignOtherWindow();  // the picture, size and place of the current one
+    return true;
 }
 
 void PhotoWindowPair::DestroyWindows() {
@@ -128,8 +137,11 @@ void PhotoWindowPair::DestroyWindows() {
         window.Destroy();
 }
 
-HWND PhotoWindowPair::Window(WindowFrame frame) const {
-    return m_windows[Index(frame)].Handle();
+void PhotoWindowPair::KeepOutOfCaptures(bool hidden) {
+    m_keptOutOfCaptures = hidden;
+    for (PhotoWindow& window : m_windows)
+        if (window.Handle())
+            ::KeepOutOfCaptures(window.Handle(), hidden);
 }
 
 // Scaled for the monitor the photo is on: the same physical size on every screen.
@@ -137,25 +149,33 @@ int PhotoWindowPair::Dpi() const {
     return static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
 }
 
-// A load failure shows the empty photo, and both windows take its outer size.
+// A load failure shows the empty photo, and the windows take its outer size.
 void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
     if (!result.picture) {
         const int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
         for (PhotoWindow& window : m_windows) {
             window.SetPicture(nullptr);
-            window.SetOuterSize(side, side);
+            if (window.Handle())
+                window.SetOuterSize(side, side);
         }
         return;
     }
-    FrameMetrics frame = MeasureBorderedFrame(m_windows[1]);
-    int width = result.picture->width, height = result.picture->height;
-    m_windows[0].SetPicture(result.picture);
-    m_windows[0].SetOuterSize(width, height);
-    m_windows[1].SetPicture(result.picture);
-    m_windows[1].SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+    const FrameMetrics frame = BorderedFrameMetrics(Dpi());
+    const int width = result.picture->width, height = result.picture->height;
+    for (PhotoWindow& window : m_windows) {
+        window.SetPicture(result.picture);
+        if (!window.Handle())
+            continue;
+        if (&window == &m_windows[0])
+            window.SetOuterSize(width, height);
+        else
+            window.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+    }
 }
 
 void PhotoWindowPair::PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption) {
+    if (!Make(frame))
+        return;  // the window of the other frame stays
     m_current = frame;
     PhotoWindow& target = m_windows[Index(frame)];
     double twipsPerPixel = SystemTwipsPerPixel();
@@ -172,10 +192,12 @@ void PhotoWindowPair::PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t l
 // The frame is kept on the screen at the top and left edges of the photo's monitor (the
 // screen origin on a single monitor), so that the caption bar stays reachable.
 void PhotoWindowPair::AlignOtherWindow() {
-    FrameMetrics frame = MeasureBorderedFrame(m_windows[1]);
     const int current = Index(m_current);
     PhotoWindow& from = m_windows[current];
     PhotoWindow& to = m_windows[1 - current];
+    if (!to.Handle())
+        return;  // made, and aligned, when it is first needed
+    const FrameMetrics frame = BorderedFrameMetrics(Dpi());
     to.SetCaption(m_caption);
     PixelRect fromRect = from.OuterRect();
     if (current == 0) {
@@ -190,12 +212,15 @@ void PhotoWindowPair::AlignOtherWindow() {
 void PhotoWindowPair::ShowPhotoWindow(WindowFrame frame, Stacking stacking) {
     m_stacking = stacking;
     APICall::SetWindowZOrder(m_windows[Index(frame)].Handle(), stacking);
-    m_windows[1 - Index(frame)].Hide();
+    if (m_windows[1 - Index(frame)].Handle())
+        m_windows[1 - Index(frame)].Hide();
 }
 
 void PhotoWindowPair::ToggleBorder() {
-    AlignOtherWindow();
     const WindowFrame next = m_current == WindowFrame::Borderless ? WindowFrame::Bordered : WindowFrame::Borderless;
+    if (!Make(next))
+        return;  // the frame stays as it is
+    AlignOtherWindow();
     APICall::SetWindowZOrder(m_windows[Index(next)].Handle(), m_stacking);
     m_windows[Index(m_current)].Hide();
     m_current = next;
@@ -210,7 +235,8 @@ WindowPlace PhotoWindowPair::CurrentWindowPlace() const {
 void PhotoWindowPair::SetCaption(const std::string& caption) {
     m_caption = caption;
     for (PhotoWindow& window : m_windows)
-        window.SetCaption(caption);
+        if (window.Handle())
+            window.SetCaption(caption);
 }
 
 void PhotoWindowPair::KeepOnTheScreen() {
@@ -224,6 +250,7 @@ void PhotoWindowPair::KeepOnTheScreen() {
 }
 
 void PhotoWindowPair::EnableInput(bool enabled) {
+    m_inputEnabled = enabled;
     for (PhotoWindow& window : m_windows)
         if (IsWindow(window.Handle()))
             EnableWindow(window.Handle(), enabled ? TRUE : FALSE);

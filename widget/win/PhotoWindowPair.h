@@ -1,6 +1,8 @@
 #pragma once
 // The two photo windows (borderless PimmoFormBl and bordered PimmoFormBd), which always hold
-// the same picture at the same place; exactly one of them, the current one, is visible.
+// the same picture at the same place; exactly one of them, the current one, is visible. The
+// window of the other frame is made when it is first needed (most widgets never change their
+// frame), so that a start makes one window, as a bare program does.
 #include <windows.h>
 
 #include <cstdint>
@@ -65,17 +67,18 @@ class PhotoWindowPair final {
 public:
     explicit PhotoWindowPair(PhotoPairOwner& owner) : m_input(*this, owner) {}
 
-    // Creates both windows hidden: first the borderless, then the bordered one.
-    bool LoadPhotoWindows(HINSTANCE instance);
+    // Makes the window of that frame, hidden, and makes it current; the other follows when it is
+    // first placed or toggled to.
+    bool LoadPhotoWindows(HINSTANCE instance, WindowFrame first);
     void DestroyWindows();
 
-    // Puts a picture (natural size, cached or scaled, for Dpi()) into both windows and sizes
+    // Puts a picture (natural size, cached or scaled, for Dpi()) into the windows and sizes
     // them to it; an empty one shows the empty photo.
     void ShowLoadedPhoto(const PhotoLoadResult& result);
     // The DPI of the current window's monitor: what a picture is scaled for.
     int Dpi() const;
     // Whether the windows hold a picture (false after a load failure).
-    bool HasPicture() const { return m_windows[0].Picture() != nullptr; }
+    bool HasPicture() const { return m_windows[Index(m_current)].Picture() != nullptr; }
     // Makes the window of that frame current, moves it to (left, top) twips and captions it.
     // A place on no monitor is moved onto the nearest monitor's work area.
     void PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption);
@@ -89,7 +92,7 @@ public:
     // Which window is current. The pair alone decides it (placing and toggling); the setting's
     // stored frame follows at the next save.
     WindowFrame CurrentFrame() const { return m_current; }
-    // The caption of both windows.
+    // The caption of the windows.
     void SetCaption(const std::string& caption);
     // After a change of the monitors: a current window on none comes onto the nearest one, by
     // the rule of PlacePhotoWindow; the stored place follows at the next save.
@@ -98,13 +101,21 @@ public:
     // The outer position of the current window.
     WindowPlace CurrentWindowPlace() const;
     // The current photo window, owner of the widget's dialogs and menus.
-    HWND CurrentPhotoWindow() const { return Window(m_current); }
-    HWND Window(WindowFrame frame) const;
+    HWND CurrentPhotoWindow() const { return m_windows[Index(m_current)].Handle(); }
+    // "画面の共有や録画に写さない" for both windows, the one made later too.
+    void KeepOutOfCaptures(bool hidden);
     // While a menu command runs the windows take no input.
     void EnableInput(bool enabled);
 
 private:
+    static int Index(WindowFrame frame) { return frame == WindowFrame::Borderless ? 0 : 1; }
+    // The window of that frame, made now if it was not yet; false if it cannot be made.
+    bool Make(WindowFrame frame);
+
     PhotoPairInput m_input;
+    HINSTANCE m_instance = nullptr;
+    bool m_keptOutOfCaptures = false;
+    bool m_inputEnabled = true;
     WindowFrame m_current = WindowFrame::Borderless;
     Stacking m_stacking = Stacking::Normal;
     std::string m_caption = "Pimmo";

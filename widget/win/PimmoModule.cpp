@@ -49,7 +49,14 @@ void PimmoModule::OnDevicesChanged() {
         m_parts->Folder().OnDevicesChanged();
 }
 
+// The first photo window: the frame the setting shows, or the hidden owner of the wizard.
+void PimmoModule::LoadWindows(WindowFrame first) {
+    if (!m_parts->Pair().LoadPhotoWindows(m_instance, first))
+        Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
+}
+
 int PimmoModule::RunEditMode() {
+    LoadWindows(WindowFrame::Borderless);
     m_parts->Folder().Create(m_instance);  // the wizard may choose a folder
     if (LoadSetting())
         m_session->Record() = m_parts->Menu().RunWizard();
@@ -60,6 +67,7 @@ int PimmoModule::RunEditMode() {
     return static_cast<int>(ExitCode::Done);
 }
 
+// No window: a box the deletion tells has no photo to stand over.
 int PimmoModule::RunDeleteMode() {
     m_parts->Controller().OnDeleteDone(m_session->Clear());
     return static_cast<int>(ExitCode::Done);
@@ -70,6 +78,7 @@ int PimmoModule::RunShowMode() {
     // Without the folder's source a folder setting shows its last photo; the wizard of a new
     // setting may choose a folder, a setting that stands needs it only once its photo shows.
     const bool isNew = !LoadSetting();
+    LoadWindows(isNew ? WindowFrame::Borderless : FrameOf(m_session->Record().LastWindowBorder));
     if (isNew) {
         parts.Folder().Create(m_instance);
         NewSetting();
@@ -114,8 +123,6 @@ int PimmoModule::Main(std::wstring_view commandLine) {
     // From here on every end releases the lock, an unexpected one too.
     SetUnexpectedFailureHandler([this] { Fail(UnexpectedFailureBox(), ExitCode::UnexpectedFailure); },
                                 static_cast<UINT>(ExitCode::UnexpectedFailure));
-    if (!m_parts->Pair().LoadPhotoWindows(m_instance))
-        Fail(WindowsFailedBox(), ExitCode::SettingUnusable);
     if (command->mode == WidgetMode::Edit)
         return RunEditMode();
     if (command->mode == WidgetMode::Delete)

@@ -28,6 +28,7 @@ private:
     // The record's operations on the setting's section of the per-user profile file.
     bool LoadSetting();
     void NewSetting();
+    void LoadWindows(WindowFrame first);
 
     // The one way the widget gives up: releases the start lock, tells the user, ends.
     [[noreturn]] void Fail(const UserMessage& message, ExitCode code);

@@ -9,7 +9,6 @@
 #include "widget/core/PhotoAge.h"
 #include "widget/core/PhotoFolderSetting.h"
 #include "widget/core/PimmoMessages.h"
-#include "widget/win/CaptureExclusion.h"
 
 WidgetParts::WidgetParts(HINSTANCE instance, PimmoSession& session)
     : m_session(session), m_controller(session.Record(), m_answers, Today), m_menu(instance, m_menuNews) {}
@@ -84,8 +83,7 @@ void WidgetParts::Answers::ShowWindows(bool normalStacking) {
     PhotoWindowPair& pair = m_parts.m_pair;
     pair.ShowPhotoWindow(pair.CurrentFrame(),
                          normalStacking ? Stacking::Normal : StackingOf(m_parts.m_session.Record().WindowPosition));
-    for (HWND window : {pair.Window(WindowFrame::Borderless), pair.Window(WindowFrame::Bordered)})
-        KeepOutOfCaptures(window, m_parts.m_session.Record().HideFromCapture != 0);
+    pair.KeepOutOfCaptures(m_parts.m_session.Record().HideFromCapture != 0);
     m_parts.m_windowsShown = true;
 }
 
