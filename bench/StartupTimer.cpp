@@ -163,11 +163,11 @@ std::string Lower(std::string text) {
 
 // Under Wine the system counts CPU time in ticks of 10 ms, too coarse for a start of 40 ms; Linux
 // keeps it to the nanosecond for every thread (/proc/<pid>/task/<tid>/schedstat). The process is
-// found by its program's file name among those of this bench run. -1 elsewhere.
-double LinuxCpuMilliseconds(const std::wstring& program) {
+// found by its program's file name among those of this bench run: its /proc folder, or empty.
+std::wstring LinuxProcessFolder(const std::wstring& program) {
     const char* marker = std::getenv("PIMMO_BENCH_RUN");
     if (!marker || !GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-        return -1;
+        return {};
     const std::string runMark = std::string("PIMMO_BENCH_RUN=") + marker + '\0';
     std::string name = Lower(std::string(program.begin(), program.end()));
     name = name.substr(name.find_last_of('\\') + 1);
@@ -175,8 +175,8 @@ double LinuxCpuMilliseconds(const std::wstring& program) {
         name.pop_back();
     WIN32_FIND_DATAW found{};
     HANDLE list = FindFirstFileW(L"Z:\\proc\\*", &found);
-    double cpu = -1;
-    for (BOOL more = list != INVALID_HANDLE_VALUE; more && cpu < 0; more = FindNextFileW(list, &found)) {
+    std::wstring match;
+    for (BOOL more = list != INVALID_HANDLE_VALUE; more && match.empty(); more = FindNextFileW(list, &found)) {
         const std::wstring pid = found.cFileName;
         if (pid.empty() || !std::iswdigit(pid[0]))
             continue;
@@ -184,22 +184,29 @@ double LinuxCpuMilliseconds(const std::wstring& program) {
         const std::string command = Lower(ReadWholeFile(folder + L"cmdline"));
         const std::string first = command.substr(0, command.find('\0'));
         const size_t at = first.size() >= name.size() ? first.size() - name.size() : std::string::npos;
-        if (at == std::string::npos || first.compare(at, name.size(), name) != 0 ||
-            ReadWholeFile(folder + L"environ").find(runMark) == std::string::npos)
-            continue;
-        WIN32_FIND_DATAW task{};
-        HANDLE tasks = FindFirstFileW((folder + L"task\\*").c_str(), &task);
-        for (BOOL next = tasks != INVALID_HANDLE_VALUE; next; next = FindNextFileW(tasks, &task))
-            if (std::iswdigit(task.cFileName[0]))
-                cpu =
-                    std::max(cpu, 0.0) +
-                    std::strtod(ReadWholeFile(folder + L"task\\" + task.cFileName + L"\\schedstat").c_str(), nullptr) /
-                        1e6;
-        if (tasks != INVALID_HANDLE_VALUE)
-            FindClose(tasks);
+        if (at != std::string::npos && first.compare(at, name.size(), name) == 0 &&
+            ReadWholeFile(folder + L"environ").find(runMark) != std::string::npos)
+            match = folder;
     }
     if (list != INVALID_HANDLE_VALUE)
         FindClose(list);
+    return match;
+}
+
+// The CPU time of every thread of the process so far; -1 without its folder.
+double LinuxCpuMilliseconds(const std::wstring& folder) {
+    if (folder.empty())
+        return -1;
+    double cpu = -1;
+    WIN32_FIND_DATAW task{};
+    HANDLE tasks = FindFirstFileW((folder + L"task\\*").c_str(), &task);
+    for (BOOL next = tasks != INVALID_HANDLE_VALUE; next; next = FindNextFileW(tasks, &task))
+        if (std::iswdigit(task.cFileName[0]))
+            cpu =
+                std::max(cpu, 0.0) +
+                std::strtod(ReadWholeFile(folder + L"task\\" + task.cFileName + L"\\schedstat").c_str(), nullptr) / 1e6;
+    if (tasks != INVALID_HANDLE_VALUE)
+        FindClose(tasks);
     return cpu;
 }
 
@@ -214,14 +221,21 @@ std::optional<StartTimes> TimeOneStart(const Options& options) {
         return std::nullopt;
     const UniqueProcessInformation started(process);
     WindowSearch search{started.processId, nullptr};
+    // Found while the program starts; its threads' times are then read before each look for the
+    // window, so that the time at the look that finds it is the time up to the window, give or
+    // take one poll. Read after the look, it would count the work the program goes on with.
+    std::wstring linuxFolder;
+    double exact = -1;
     while (Clock::now() - start < kWindowTimeout && WaitForSingleObject(started.process.Get(), 0) == WAIT_TIMEOUT) {
+        if (linuxFolder.empty())
+            linuxFolder = LinuxProcessFolder(options.program);
+        exact = LinuxCpuMilliseconds(linuxFolder);
         EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found)
             break;
         Sleep(kPollMilliseconds);
     }
     const double milliseconds = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    const double exact = LinuxCpuMilliseconds(options.program);
     const double cpu = exact >= 0 ? exact : CpuMilliseconds(started.processId);
     const bool expected = search.found && IsExpectedWindow(search.found, options.windowClass);
     if (expected && options.holdMilliseconds) {
