@@ -26,6 +26,7 @@ bool Window::RegisterClassOnce(HINSTANCE instance, const WindowClass& windowClas
     info.lpfnWndProc = Procedure;
     info.hInstance = instance;
     info.hIcon = windowClass.icon;
+    info.hIconSm = windowClass.smallIcon;
     info.hCursor = windowClass.cursor;
     info.hbrBackground = windowClass.background;
     info.lpszClassName = windowClass.name;

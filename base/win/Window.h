@@ -9,6 +9,8 @@ struct WindowClass {
     HICON icon = nullptr;
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
+    // Without one, the system scales the large icon down when the class is registered.
+    HICON smallIcon = nullptr;
 };
 
 class Window {

@@ -26,16 +26,19 @@ bool HighContrastOn() {
            (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-bool RegisterPhotoClasses(HINSTANCE instance) {
-    WindowClass frame{nullptr, CS_DBLCLKS, LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIMMO)),
-                      LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE)};
-    WindowClass photo = frame;
-    frame.name = kBorderlessClass;
-    WindowClass bordered = frame;
-    bordered.name = kBorderedClass;
-    photo.name = kPhotoClass;
-    return Window::RegisterClassOnce(instance, frame) && Window::RegisterClassOnce(instance, bordered) &&
-           Window::RegisterClassOnce(instance, photo);
+// The class of one frame, made when its first window is: a start registers what it shows. The
+// icon's own small image is given, so that nothing is scaled at a start; the photo control,
+// which shows no icon, has none.
+bool RegisterPhotoClasses(HINSTANCE instance, bool bordered) {
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    const WindowClass photo{kPhotoClass, CS_DBLCLKS, nullptr, arrow, face};
+    const auto small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIMMO), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                     LR_SHARED));
+    const WindowClass frame{bordered ? kBorderedClass : kBorderlessClass, CS_DBLCLKS,
+                            LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIMMO)), arrow, face, small};
+    return Window::RegisterClassOnce(instance, frame) && Window::RegisterClassOnce(instance, photo);
 }
 
 // The window takes the photo's size, however small or large: no minimum width for the caption
@@ -145,9 +148,9 @@ FrameMetrics BorderedFrameMetrics(int dpi) {
 }
 
 bool PhotoWindow::Create(HINSTANCE instance) {
-    if (!RegisterPhotoClasses(instance))
-        return false;
     bool bordered = m_frame == Frame::Bordered;
+    if (!RegisterPhotoClasses(instance, bordered))
+        return false;
     if (!CreateOf(instance, bordered ? kBorderedClass : kBorderlessClass,
                   bordered ? kBorderedExStyle : kBorderlessExStyle, L"Pimmo",
                   bordered ? kBorderedStyle : kBorderlessStyle, {0, 0, kInitialSize, kInitialSize}, nullptr))
