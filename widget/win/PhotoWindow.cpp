@@ -33,11 +33,15 @@ bool RegisterPhotoClasses(HINSTANCE instance, bool bordered) {
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     const WindowClass photo{kPhotoClass, CS_DBLCLKS, nullptr, arrow, face};
-    const auto small = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIMMO), IMAGE_ICON,
-                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                                     LR_SHARED));
-    const WindowClass frame{bordered ? kBorderedClass : kBorderlessClass, CS_DBLCLKS,
-                            LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIMMO)), arrow, face, small};
+    const auto small =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_PIMMO), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    const WindowClass frame{bordered ? kBorderedClass : kBorderlessClass,
+                            CS_DBLCLKS,
+                            LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIMMO)),
+                            arrow,
+                            face,
+                            small};
     return Window::RegisterClassOnce(instance, frame) && Window::RegisterClassOnce(instance, photo);
 }
 
