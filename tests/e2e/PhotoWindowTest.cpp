@@ -1,3 +1,4 @@
+#include "tests/e2e/support/PhotoExif.h"
 #include "tests/e2e/support/PhotoFixture.h"
 
 using namespace photo_e2e;
@@ -199,6 +200,32 @@ TEST_F(PhotoWidget, ClosingEitherWindowEndsTheWholeWidget) {
     ASSERT_TRUE(m_process->WaitExit());
     EXPECT_EQ(Value("LockSetting"), "");
     EXPECT_EQ(Value("LastWindowBorder"), "0") << "the current window's frame is saved";
+}
+
+// A start from the cache reads nothing of the picture file; the photo's day is read when the
+// mouse first rests on the photo, and the tooltip then tells how old the child was in it.
+TEST_F(PhotoWidget, TheFirstHoverOfACachedStartTellsTheAgeInThePhoto) {
+    std::string taken = DaysAgo(40);
+    std::replace(taken.begin(), taken.end(), '/', ':');
+    const std::string jpeg = QuadrantJpeg(320, 240);
+    Picture(L"kid.jpg", jpeg.substr(0, 2) + ExifSegment(1, false, 3, taken + " 10:00:00") + jpeg.substr(2));
+    WriteSetting({{"PictureFile", Utf8(m_folder.File(L"kid.jpg"))}, {"IsStretched", "1"}});
+    Close(Start());
+    ASSERT_EQ(Value("IsStretchBmpCashed"), "1") << "the first start makes the cache";
+
+    const HWND window = Start();
+    ASSERT_TRUE(window);
+    POINT before{};
+    GetCursorPos(&before);
+    const RECT photo = InnerRect(window);
+    SetCursorPos((photo.left + photo.right) / 2, (photo.top + photo.bottom) / 2);
+    const HWND tip = e2e::WaitForWindow(m_process->Pid(), [](HWND candidate) {
+        return e2e::ClassName(candidate) == L"tooltips_class32" &&
+               e2e::WindowText(candidate).find(L"この写真: ") != std::wstring::npos;
+    });
+    SetCursorPos(before.x, before.y);
+    EXPECT_TRUE(tip) << "no tooltip with the age in the photo";
+    Close(window);
 }
 
 }  // namespace

@@ -16,10 +16,13 @@ TEST_F(WidgetDesktopChange, APhotoLeftOnNoMonitorComesBackAndItsPlaceIsSaved) {
     ASSERT_TRUE(window);
     // Where a monitor used to be: far right of the only screen.
     SetWindowPos(window, nullptr, 5000, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    HWND watch = nullptr;  // a hidden window: it hears the system's broadcasts
-    for (HWND candidate : e2e::TopLevelWindows(m_process->Pid(), false))
-        if (e2e::ClassName(candidate) == L"PimmoDesktopWatch")
-            watch = candidate;
+    HWND watch = nullptr;  // a hidden window, made once the photo is painted: it hears the system's broadcasts
+    e2e::WaitUntil([&] {
+        for (HWND candidate : e2e::TopLevelWindows(m_process->Pid(), false))
+            if (e2e::ClassName(candidate) == L"PimmoDesktopWatch")
+                watch = candidate;
+        return watch != nullptr;
+    });
     ASSERT_TRUE(watch) << "the widget does not listen for display changes";
     SendMessageTimeoutW(watch, WM_DISPLAYCHANGE, 24, MAKELPARAM(1280, 1024), SMTO_NORMAL, 5000, nullptr);
     RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -239,7 +239,8 @@ void PhotoWindow::SetCaption(const std::string& caption) {
 
 void PhotoWindow::SetPicture(std::shared_ptr<const PixelImage> picture) {
     m_picture = std::move(picture);
-    InvalidateRect(m_photo.Handle(), nullptr, FALSE);
+    if (m_photo.Handle())  // without one, every window of the desktop would be painted again
+        InvalidateRect(m_photo.Handle(), nullptr, FALSE);
 }
 
 LRESULT PhotoWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

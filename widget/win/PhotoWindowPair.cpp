@@ -154,18 +154,19 @@ void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
     if (!result.picture) {
         const int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
         for (PhotoWindow& window : m_windows) {
+            if (!window.Handle())
+                continue;  // made later, in step with its twin
             window.SetPicture(nullptr);
-            if (window.Handle())
-                window.SetOuterSize(side, side);
+            window.SetOuterSize(side, side);
         }
         return;
     }
     const FrameMetrics frame = BorderedFrameMetrics(Dpi());
     const int width = result.picture->width, height = result.picture->height;
     for (PhotoWindow& window : m_windows) {
-        window.SetPicture(result.picture);
         if (!window.Handle())
             continue;
+        window.SetPicture(result.picture);
         if (&window == &m_windows[0])
             window.SetOuterSize(width, height);
         else

@@ -84,17 +84,28 @@ int PimmoModule::RunShowMode() {
         NewSetting();
     }
     parts.Controller().OnStarted(m_session->HoldsStartLock());
-    // What only a running widget needs comes after its photo is on the screen.
-    if (!isNew)
-        parts.Folder().Create(m_instance);
-    m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
-    parts.Controller().OnRunning();
-    return RunMessageLoop();
+    // What only a running widget needs comes once its photo is painted.
+    return RunMessageLoop([this, &parts, isNew] {
+        if (!isNew)
+            parts.Folder().Create(m_instance);
+        m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
+        parts.Controller().OnRunning();
+    });
 }
 
-int PimmoModule::RunMessageLoop() {
+// The photo's first paint goes before the work a start can leave until after its first window;
+// anything else that is already waiting (a close, a drop) comes after that work, as it always did.
+int PimmoModule::RunMessageLoop(const std::function<void()>& afterFirstPaint) {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    bool started = false;
+    for (;;) {
+        if (!started && (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE) || message.message != WM_PAINT)) {
+            started = true;
+            afterFirstPaint();
+            continue;
+        }
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

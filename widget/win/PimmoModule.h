@@ -4,6 +4,7 @@
 // saves is decided by its controller (widget/core/WidgetController); the parts report to it.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -41,7 +42,7 @@ private:
     int RunEditMode();
     int RunDeleteMode();
     int RunShowMode();
-    static int RunMessageLoop();
+    static int RunMessageLoop(const std::function<void()>& afterFirstPaint);
 
     HINSTANCE m_instance;
     std::optional<PimmoSession> m_session;
