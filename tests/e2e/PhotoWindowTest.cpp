@@ -205,14 +205,13 @@ TEST_F(PhotoWidget, ClosingEitherWindowEndsTheWholeWidget) {
 // A start from the cache reads nothing of the picture file; the photo's day is read when the
 // mouse first rests on the photo, and the tooltip then tells how old the child was in it.
 TEST_F(PhotoWidget, TheFirstHoverOfACachedStartTellsTheAgeInThePhoto) {
-    std::string taken = DaysAgo(40);
+    std::string taken = DaysAgo(40) + " 10:00:00";
     std::replace(taken.begin(), taken.end(), '/', ':');
     const std::string jpeg = QuadrantJpeg(320, 240);
-    Picture(L"kid.jpg", jpeg.substr(0, 2) + ExifSegment(1, false, 3, taken + " 10:00:00") + jpeg.substr(2));
+    Picture(L"kid.jpg", jpeg.substr(0, 2) + ExifSegment(1, false, 3, taken) + jpeg.substr(2));
     WriteSetting({{"PictureFile", Utf8(m_folder.File(L"kid.jpg"))}, {"IsStretched", "1"}});
     Close(Start());
     ASSERT_EQ(Value("IsStretchBmpCashed"), "1") << "the first start makes the cache";
-
     const HWND window = Start();
     ASSERT_TRUE(window);
     POINT before{};

@@ -53,15 +53,12 @@ Process Process::Start(const std::wstring& exe, const std::wstring& arguments, c
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    // A program file a setup has just written can still be held for a moment after the setup
-    // ended; a user would not notice, so a short wait is fair.
-    for (int attempt = 0;; ++attempt) {
-        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info))
-            break;
+    // A program file a setup has just written can be held for a moment after the setup ended.
+    for (int attempt = 0; !CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                          workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info);
+         ++attempt) {
         const DWORD error = GetLastError();
-        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
-        if (!held || attempt == 50)
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || attempt == 50)
             throw std::runtime_error("cannot start a program under test (error " + std::to_string(error) + ")");
         Sleep(100);
     }
