@@ -118,6 +118,13 @@ TEST(WidgetController, TheStartShowsThePhotoBeforeItKeepsTheRunDay) {
         widget.controller.OnStarted(lockHeld), widget.controller.OnRunning();
         EXPECT_EQ(widget.windows.log, lockHeld ? "lpwdf" : "lpwf");
     }
+    // The session's end can come while the photo is first painted, before the rest of the start.
+    Widget widget;
+    widget.today = {2024, 6, 10};  // a birthday: the start would announce it
+    widget.controller.OnStarted(true), widget.controller.OnWindowsUnloaded(true);
+    widget.windows.log.clear();
+    widget.controller.OnRunning();
+    EXPECT_EQ(widget.windows.log, "") << "nothing written, followed or told after the end";
 }
 
 TEST(WidgetController, AMilestoneSleptThroughIsToldWhenTheDayChanges) {

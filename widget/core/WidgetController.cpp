@@ -43,8 +43,11 @@ void WidgetController::OnStarted(bool lockHeld) {
 }
 
 // The cached photo is on the screen; the run day is kept only now (a profile write the first
-// window need not wait for), then the folder's photo may follow.
+// window need not wait for), then the folder's photo may follow. A session that ended during
+// the first paint has saved and let go: nothing more is written, followed or told.
 void WidgetController::OnRunning() {
+    if (m_modals.Ended())
+        return;
     const std::string missed = KeepRunDay(m_record, m_saves, m_actions, m_today());
     m_actions.Folder(FolderStep::Follow);
     m_modals.Announce(AnniversaryMessageText(m_record.PimmoName, m_record.PimmoBirthDay, m_today()));

@@ -86,6 +86,8 @@ int PimmoModule::RunShowMode() {
     parts.Controller().OnStarted(m_session->HoldsStartLock());
     // What only a running widget needs comes once its photo is painted.
     return RunMessageLoop([this, &parts, isNew] {
+        if (parts.Controller().Modals().Ended())
+            return;  // the session ended while the photo was first painted
         if (!isNew)
             parts.Folder().Create(m_instance);
         m_desktop.Create(m_instance);  // without it the widget still runs, only without the rollover
