@@ -242,7 +242,8 @@ TEST_F(PhotoWindowPairTest, WindowsAreTheFrameTwins) {
     }
 }
 
-// A start makes the window of its frame only; the twin comes at the first toggle, in step.
+// A start makes the window of its frame only, given its picture before its place; the twin comes
+// at the first toggle, in step.
 TEST_F(PhotoWindowPairTest, TheOtherFrameIsMadeAtTheFirstToggleInStepWithItsTwin) {
     m_pair.DestroyWindows();
     PhotoWindowPair pair{Owner()};

@@ -149,28 +149,31 @@ int PhotoWindowPair::Dpi() const {
     return static_cast<int>(GetDpiForWindow(CurrentPhotoWindow()));
 }
 
-// A load failure shows the empty photo, and the windows take its outer size.
-void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
-    if (!result.picture) {
+// The outer size of a frame's window around the picture; after a load failure both windows
+// take the empty photo's outer size.
+PixelSize PhotoWindowPair::OuterSize(WindowFrame frame, const PixelImage* picture) const {
+    if (!picture) {
         const int side = TwipsToPixels(kEmptyPhotoTwips, SystemTwipsPerPixel());
-        for (PhotoWindow& window : m_windows) {
-            if (!window.Handle())
-                continue;  // made later, in step with its twin
-            window.SetPicture(nullptr);
-            window.SetOuterSize(side, side);
-        }
-        return;
+        return {side, side};
     }
-    const FrameMetrics frame = BorderedFrameMetrics(Dpi());
-    const int width = result.picture->width, height = result.picture->height;
-    for (PhotoWindow& window : m_windows) {
+    if (frame == WindowFrame::Borderless)
+        return {picture->width, picture->height};
+    const FrameMetrics metrics = BorderedFrameMetrics(Dpi());
+    return {picture->width + 2 * metrics.border, picture->height + metrics.caption + metrics.border};
+}
+
+// Before its first placing a window is only given the picture: the placing sizes and moves it
+// in one step, which a start would otherwise take twice.
+void PhotoWindowPair::ShowLoadedPhoto(const PhotoLoadResult& result) {
+    for (const WindowFrame frame : {WindowFrame::Borderless, WindowFrame::Bordered}) {
+        PhotoWindow& window = m_windows[Index(frame)];
         if (!window.Handle())
-            continue;
+            continue;  // made later, in step with its twin
         window.SetPicture(result.picture);
-        if (&window == &m_windows[0])
-            window.SetOuterSize(width, height);
-        else
-            window.SetOuterSize(width + 2 * frame.border, height + frame.caption + frame.border);
+        if (m_placed) {
+            const PixelSize size = OuterSize(frame, result.picture.get());
+            window.SetOuterSize(size.width, size.height);
+        }
     }
 }
 
@@ -179,12 +182,12 @@ void PhotoWindowPair::PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t l
         return;  // the window of the other frame stays
     m_current = frame;
     PhotoWindow& target = m_windows[Index(frame)];
-    double twipsPerPixel = SystemTwipsPerPixel();
-    PixelRect place = target.OuterRect();
-    place.left = TwipsToPixels(left, twipsPerPixel);
-    place.top = TwipsToPixels(top, twipsPerPixel);
-    place = KeepOnAMonitor(place);
-    target.MoveTo(place.left, place.top);
+    const double twipsPerPixel = SystemTwipsPerPixel();
+    const PixelSize size = OuterSize(frame, target.Picture().get());
+    const PixelRect place = KeepOnAMonitor(
+        {TwipsToPixels(left, twipsPerPixel), TwipsToPixels(top, twipsPerPixel), size.width, size.height});
+    m_placed = true;  // a new monitor's DPI, told during the move, sizes the photo anew
+    target.SetOuterRect(place);
     m_caption = caption;
     target.SetCaption(caption);
     AlignOtherWindow();

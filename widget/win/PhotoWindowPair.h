@@ -72,14 +72,15 @@ public:
     bool LoadPhotoWindows(HINSTANCE instance, WindowFrame first);
     void DestroyWindows();
 
-    // Puts a picture (natural size, cached or scaled, for Dpi()) into the windows and sizes
-    // them to it; an empty one shows the empty photo.
+    // Puts a picture (natural size, cached or scaled, for Dpi()) into the windows and, once
+    // they are placed, sizes them to it; an empty one shows the empty photo.
     void ShowLoadedPhoto(const PhotoLoadResult& result);
     // The DPI of the current window's monitor: what a picture is scaled for.
     int Dpi() const;
     // Whether the windows hold a picture (false after a load failure).
     bool HasPicture() const { return m_windows[Index(m_current)].Picture() != nullptr; }
-    // Makes the window of that frame current, moves it to (left, top) twips and captions it.
+    // Makes the window of that frame current, sizes it to its picture, moves it to (left, top)
+    // twips and captions it.
     // A place on no monitor is moved onto the nearest monitor's work area.
     void PlacePhotoWindow(WindowFrame frame, int32_t top, int32_t left, const std::string& caption);
     // Gives the other window the caption, place, size and picture of the current one.
@@ -111,11 +112,13 @@ private:
     static int Index(WindowFrame frame) { return frame == WindowFrame::Borderless ? 0 : 1; }
     // The window of that frame, made now if it was not yet; false if it cannot be made.
     bool Make(WindowFrame frame);
+    PixelSize OuterSize(WindowFrame frame, const PixelImage* picture) const;
 
     PhotoPairInput m_input;
     HINSTANCE m_instance = nullptr;
     bool m_keptOutOfCaptures = false;
     bool m_inputEnabled = true;
+    bool m_placed = false;
     WindowFrame m_current = WindowFrame::Borderless;
     Stacking m_stacking = Stacking::Normal;
     std::string m_caption = "Pimmo";
