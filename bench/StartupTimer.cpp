@@ -3,16 +3,16 @@
 //                 [--hold <seconds>] <program> [arguments...]
 // Starts the program N times (5 by default), one after the other. After each start it looks
 // again and again (every 2 ms outside a bench run) for a visible top-level window of the new
-// process, then ends the process by its
-// handle (with --close: closes that window, so that a widget saves its setting, and waits for
-// the end). A widget ended by its handle keeps its start lock; --free-lock clears the start lock
-// of that section before every start. With --class the first window must be of
-// that window class (a message box instead of the photo is a failure). Beside the wall time it
-// takes the CPU time the program used until then (user and kernel; under Wine to the nanosecond
-// from Linux, in a bench run), which does not wait for other programs on a busy machine. With
-// --hold the program is left at rest that long after its window ("window" is printed at once),
-// so that its memory and wake-ups can be watched. Prints one line per start and a last line
-// "median <ms> ms cpu <ms> ms"; fails when a start shows no such window within 30 s.
+// process, then ends the process by its handle (with --close: closes that window, so that a
+// widget saves its setting, and waits for the end). A widget ended by its handle keeps its start
+// lock; --free-lock clears the start lock of that section before every start. With --class the
+// first window must be of that window class (a message box instead of the photo is a failure).
+// Beside the wall time it takes the CPU time the program used until then (user and kernel; under
+// Wine to the nanosecond from Linux, in a bench run), which does not wait for other programs on
+// a busy machine. With --hold the program is left at rest that long after its window ("window"
+// is printed at once), so that its memory and wake-ups can be watched. Prints one line per start
+// and a last line "median <ms> ms cpu <ms> ms"; fails when a start shows no such window within
+// 30 s.
 #include <windows.h>
 
 #include <winternl.h>
